@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+struct WordLists;
+class RandomSource;
+
+// Whether the first five characters of `candidate` (all of it if shorter) occur in `text`.
+bool PrefixClash(std::u16string_view candidate, std::u16string_view text);
+
+// Composes one epithet, such as "necrotic, incontinent pustule": one or two modifiers and a
+// noun, drawn so that no word echoes one before it. `single` allows one adjective only;
+// `commas` puts a comma between two adjectives; `lengthOrder` puts the shorter of two
+// adjectives first. The adjective and noun pools must not be empty.
+std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool lengthOrder,
+                              RandomSource &random);

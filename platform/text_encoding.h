@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Bytes of one line of a text file as UTF-16. Valid UTF-8 is decoded as such; anything else is
+// taken as Windows-1252, the code page older word lists were written in.
+std::u16string DecodeLine(std::string_view bytes);
+
+// UTF-16 text as UTF-8; an unpaired surrogate becomes U+FFFD.
+std::string EncodeUtf8(std::u16string_view text);

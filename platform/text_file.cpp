@@ -1,0 +1,99 @@
+#include "text_file.h"
+
+#include "text_encoding.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool EqualIgnoringCase(const std::string &a, const std::string &b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+} // namespace
+
+fs::path FindFileIgnoringCase(const fs::path &directory, const std::string &name)
+{
+    const fs::path exact = directory / name;
+    std::error_code error;
+    if (fs::exists(exact, error))
+        return exact;
+
+    // Of several matches take the first by name, so the choice never depends on listing order.
+    fs::path found;
+    for (const auto &entry : fs::directory_iterator(directory, error)) {
+        const fs::path candidate = entry.path();
+        if (EqualIgnoringCase(candidate.filename().string(), name) &&
+            (found.empty() || candidate < found))
+            found = candidate;
+    }
+    return found.empty() ? exact : found;
+}
+
+bool LineReader::open(const fs::path &path)
+{
+    std::error_code error;
+    if (!fs::is_regular_file(path, error))
+        return false;
+    stream_.open(path, std::ios::binary);
+    return stream_.is_open();
+}
+
+bool LineReader::readLine(std::u16string &line)
+{
+    if (!readLineBytes())
+        return false;
+    std::string_view bytes = bytes_;
+    if (atStart_ && bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    atStart_ = false;
+    line = DecodeLine(bytes);
+    return true;
+}
+
+bool LineReader::readLineBytes()
+{
+    bytes_.clear();
+    std::streambuf *buffer = stream_.rdbuf();
+    for (;;) {
+        const int c = buffer->sbumpc();
+        if (c == std::char_traits<char>::eof())
+            return !bytes_.empty();
+        if (c == '\n')
+            return true;
+        if (c == '\r') {
+            if (buffer->sgetc() == '\n')
+                buffer->sbumpc();
+            return true;
+        }
+        bytes_.push_back(static_cast<char>(c));
+    }
+}
+
+std::error_code AppendLine(const fs::path &path, std::u16string_view text)
+{
+    const std::string line = EncodeUtf8(text) + "\r\n";
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return {errno, std::generic_category()};
+
+    std::error_code result;
+    const ssize_t written = ::write(fd, line.data(), line.size());
+    if (written < 0)
+        result = {errno, std::generic_category()};
+    else if (static_cast<size_t>(written) != line.size())
+        result = std::make_error_code(std::errc::no_space_on_device);
+    if (::close(fd) != 0 && !result)
+        result = {errno, std::generic_category()};
+    return result;
+}

@@ -1,0 +1,100 @@
+#include "temp_dir.h"
+
+#include "platform/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <vector>
+
+namespace {
+
+std::vector<std::u16string> ReadAll(const std::filesystem::path &path)
+{
+    LineReader reader;
+    EXPECT_TRUE(reader.open(path));
+    std::vector<std::u16string> lines;
+    std::u16string line;
+    while (reader.readLine(line))
+        lines.push_back(line);
+    return lines;
+}
+
+using Lines = std::vector<std::u16string>;
+
+TEST(LineReader, EndsLinesAtCrLfLfAndLoneCr)
+{
+    TempDir dir;
+    EXPECT_EQ(ReadAll(dir.write("crlf", "a\r\nb\r\n")), (Lines{u"a", u"b"}));
+    EXPECT_EQ(ReadAll(dir.write("lf", "a\nb\n")), (Lines{u"a", u"b"}));
+    EXPECT_EQ(ReadAll(dir.write("cr", "a\rb\r")), (Lines{u"a", u"b"}));
+    EXPECT_EQ(ReadAll(dir.write("mixed", "a\r\n\nb\r\rc\n\r")),
+              (Lines{u"a", u"", u"b", u"", u"c", u""}));
+}
+
+TEST(LineReader, ReadsALastLineWithoutLineEnd)
+{
+    TempDir dir;
+    EXPECT_EQ(ReadAll(dir.write("last", "a\r\nb")), (Lines{u"a", u"b"}));
+    EXPECT_EQ(ReadAll(dir.write("empty", "")), Lines{});
+}
+
+TEST(LineReader, SkipsALeadingByteOrderMarkOnly)
+{
+    TempDir dir;
+    EXPECT_EQ(ReadAll(dir.write("bom", "\xEF\xBB\xBFJ caf\xC3\xA9\r\n\xEF\xBB\xBFx")),
+              (Lines{u"J caf\u00E9", u"\uFEFFx"}));
+}
+
+TEST(LineReader, DecodesEachLineOnItsOwn)
+{
+    TempDir dir;
+    EXPECT_EQ(ReadAll(dir.write("mixed", "caf\xC3\xA9\ncaf\xE9\n")),
+              (Lines{u"caf\u00E9", u"caf\u00E9"}));
+}
+
+TEST(LineReader, OpensOnlyRegularFiles)
+{
+    TempDir dir;
+    LineReader reader;
+    EXPECT_FALSE(reader.open(dir.path() / "missing"));
+    std::filesystem::create_directory(dir.path() / "folder");
+    EXPECT_FALSE(LineReader().open(dir.path() / "folder"));
+    ASSERT_EQ(::mkfifo((dir.path() / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(LineReader().open(dir.path() / "pipe")); // must not block
+}
+
+TEST(FindFileIgnoringCase, PrefersTheExactNameThenAnyCase)
+{
+    TempDir dir;
+    EXPECT_EQ(FindFileIgnoringCase(dir.path(), "wordlist.txt"), dir.path() / "wordlist.txt");
+    dir.write("WordList.TXT", "");
+    dir.write("WORDLIST.TXT", "");
+    EXPECT_EQ(FindFileIgnoringCase(dir.path(), "wordlist.txt"), dir.path() / "WORDLIST.TXT");
+    dir.write("wordlist.txt", "");
+    EXPECT_EQ(FindFileIgnoringCase(dir.path(), "wordlist.txt"), dir.path() / "wordlist.txt");
+    EXPECT_EQ(FindFileIgnoringCase(dir.path() / "missing", "x"), dir.path() / "missing" / "x");
+}
+
+TEST(AppendLine, AppendsUtf8LinesEndedByCrLfCreatingTheFile)
+{
+    TempDir dir;
+    const auto path = dir.path() / "saved.txt";
+    EXPECT_FALSE(AppendLine(path, u"p\u00E9trified oaf"));
+    EXPECT_FALSE(AppendLine(path, u"p\u00E9trified oaf"));
+    EXPECT_EQ(dir.read("saved.txt"), "p\xC3\xA9trified oaf\r\np\xC3\xA9trified oaf\r\n");
+}
+
+TEST(AppendLine, ReportsWhyAFileCannotBeWritten)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir.path() / "saved.txt");
+    EXPECT_EQ(AppendLine(dir.path() / "saved.txt", u"x"), std::errc::is_a_directory);
+    EXPECT_EQ(AppendLine(dir.path() / "no" / "saved.txt", u"x"),
+              std::errc::no_such_file_or_directory);
+    if (std::filesystem::exists("/dev/full"))
+        EXPECT_EQ(AppendLine("/dev/full", u"x"), std::errc::no_space_on_device);
+}
+
+} // namespace

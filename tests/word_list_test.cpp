@@ -1,0 +1,148 @@
+#include "scripted_random.h"
+#include "temp_dir.h"
+
+#include "platform/standard_random.h"
+#include "words/word_list.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+using Words = std::vector<std::u16string>;
+
+Words SortedWords(const WordPool &pool)
+{
+    Words words;
+    for (const WordEntry &entry : pool)
+        words.push_back(entry.Word);
+    std::sort(words.begin(), words.end());
+    return words;
+}
+
+class LoadWordListTest : public ::testing::Test {
+protected:
+    LoadResult load(std::string_view contents, const std::string &name = "wordlist.txt")
+    {
+        dir.write(name, contents);
+        return LoadWordList(lists, dir.path(), random);
+    }
+
+    TempDir dir;
+    WordLists lists;
+    StandardRandom random{5};
+};
+
+TEST(SplitTaggedLine, SplitsOffATagFollowedByASpace)
+{
+    std::u16string line = u"j   necrotic  ";
+    EXPECT_EQ(SplitTaggedLine(line), u'j');
+    EXPECT_EQ(line, u"necrotic");
+
+    line = u"Jpustule";
+    EXPECT_EQ(SplitTaggedLine(line), 0);
+    EXPECT_EQ(line, u"Jpustule");
+
+    line = u"J\tpustule";
+    EXPECT_EQ(SplitTaggedLine(line), 0);
+    EXPECT_EQ(line, u"J\tpustule");
+}
+
+TEST_F(LoadWordListTest, SortsWordsByTagInEitherCase)
+{
+    ASSERT_EQ(load("J necrotic\r\nj incontinent\r\nN pustule\r\nn oaf\r\nV stinkingly\r\n"
+                   "v abominably\r\n"),
+              LoadResult::Loaded);
+    EXPECT_EQ(SortedWords(lists.AdjectivePool), (Words{u"incontinent", u"necrotic"}));
+    EXPECT_EQ(SortedWords(lists.NounPool), (Words{u"oaf", u"pustule"}));
+    EXPECT_EQ(SortedWords(lists.AdverbPool), (Words{u"abominably", u"stinkingly"}));
+    EXPECT_EQ(lists.AdjectiveCount(), 2);
+    EXPECT_EQ(lists.NounCount(), 2);
+    EXPECT_EQ(lists.AdverbCount(), 2);
+}
+
+TEST_F(LoadWordListTest, TrimsSpacesButKeepsInnerSpacesAndTabs)
+{
+    ASSERT_EQ(load("j  necrotic  \r\n  N pustule\r\nN incontinent pustule\r\nJ rancid\t\r\n"),
+              LoadResult::Loaded);
+    EXPECT_EQ(SortedWords(lists.AdjectivePool), (Words{u"necrotic", u"rancid\t"}));
+    EXPECT_EQ(SortedWords(lists.NounPool), (Words{u"incontinent pustule", u"pustule"}));
+}
+
+TEST_F(LoadWordListTest, IgnoresEverythingButTaggedLines)
+{
+    ASSERT_EQ(load("X pustule\r\nJ\r\nJpustule\r\nJ\tpustule\r\n\r\n# J comment\r\n"
+                   "Add words below.\r\nJ vile\r\nN toad\r\n"),
+              LoadResult::Loaded);
+    EXPECT_EQ(SortedWords(lists.AdjectivePool), (Words{u"vile"}));
+    EXPECT_EQ(SortedWords(lists.NounPool), (Words{u"toad"}));
+    EXPECT_TRUE(lists.AdverbPool.empty());
+}
+
+TEST_F(LoadWordListTest, CountsEveryAcceptedLineDuplicatesIncluded)
+{
+    ASSERT_EQ(load("J vile\nJ vile\nN toad\n"), LoadResult::Loaded);
+    EXPECT_EQ(lists.AdjectiveCount(), 2);
+}
+
+TEST_F(LoadWordListTest, AdverbShareIsTheAdverbsShareOfTheModifiers)
+{
+    std::string contents = "N toad\n";
+    for (int i = 0; i < 300; ++i)
+        contents += "J adjective" + std::to_string(i) + "\n";
+    for (int i = 0; i < 100; ++i)
+        contents += "V adverb" + std::to_string(i) + "\n";
+    ASSERT_EQ(load(contents), LoadResult::Loaded);
+    EXPECT_EQ(lists.AdverbShare, 0.25f);
+}
+
+TEST_F(LoadWordListTest, ShufflesNounsThenAdjectivesThenAdverbs)
+{
+    dir.write("wordlist.txt", "N a\nN b\nJ c\nJ d\nV e\nV f\nV g\n");
+    // Two entries take two numbers each; three take three.
+    ScriptedRandom scripted{Pick(2, 2), Pick(1, 2), Pick(2, 2), Pick(1, 2),
+                            Pick(2, 3), Pick(3, 3), Pick(1, 3)};
+    ASSERT_EQ(LoadWordList(lists, dir.path(), scripted), LoadResult::Loaded);
+    EXPECT_EQ(scripted.remaining(), 0u);
+    // e f g -> f e g -> f g e -> e g f
+    EXPECT_EQ(lists.AdverbPool.entry(1).Word, u"e");
+    EXPECT_EQ(lists.AdverbPool.entry(3).Word, u"f");
+}
+
+TEST_F(LoadWordListTest, ReadsEveryLineEndAndEncoding)
+{
+    ASSERT_EQ(load("\xEF\xBB\xBFJ caf\xC3\xA9\rJ p\xE9trified\nN oaf\r\nN last"),
+              LoadResult::Loaded);
+    EXPECT_EQ(SortedWords(lists.AdjectivePool), (Words{u"caf\u00E9", u"p\u00E9trified"}));
+    EXPECT_EQ(SortedWords(lists.NounPool), (Words{u"last", u"oaf"}));
+}
+
+TEST_F(LoadWordListTest, FindsTheListUnderAnyCaseOfItsName)
+{
+    EXPECT_EQ(load("J vile\nN toad\n", "WORDLIST.TXT"), LoadResult::Loaded);
+}
+
+TEST_F(LoadWordListTest, FailsWithoutAReadableFileAndLeavesTheListsAlone)
+{
+    EXPECT_EQ(LoadWordList(lists, dir.path(), random), LoadResult::CannotOpen);
+    std::filesystem::create_directory(dir.path() / "wordlist.txt");
+    EXPECT_EQ(LoadWordList(lists, dir.path(), random), LoadResult::CannotOpen);
+    EXPECT_EQ(lists.AdjectiveCount() + lists.NounCount() + lists.AdverbCount(), 0);
+}
+
+TEST_F(LoadWordListTest, SaysWhichWordClassIsMissing)
+{
+    EXPECT_EQ(load("N toad\nV vilely\n"), LoadResult::NoAdjectives);
+    lists = {};
+    EXPECT_EQ(load("J vile\n"), LoadResult::NoNouns);
+    lists = {};
+    EXPECT_EQ(load("# nothing but comments\n"), LoadResult::NoAdjectivesOrNouns);
+    EXPECT_EQ(lists.AdverbShare, 0.0f); // no modifiers: no division by zero
+    lists = {};
+    EXPECT_EQ(load("V vilely\n"), LoadResult::NoAdjectivesOrNouns);
+    EXPECT_EQ(lists.AdverbShare, 1.0f);
+}
+
+} // namespace

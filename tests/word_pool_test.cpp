@@ -1,0 +1,178 @@
+#include "scripted_random.h"
+
+#include "platform/standard_random.h"
+#include "words/word_pool.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+WordPool MakePool(std::initializer_list<const char16_t *> words)
+{
+    WordPool pool;
+    for (const char16_t *word : words)
+        pool.append(word);
+    return pool;
+}
+
+std::vector<std::u16string> WordsOf(const WordPool &pool)
+{
+    std::vector<std::u16string> words;
+    for (const WordEntry &entry : pool)
+        words.push_back(entry.Word);
+    return words;
+}
+
+int DrawnCount(const WordPool &pool)
+{
+    int count = 0;
+    for (const WordEntry &entry : pool)
+        count += entry.Drawn != 0;
+    return count;
+}
+
+TEST(RandomIndex, CoversOneToNAndNeverLeavesIt)
+{
+    const float belowOne = std::nextafter(1.0f, 0.0f);
+    for (int n : {1, 2, 7, 1000}) {
+        ScriptedRandom random{0.0f, belowOne};
+        EXPECT_EQ(RandomIndex(random, n), 1) << n;
+        EXPECT_EQ(RandomIndex(random, n), n) << n;
+    }
+    // Pools so large that the product is no longer exact.
+    for (int n : {16777217, 16777219, 100000007, 1 << 30, INT_MAX}) {
+        ScriptedRandom random{belowOne};
+        EXPECT_LE(RandomIndex(random, n), n) << n;
+    }
+}
+
+TEST(StandardRandom, StaysInUnitIntervalAndRepeatsForASeed)
+{
+    StandardRandom a(42), b(42);
+    for (int i = 0; i < 100000; ++i) {
+        const float r = a.next();
+        ASSERT_GE(r, 0.0f);
+        ASSERT_LT(r, 1.0f);
+        ASSERT_EQ(r, b.next());
+    }
+}
+
+TEST(ShuffleWords, RedrawsThePartnerUntilItDiffersFromThePosition)
+{
+    WordPool pool = MakePool({u"a", u"b", u"c"});
+    // i=1 draws 1 then 3; i=2 draws 2, 2, then 1; i=3 draws 2.
+    ScriptedRandom random{Pick(1, 3), Pick(3, 3), Pick(2, 3), Pick(2, 3),
+                          Pick(1, 3), Pick(2, 3)};
+    ShuffleWords(pool, random);
+    // c b a -> b c a -> b a c
+    EXPECT_EQ(WordsOf(pool), (std::vector<std::u16string>{u"b", u"a", u"c"}));
+    EXPECT_EQ(random.remaining(), 0u);
+}
+
+TEST(ShuffleWords, TwoEntriesAlwaysComeBackInOrderAndOddCountsNever)
+{
+    StandardRandom random(7);
+    for (int trial = 0; trial < 1000; ++trial) {
+        WordPool two = MakePool({u"a", u"b"});
+        ShuffleWords(two, random);
+        ASSERT_EQ(WordsOf(two), (std::vector<std::u16string>{u"a", u"b"}));
+
+        WordPool three = MakePool({u"a", u"b", u"c"});
+        ShuffleWords(three, random);
+        ASSERT_NE(WordsOf(three), (std::vector<std::u16string>{u"a", u"b", u"c"}));
+    }
+}
+
+TEST(ShuffleWords, FlagsTravelWithTheirWords)
+{
+    WordPool pool = MakePool({u"a", u"b", u"c", u"d", u"e"});
+    pool.entry(2).Drawn = 1;
+    pool.entry(5).Drawn = 1;
+    StandardRandom random(3);
+    ShuffleWords(pool, random);
+    std::set<std::u16string> marked;
+    for (const WordEntry &entry : pool)
+        if (entry.Drawn)
+            marked.insert(entry.Word);
+    EXPECT_EQ(marked, (std::set<std::u16string>{u"b", u"e"}));
+}
+
+TEST(ShuffleWords, LeavesPoolsOfFewerThanTwoAloneWithoutDrawing)
+{
+    ScriptedRandom random{};
+    WordPool none;
+    WordPool one = MakePool({u"lonely"});
+    ShuffleWords(none, random);
+    ShuffleWords(one, random);
+    EXPECT_EQ(WordsOf(one), (std::vector<std::u16string>{u"lonely"}));
+}
+
+TEST(DrawWord, MarksAndReturnsTheFirstFreeEntryItProbes)
+{
+    WordPool pool = MakePool({u"a", u"b", u"c"});
+    pool.entry(2).Drawn = 1;
+    ScriptedRandom random{Pick(2, 3), Pick(3, 3)};
+    EXPECT_EQ(DrawWord(pool, random), 3);
+    EXPECT_EQ(pool.entry(3).Drawn, 1);
+    EXPECT_EQ(DrawnCount(pool), 2);
+}
+
+TEST(DrawWord, StartsNewPassWhenEveryProbeMisses)
+{
+    WordPool pool = MakePool({u"a", u"b", u"c"});
+    pool.entry(1).Drawn = 1;
+    pool.entry(3).Drawn = 1;
+    // Three probes miss entry 2, though it is free; then the shuffle (c b a -> b c a -> b a c,
+    // with one redraw) and one more number for the pick, which may land anywhere.
+    ScriptedRandom random{Pick(1, 3), Pick(3, 3), Pick(1, 3),             // probes
+                          Pick(3, 3), Pick(1, 3), Pick(3, 3), Pick(2, 3), // shuffle
+                          Pick(2, 3)};                                    // pick
+    EXPECT_EQ(DrawWord(pool, random), 2);
+    EXPECT_EQ(WordsOf(pool), (std::vector<std::u16string>{u"b", u"a", u"c"}));
+    EXPECT_EQ(DrawnCount(pool), 1);
+    EXPECT_EQ(pool.entry(2).Drawn, 1);
+    EXPECT_EQ(random.remaining(), 0u);
+}
+
+TEST(DrawWord, OnePoolEntryIsDrawnAgainAndAgain)
+{
+    WordPool pool = MakePool({u"lonely"});
+    ScriptedRandom random{Pick(1, 1), Pick(1, 1), Pick(1, 1)};
+    EXPECT_EQ(DrawWord(pool, random), 1);
+    EXPECT_EQ(DrawWord(pool, random), 1); // a miss, a new pass, a pick
+    EXPECT_EQ(pool.entry(1).Drawn, 1);
+}
+
+TEST(DrawWord, PutBackEntryCanBeDrawnAgainInTheSamePass)
+{
+    WordPool pool = MakePool({u"a", u"b", u"c"});
+    ScriptedRandom random{Pick(2, 3), Pick(2, 3)};
+    ASSERT_EQ(DrawWord(pool, random), 2);
+    pool.entry(2).Drawn = 0;
+    EXPECT_EQ(DrawWord(pool, random), 2);
+}
+
+TEST(DrawWord, NeverHandsOutAnEntryTwiceWithinAPass)
+{
+    WordPool pool;
+    for (int i = 0; i < 50; ++i)
+        pool.append(std::u16string(1, static_cast<char16_t>(u'A' + i)));
+    StandardRandom random(11);
+    std::set<std::u16string> seen;
+    for (int draw = 0; draw < 10000; ++draw) {
+        const int k = DrawWord(pool, random);
+        ASSERT_GE(k, 1);
+        ASSERT_LE(k, pool.size());
+        if (DrawnCount(pool) == 1)
+            seen.clear(); // a new pass began
+        ASSERT_TRUE(seen.insert(pool.entry(k).Word).second) << "drawn twice in one pass";
+    }
+}
+
+} // namespace

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "word_pool.h"
+
+#include <filesystem>
+#include <string>
+
+class RandomSource;
+
+struct WordLists {
+    WordPool AdverbPool;    // tag V
+    WordPool AdjectivePool; // tag J
+    WordPool NounPool;      // tag N
+    float AdverbShare = 0;  // chance that an epithet opens with an adverb
+
+    int AdjectiveCount() const { return AdjectivePool.size(); }
+    int NounCount() const { return NounPool.size(); }
+    int AdverbCount() const { return AdverbPool.size(); }
+};
+
+enum class LoadResult {
+    Loaded,
+    CannotOpen,
+    NoAdjectives,
+    NoNouns,
+    NoAdjectivesOrNouns,
+};
+
+// If the line's second character is a space, returns the first character's code and replaces
+// the line with the rest, spaces trimmed from both ends; otherwise returns 0 and leaves it.
+int SplitTaggedLine(std::u16string &line);
+
+// Reads wordlist.txt (under any case of its name) from `directory` into the three pools,
+// shuffles them and works out the adverb share. Lines that are not a tag, a space and a word
+// are skipped. Without adjectives or nouns the lists are filled all the same, but no epithet
+// can be composed from them.
+LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory,
+                        RandomSource &random);
