@@ -10,8 +10,7 @@ namespace {
 
 constexpr size_t kPrefixLength = 5;
 
-bool AnyWordPasses(const WordPool &pool, std::u16string_view text)
-{
+bool AnyWordPasses(const WordPool &pool, std::u16string_view text) {
     return std::any_of(pool.begin(), pool.end(),
                        [text](const WordEntry &entry) { return !PrefixClash(entry.Word, text); });
 }
@@ -25,8 +24,7 @@ struct Candidate {
 // words in a row have been rejected as the pool holds, it checks whether any word could pass
 // at all; if none can, the last candidate is kept, clash and all, rather than drawing for ever.
 // Ordinary lists never get that far, so their draws are exactly the plain retry loop's.
-Candidate DrawWithoutClash(WordPool &pool, std::u16string_view text, RandomSource &random)
-{
+Candidate DrawWithoutClash(WordPool &pool, std::u16string_view text, RandomSource &random) {
     int rejections = 0;
     for (;;) {
         const int k = DrawWord(pool, random);
@@ -40,14 +38,12 @@ Candidate DrawWithoutClash(WordPool &pool, std::u16string_view text, RandomSourc
 
 } // namespace
 
-bool PrefixClash(std::u16string_view candidate, std::u16string_view text)
-{
+bool PrefixClash(std::u16string_view candidate, std::u16string_view text) {
     return !text.empty() && text.find(candidate.substr(0, kPrefixLength)) != text.npos;
 }
 
 std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool lengthOrder,
-                              RandomSource &random)
-{
+                              RandomSource &random) {
     std::u16string first;
     std::u16string_view separator;
     bool firstIsAdverb = false;

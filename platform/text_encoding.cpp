@@ -12,8 +12,7 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void AppendCodePoint(std::u16string &out, char32_t code)
-{
+void AppendCodePoint(std::u16string &out, char32_t code) {
     if (code < 0x10000) {
         out.push_back(static_cast<char16_t>(code));
     } else {
@@ -24,8 +23,7 @@ void AppendCodePoint(std::u16string &out, char32_t code)
 }
 
 // Bytes in the sequence a lead byte opens, or 0 for a byte that cannot open one.
-int SequenceLength(unsigned char lead)
-{
+int SequenceLength(unsigned char lead) {
     if ((lead & 0xE0) == 0xC0)
         return 2;
     if ((lead & 0xF0) == 0xE0)
@@ -38,11 +36,12 @@ int SequenceLength(unsigned char lead)
 // The smallest code point a sequence of each length may carry; anything less is overlong.
 constexpr std::array<char32_t, 5> kSmallestOfLength = {0, 0, 0x80, 0x800, 0x10000};
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-std::optional<std::u16string> DecodeUtf8(std::string_view bytes)
-{
+std::optional<std::u16string> DecodeUtf8(std::string_view bytes) {
     std::u16string out;
     out.reserve(bytes.size());
     size_t i = 0;
@@ -63,7 +62,8 @@ std::optional<std::u16string> DecodeUtf8(std::string_view bytes)
                 return std::nullopt;
             code = (code << 6) | (next & 0x3F);
         }
-        if (code < kSmallestOfLength[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        if (code < kSmallestOfLength[length] || code > 0x10FFFF ||
+            (code >= 0xD800 && code <= 0xDFFF))
             return std::nullopt;
         AppendCodePoint(out, code);
         i += length;
@@ -71,8 +71,7 @@ std::optional<std::u16string> DecodeUtf8(std::string_view bytes)
     return out;
 }
 
-std::u16string DecodeCp1252(std::string_view bytes)
-{
+std::u16string DecodeCp1252(std::string_view bytes) {
     std::u16string out;
     out.reserve(bytes.size());
     for (const char c : bytes) {
@@ -84,15 +83,13 @@ std::u16string DecodeCp1252(std::string_view bytes)
 
 } // namespace
 
-std::u16string DecodeLine(std::string_view bytes)
-{
+std::u16string DecodeLine(std::string_view bytes) {
     if (auto utf8 = DecodeUtf8(bytes))
         return std::move(*utf8);
     return DecodeCp1252(bytes);
 }
 
-std::string EncodeUtf8(std::u16string_view text)
-{
+std::string EncodeUtf8(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {

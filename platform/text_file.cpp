@@ -12,8 +12,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool EqualIgnoringCase(const std::string &a, const std::string &b)
-{
+bool EqualIgnoringCase(const std::string &a, const std::string &b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) ==
                std::tolower(static_cast<unsigned char>(y));
@@ -22,8 +21,7 @@ bool EqualIgnoringCase(const std::string &a, const std::string &b)
 
 } // namespace
 
-fs::path FindFileIgnoringCase(const fs::path &directory, const std::string &name)
-{
+fs::path FindFileIgnoringCase(const fs::path &directory, const std::string &name) {
     const fs::path exact = directory / name;
     std::error_code error;
     if (fs::exists(exact, error))
@@ -40,8 +38,7 @@ fs::path FindFileIgnoringCase(const fs::path &directory, const std::string &name
     return found.empty() ? exact : found;
 }
 
-bool LineReader::open(const fs::path &path)
-{
+bool LineReader::open(const fs::path &path) {
     std::error_code error;
     if (!fs::is_regular_file(path, error))
         return false;
@@ -49,8 +46,7 @@ bool LineReader::open(const fs::path &path)
     return stream_.is_open();
 }
 
-bool LineReader::readLine(std::u16string &line)
-{
+bool LineReader::readLine(std::u16string &line) {
     if (!readLineBytes())
         return false;
     std::string_view bytes = bytes_;
@@ -61,8 +57,7 @@ bool LineReader::readLine(std::u16string &line)
     return true;
 }
 
-bool LineReader::readLineBytes()
-{
+bool LineReader::readLineBytes() {
     bytes_.clear();
     std::streambuf *buffer = stream_.rdbuf();
     for (;;) {
@@ -80,8 +75,7 @@ bool LineReader::readLineBytes()
     }
 }
 
-std::error_code AppendLine(const fs::path &path, std::u16string_view text)
-{
+std::error_code AppendLine(const fs::path &path, std::u16string_view text) {
     const std::string line = EncodeUtf8(text) + "\r\n";
     const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)

@@ -13,8 +13,7 @@ namespace {
 using WordsList = std::initializer_list<const char16_t *>;
 
 // Pools in the order given, unshuffled, so scripts can pick words by position.
-WordLists MakeLists(WordsList adverbs, WordsList adjectives, WordsList nouns, float adverbShare)
-{
+WordLists MakeLists(WordsList adverbs, WordsList adjectives, WordsList nouns, float adverbShare) {
     WordLists lists;
     for (const char16_t *word : adverbs)
         lists.AdverbPool.append(word);
@@ -35,16 +34,14 @@ struct Settings {
     bool lengthOrder = true;
 };
 
-std::u16string Compose(WordLists &lists, Settings settings, ScriptedRandom &random)
-{
+std::u16string Compose(WordLists &lists, Settings settings, ScriptedRandom &random) {
     std::u16string epithet =
         ComposeEpithet(lists, settings.single, settings.commas, settings.lengthOrder, random);
     EXPECT_EQ(random.remaining(), 0u) << "a script number was left unused";
     return epithet;
 }
 
-TEST(PrefixClash, LooksForTheFirstFiveCharactersOrTheWholeShorterWord)
-{
+TEST(PrefixClash, LooksForTheFirstFiveCharactersOrTheWholeShorterWord) {
     EXPECT_TRUE(PrefixClash(u"stinky", u"stinkingly"));
     EXPECT_TRUE(PrefixClash(u"oaf", u"loafing "));
     EXPECT_FALSE(PrefixClash(u"oaf", u"rancid "));
@@ -52,15 +49,13 @@ TEST(PrefixClash, LooksForTheFirstFiveCharactersOrTheWholeShorterWord)
     EXPECT_FALSE(PrefixClash(u"oaf", u""));
 }
 
-TEST(ComposeEpithet, SingleModifierIsOneAdjectiveAndANoun)
-{
+TEST(ComposeEpithet, SingleModifierIsOneAdjectiveAndANoun) {
     WordLists lists = MakeLists({u"vilely"}, {u"rancid", u"necrotic"}, {u"toad"}, 0.5f);
     ScriptedRandom random{Pick(2, 2), Pick(1, 1)}; // no number for the adverb choice
     EXPECT_EQ(Compose(lists, {.single = true}, random), u"necrotic toad");
 }
 
-TEST(ComposeEpithet, CommaGoesBetweenTwoAdjectivesOnlyWhenAsked)
-{
+TEST(ComposeEpithet, CommaGoesBetweenTwoAdjectivesOnlyWhenAsked) {
     WordLists lists = MakeLists({}, {u"necrotic", u"rancid"}, {u"toad"}, 0);
     ScriptedRandom withCommas{kTakeAdjective, Pick(1, 2), Pick(2, 2), Pick(1, 1)};
     EXPECT_EQ(Compose(lists, {.lengthOrder = false}, withCommas), u"necrotic, rancid toad");
@@ -71,8 +66,7 @@ TEST(ComposeEpithet, CommaGoesBetweenTwoAdjectivesOnlyWhenAsked)
               u"necrotic rancid toad");
 }
 
-TEST(ComposeEpithet, LengthOrderPutsTheShorterAdjectiveFirst)
-{
+TEST(ComposeEpithet, LengthOrderPutsTheShorterAdjectiveFirst) {
     const auto compose = [](int first, int second, Settings settings) {
         WordLists lists = MakeLists({}, {u"splendiferous", u"verbose"}, {u"generator"}, 0);
         ScriptedRandom random{kTakeAdjective, Pick(first, 2), Pick(second, 2), Pick(1, 1)};
@@ -84,24 +78,20 @@ TEST(ComposeEpithet, LengthOrderPutsTheShorterAdjectiveFirst)
     EXPECT_EQ(compose(1, 2, {.lengthOrder = false}), u"splendiferous, verbose generator");
 }
 
-TEST(ComposeEpithet, AdverbFirstIgnoresCommasAndLengthOrder)
-{
+TEST(ComposeEpithet, AdverbFirstIgnoresCommasAndLengthOrder) {
     WordLists lists = MakeLists({u"abominably"}, {u"vile"}, {u"toad"}, 0.5f);
     ScriptedRandom random{kTakeAdverb, Pick(1, 1), Pick(1, 1), Pick(1, 1)};
     EXPECT_EQ(Compose(lists, {}, random), u"abominably vile toad");
 }
 
-TEST(ComposeEpithet, PutsBackAnAdjectiveThatEchoesTheAdverb)
-{
+TEST(ComposeEpithet, PutsBackAnAdjectiveThatEchoesTheAdverb) {
     WordLists lists = MakeLists({u"stinkingly"}, {u"stinky", u"rancid"}, {u"oaf"}, 0.5f);
-    ScriptedRandom random{kTakeAdverb, Pick(1, 1), Pick(1, 2), Pick(1, 2), Pick(2, 2),
-                          Pick(1, 1)};
+    ScriptedRandom random{kTakeAdverb, Pick(1, 1), Pick(1, 2), Pick(1, 2), Pick(2, 2), Pick(1, 1)};
     EXPECT_EQ(Compose(lists, {}, random), u"stinkingly rancid oaf");
     EXPECT_EQ(lists.AdjectivePool.entry(1).Drawn, 0); // stinky was put back, not used up
 }
 
-TEST(ComposeEpithet, SearchesShortNounsWholeInTheHead)
-{
+TEST(ComposeEpithet, SearchesShortNounsWholeInTheHead) {
     WordLists lists = MakeLists({}, {u"loafing", u"rancid"}, {u"oaf", u"lout"}, 0);
     ScriptedRandom afterLoafing{Pick(1, 2), Pick(1, 2), Pick(2, 2)};
     EXPECT_EQ(Compose(lists, {.single = true}, afterLoafing), u"loafing lout");
@@ -111,16 +101,14 @@ TEST(ComposeEpithet, SearchesShortNounsWholeInTheHead)
     EXPECT_EQ(Compose(lists, {.single = true}, afterRancid), u"rancid oaf");
 }
 
-TEST(ComposeEpithet, TestsTheNounAgainstBothModifiers)
-{
+TEST(ComposeEpithet, TestsTheNounAgainstBothModifiers) {
     WordLists lists =
         MakeLists({}, {u"necrotic", u"incontinent"}, {u"incontinence", u"pustule"}, 0);
     ScriptedRandom random{kTakeAdjective, Pick(1, 2), Pick(2, 2), Pick(1, 2), Pick(2, 2)};
     EXPECT_EQ(Compose(lists, {.lengthOrder = false}, random), u"necrotic, incontinent pustule");
 }
 
-TEST(ComposeEpithet, SecondAdjectiveNeverRepeatsTheFirst)
-{
+TEST(ComposeEpithet, SecondAdjectiveNeverRepeatsTheFirst) {
     WordLists lists = MakeLists({}, {u"vile", u"rank"}, {u"toad"}, 0);
     // The second draw lands on vile again, which is marked: it probes on to rank.
     ScriptedRandom random{kTakeAdjective, Pick(1, 2), Pick(1, 2), Pick(2, 2), Pick(1, 1)};
@@ -129,34 +117,30 @@ TEST(ComposeEpithet, SecondAdjectiveNeverRepeatsTheFirst)
 
 // Lists on which the plain retry loops would never end.
 
-TEST(ComposeEpithet, OneAdjectiveWithTwoModifiersGivesOneModifier)
-{
+TEST(ComposeEpithet, OneAdjectiveWithTwoModifiersGivesOneModifier) {
     WordLists lists = MakeLists({}, {u"necrotic"}, {u"pustule"}, 0);
     // First modifier; then a miss, a new pass and a pick of necrotic again, which clashes.
     ScriptedRandom random{kTakeAdjective, Pick(1, 1), Pick(1, 1), Pick(1, 1), Pick(1, 1)};
     EXPECT_EQ(Compose(lists, {}, random), u"necrotic pustule");
 }
 
-TEST(ComposeEpithet, AdverbThatEchoesEveryAdjectiveIsLeftOut)
-{
+TEST(ComposeEpithet, AdverbThatEchoesEveryAdjectiveIsLeftOut) {
     WordLists lists = MakeLists({u"stinkingly"}, {u"stinky", u"stinker"}, {u"oaf"}, 1.0f);
     StandardRandom seeded(1);
     const std::u16string epithet = ComposeEpithet(lists, false, true, true, seeded);
     EXPECT_TRUE(epithet == u"stinky oaf" || epithet == u"stinker oaf") << epithet.size();
 }
 
-TEST(ComposeEpithet, NounThatClashesWithEveryHeadIsKept)
-{
+TEST(ComposeEpithet, NounThatClashesWithEveryHeadIsKept) {
     WordLists lists = MakeLists({}, {u"pustular"}, {u"pustule"}, 0);
     ScriptedRandom random{Pick(1, 1), Pick(1, 1)};
     EXPECT_EQ(Compose(lists, {.single = true}, random), u"pustular pustule");
 }
 
-TEST(ComposeEpithet, FindsTheOneWordThatPassesAmongManyThatClash)
-{
-    WordLists lists = MakeLists({u"stinkingly"},
-                                {u"stinky", u"stinker", u"stinking", u"stinko", u"rancid"},
-                                {u"oaf"}, 1.0f);
+TEST(ComposeEpithet, FindsTheOneWordThatPassesAmongManyThatClash) {
+    WordLists lists =
+        MakeLists({u"stinkingly"}, {u"stinky", u"stinker", u"stinking", u"stinko", u"rancid"},
+                  {u"oaf"}, 1.0f);
     StandardRandom seeded(2);
     for (int i = 0; i < 100; ++i)
         EXPECT_EQ(ComposeEpithet(lists, false, true, true, seeded), u"stinkingly rancid oaf");

@@ -15,8 +15,7 @@ public:
 
     void seedFromClock() override { ++seeds; }
 
-    float next() override
-    {
+    float next() override {
         if (numbers_.empty()) {
             ADD_FAILURE() << "the scripted random numbers ran out";
             throw std::runtime_error("scripted random numbers ran out");
@@ -35,15 +34,16 @@ private:
 };
 
 // The number that makes RandomIndex pick `index` out of 1..n.
-inline float Pick(int index, int n) { return (static_cast<float>(index) - 0.5f) / n; }
+inline float Pick(int index, int n) {
+    return (static_cast<float>(index) - 0.5f) / n;
+}
 
 // Counts the numbers drawn from another source.
 class CountingRandom : public RandomSource {
 public:
     explicit CountingRandom(RandomSource &inner) : inner_(inner) {}
     void seedFromClock() override { inner_.seedFromClock(); }
-    float next() override
-    {
+    float next() override {
         ++count;
         return inner_.next();
     }

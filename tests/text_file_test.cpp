@@ -10,8 +10,7 @@
 
 namespace {
 
-std::vector<std::u16string> ReadAll(const std::filesystem::path &path)
-{
+std::vector<std::u16string> ReadAll(const std::filesystem::path &path) {
     LineReader reader;
     EXPECT_TRUE(reader.open(path));
     std::vector<std::u16string> lines;
@@ -23,8 +22,7 @@ std::vector<std::u16string> ReadAll(const std::filesystem::path &path)
 
 using Lines = std::vector<std::u16string>;
 
-TEST(LineReader, EndsLinesAtCrLfLfAndLoneCr)
-{
+TEST(LineReader, EndsLinesAtCrLfLfAndLoneCr) {
     TempDir dir;
     EXPECT_EQ(ReadAll(dir.write("crlf", "a\r\nb\r\n")), (Lines{u"a", u"b"}));
     EXPECT_EQ(ReadAll(dir.write("lf", "a\nb\n")), (Lines{u"a", u"b"}));
@@ -33,29 +31,25 @@ TEST(LineReader, EndsLinesAtCrLfLfAndLoneCr)
               (Lines{u"a", u"", u"b", u"", u"c", u""}));
 }
 
-TEST(LineReader, ReadsALastLineWithoutLineEnd)
-{
+TEST(LineReader, ReadsALastLineWithoutLineEnd) {
     TempDir dir;
     EXPECT_EQ(ReadAll(dir.write("last", "a\r\nb")), (Lines{u"a", u"b"}));
     EXPECT_EQ(ReadAll(dir.write("empty", "")), Lines{});
 }
 
-TEST(LineReader, SkipsALeadingByteOrderMarkOnly)
-{
+TEST(LineReader, SkipsALeadingByteOrderMarkOnly) {
     TempDir dir;
     EXPECT_EQ(ReadAll(dir.write("bom", "\xEF\xBB\xBFJ caf\xC3\xA9\r\n\xEF\xBB\xBFx")),
               (Lines{u"J caf\u00E9", u"\uFEFFx"}));
 }
 
-TEST(LineReader, DecodesEachLineOnItsOwn)
-{
+TEST(LineReader, DecodesEachLineOnItsOwn) {
     TempDir dir;
     EXPECT_EQ(ReadAll(dir.write("mixed", "caf\xC3\xA9\ncaf\xE9\n")),
               (Lines{u"caf\u00E9", u"caf\u00E9"}));
 }
 
-TEST(LineReader, OpensOnlyRegularFiles)
-{
+TEST(LineReader, OpensOnlyRegularFiles) {
     TempDir dir;
     LineReader reader;
     EXPECT_FALSE(reader.open(dir.path() / "missing"));
@@ -65,8 +59,7 @@ TEST(LineReader, OpensOnlyRegularFiles)
     EXPECT_FALSE(LineReader().open(dir.path() / "pipe")); // must not block
 }
 
-TEST(FindFileIgnoringCase, PrefersTheExactNameThenAnyCase)
-{
+TEST(FindFileIgnoringCase, PrefersTheExactNameThenAnyCase) {
     TempDir dir;
     EXPECT_EQ(FindFileIgnoringCase(dir.path(), "wordlist.txt"), dir.path() / "wordlist.txt");
     dir.write("WordList.TXT", "");
@@ -77,8 +70,7 @@ TEST(FindFileIgnoringCase, PrefersTheExactNameThenAnyCase)
     EXPECT_EQ(FindFileIgnoringCase(dir.path() / "missing", "x"), dir.path() / "missing" / "x");
 }
 
-TEST(AppendLine, AppendsUtf8LinesEndedByCrLfCreatingTheFile)
-{
+TEST(AppendLine, AppendsUtf8LinesEndedByCrLfCreatingTheFile) {
     TempDir dir;
     const auto path = dir.path() / "saved.txt";
     EXPECT_FALSE(AppendLine(path, u"p\u00E9trified oaf"));
@@ -86,8 +78,7 @@ TEST(AppendLine, AppendsUtf8LinesEndedByCrLfCreatingTheFile)
     EXPECT_EQ(dir.read("saved.txt"), "p\xC3\xA9trified oaf\r\np\xC3\xA9trified oaf\r\n");
 }
 
-TEST(AppendLine, ReportsWhyAFileCannotBeWritten)
-{
+TEST(AppendLine, ReportsWhyAFileCannotBeWritten) {
     TempDir dir;
     std::filesystem::create_directory(dir.path() / "saved.txt");
     EXPECT_EQ(AppendLine(dir.path() / "saved.txt", u"x"), std::errc::is_a_directory);

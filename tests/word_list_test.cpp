@@ -13,8 +13,7 @@ namespace {
 
 using Words = std::vector<std::u16string>;
 
-Words SortedWords(const WordPool &pool)
-{
+Words SortedWords(const WordPool &pool) {
     Words words;
     for (const WordEntry &entry : pool)
         words.push_back(entry.Word);
@@ -24,8 +23,7 @@ Words SortedWords(const WordPool &pool)
 
 class LoadWordListTest : public ::testing::Test {
 protected:
-    LoadResult load(std::string_view contents, const std::string &name = "wordlist.txt")
-    {
+    LoadResult load(std::string_view contents, const std::string &name = "wordlist.txt") {
         dir.write(name, contents);
         return LoadWordList(lists, dir.path(), random);
     }
@@ -35,8 +33,7 @@ protected:
     StandardRandom random{5};
 };
 
-TEST(SplitTaggedLine, SplitsOffATagFollowedByASpace)
-{
+TEST(SplitTaggedLine, SplitsOffATagFollowedByASpace) {
     std::u16string line = u"j   necrotic  ";
     EXPECT_EQ(SplitTaggedLine(line), u'j');
     EXPECT_EQ(line, u"necrotic");
@@ -50,8 +47,7 @@ TEST(SplitTaggedLine, SplitsOffATagFollowedByASpace)
     EXPECT_EQ(line, u"J\tpustule");
 }
 
-TEST_F(LoadWordListTest, SortsWordsByTagInEitherCase)
-{
+TEST_F(LoadWordListTest, SortsWordsByTagInEitherCase) {
     ASSERT_EQ(load("J necrotic\r\nj incontinent\r\nN pustule\r\nn oaf\r\nV stinkingly\r\n"
                    "v abominably\r\n"),
               LoadResult::Loaded);
@@ -63,16 +59,14 @@ TEST_F(LoadWordListTest, SortsWordsByTagInEitherCase)
     EXPECT_EQ(lists.AdverbCount(), 2);
 }
 
-TEST_F(LoadWordListTest, TrimsSpacesButKeepsInnerSpacesAndTabs)
-{
+TEST_F(LoadWordListTest, TrimsSpacesButKeepsInnerSpacesAndTabs) {
     ASSERT_EQ(load("j  necrotic  \r\n  N pustule\r\nN incontinent pustule\r\nJ rancid\t\r\n"),
               LoadResult::Loaded);
     EXPECT_EQ(SortedWords(lists.AdjectivePool), (Words{u"necrotic", u"rancid\t"}));
     EXPECT_EQ(SortedWords(lists.NounPool), (Words{u"incontinent pustule", u"pustule"}));
 }
 
-TEST_F(LoadWordListTest, IgnoresEverythingButTaggedLines)
-{
+TEST_F(LoadWordListTest, IgnoresEverythingButTaggedLines) {
     ASSERT_EQ(load("X pustule\r\nJ\r\nJpustule\r\nJ\tpustule\r\n\r\n# J comment\r\n"
                    "Add words below.\r\nJ vile\r\nN toad\r\n"),
               LoadResult::Loaded);
@@ -81,14 +75,12 @@ TEST_F(LoadWordListTest, IgnoresEverythingButTaggedLines)
     EXPECT_TRUE(lists.AdverbPool.empty());
 }
 
-TEST_F(LoadWordListTest, CountsEveryAcceptedLineDuplicatesIncluded)
-{
+TEST_F(LoadWordListTest, CountsEveryAcceptedLineDuplicatesIncluded) {
     ASSERT_EQ(load("J vile\nJ vile\nN toad\n"), LoadResult::Loaded);
     EXPECT_EQ(lists.AdjectiveCount(), 2);
 }
 
-TEST_F(LoadWordListTest, AdverbShareIsTheAdverbsShareOfTheModifiers)
-{
+TEST_F(LoadWordListTest, AdverbShareIsTheAdverbsShareOfTheModifiers) {
     std::string contents = "N toad\n";
     for (int i = 0; i < 300; ++i)
         contents += "J adjective" + std::to_string(i) + "\n";
@@ -98,8 +90,7 @@ TEST_F(LoadWordListTest, AdverbShareIsTheAdverbsShareOfTheModifiers)
     EXPECT_EQ(lists.AdverbShare, 0.25f);
 }
 
-TEST_F(LoadWordListTest, ShufflesNounsThenAdjectivesThenAdverbs)
-{
+TEST_F(LoadWordListTest, ShufflesNounsThenAdjectivesThenAdverbs) {
     dir.write("wordlist.txt", "N a\nN b\nJ c\nJ d\nV e\nV f\nV g\n");
     // Two entries take two numbers each; three take three.
     ScriptedRandom scripted{Pick(2, 2), Pick(1, 2), Pick(2, 2), Pick(1, 2),
@@ -111,29 +102,25 @@ TEST_F(LoadWordListTest, ShufflesNounsThenAdjectivesThenAdverbs)
     EXPECT_EQ(lists.AdverbPool.entry(3).Word, u"f");
 }
 
-TEST_F(LoadWordListTest, ReadsEveryLineEndAndEncoding)
-{
+TEST_F(LoadWordListTest, ReadsEveryLineEndAndEncoding) {
     ASSERT_EQ(load("\xEF\xBB\xBFJ caf\xC3\xA9\rJ p\xE9trified\nN oaf\r\nN last"),
               LoadResult::Loaded);
     EXPECT_EQ(SortedWords(lists.AdjectivePool), (Words{u"caf\u00E9", u"p\u00E9trified"}));
     EXPECT_EQ(SortedWords(lists.NounPool), (Words{u"last", u"oaf"}));
 }
 
-TEST_F(LoadWordListTest, FindsTheListUnderAnyCaseOfItsName)
-{
+TEST_F(LoadWordListTest, FindsTheListUnderAnyCaseOfItsName) {
     EXPECT_EQ(load("J vile\nN toad\n", "WORDLIST.TXT"), LoadResult::Loaded);
 }
 
-TEST_F(LoadWordListTest, FailsWithoutAReadableFileAndLeavesTheListsAlone)
-{
+TEST_F(LoadWordListTest, FailsWithoutAReadableFileAndLeavesTheListsAlone) {
     EXPECT_EQ(LoadWordList(lists, dir.path(), random), LoadResult::CannotOpen);
     std::filesystem::create_directory(dir.path() / "wordlist.txt");
     EXPECT_EQ(LoadWordList(lists, dir.path(), random), LoadResult::CannotOpen);
     EXPECT_EQ(lists.AdjectiveCount() + lists.NounCount() + lists.AdverbCount(), 0);
 }
 
-TEST_F(LoadWordListTest, SaysWhichWordClassIsMissing)
-{
+TEST_F(LoadWordListTest, SaysWhichWordClassIsMissing) {
     EXPECT_EQ(load("N toad\nV vilely\n"), LoadResult::NoAdjectives);
     lists = {};
     EXPECT_EQ(load("J vile\n"), LoadResult::NoNouns);

@@ -13,32 +13,28 @@
 
 namespace {
 
-WordPool MakePool(std::initializer_list<const char16_t *> words)
-{
+WordPool MakePool(std::initializer_list<const char16_t *> words) {
     WordPool pool;
     for (const char16_t *word : words)
         pool.append(word);
     return pool;
 }
 
-std::vector<std::u16string> WordsOf(const WordPool &pool)
-{
+std::vector<std::u16string> WordsOf(const WordPool &pool) {
     std::vector<std::u16string> words;
     for (const WordEntry &entry : pool)
         words.push_back(entry.Word);
     return words;
 }
 
-int DrawnCount(const WordPool &pool)
-{
+int DrawnCount(const WordPool &pool) {
     int count = 0;
     for (const WordEntry &entry : pool)
         count += entry.Drawn != 0;
     return count;
 }
 
-TEST(RandomIndex, CoversOneToNAndNeverLeavesIt)
-{
+TEST(RandomIndex, CoversOneToNAndNeverLeavesIt) {
     const float belowOne = std::nextafter(1.0f, 0.0f);
     for (int n : {1, 2, 7, 1000}) {
         ScriptedRandom random{0.0f, belowOne};
@@ -52,8 +48,7 @@ TEST(RandomIndex, CoversOneToNAndNeverLeavesIt)
     }
 }
 
-TEST(StandardRandom, StaysInUnitIntervalAndRepeatsForASeed)
-{
+TEST(StandardRandom, StaysInUnitIntervalAndRepeatsForASeed) {
     StandardRandom a(42), b(42);
     for (int i = 0; i < 100000; ++i) {
         const float r = a.next();
@@ -63,20 +58,17 @@ TEST(StandardRandom, StaysInUnitIntervalAndRepeatsForASeed)
     }
 }
 
-TEST(ShuffleWords, RedrawsThePartnerUntilItDiffersFromThePosition)
-{
+TEST(ShuffleWords, RedrawsThePartnerUntilItDiffersFromThePosition) {
     WordPool pool = MakePool({u"a", u"b", u"c"});
     // i=1 draws 1 then 3; i=2 draws 2, 2, then 1; i=3 draws 2.
-    ScriptedRandom random{Pick(1, 3), Pick(3, 3), Pick(2, 3), Pick(2, 3),
-                          Pick(1, 3), Pick(2, 3)};
+    ScriptedRandom random{Pick(1, 3), Pick(3, 3), Pick(2, 3), Pick(2, 3), Pick(1, 3), Pick(2, 3)};
     ShuffleWords(pool, random);
     // c b a -> b c a -> b a c
     EXPECT_EQ(WordsOf(pool), (std::vector<std::u16string>{u"b", u"a", u"c"}));
     EXPECT_EQ(random.remaining(), 0u);
 }
 
-TEST(ShuffleWords, TwoEntriesAlwaysComeBackInOrderAndOddCountsNever)
-{
+TEST(ShuffleWords, TwoEntriesAlwaysComeBackInOrderAndOddCountsNever) {
     StandardRandom random(7);
     for (int trial = 0; trial < 1000; ++trial) {
         WordPool two = MakePool({u"a", u"b"});
@@ -89,8 +81,7 @@ TEST(ShuffleWords, TwoEntriesAlwaysComeBackInOrderAndOddCountsNever)
     }
 }
 
-TEST(ShuffleWords, FlagsTravelWithTheirWords)
-{
+TEST(ShuffleWords, FlagsTravelWithTheirWords) {
     WordPool pool = MakePool({u"a", u"b", u"c", u"d", u"e"});
     pool.entry(2).Drawn = 1;
     pool.entry(5).Drawn = 1;
@@ -103,8 +94,7 @@ TEST(ShuffleWords, FlagsTravelWithTheirWords)
     EXPECT_EQ(marked, (std::set<std::u16string>{u"b", u"e"}));
 }
 
-TEST(ShuffleWords, LeavesPoolsOfFewerThanTwoAloneWithoutDrawing)
-{
+TEST(ShuffleWords, LeavesPoolsOfFewerThanTwoAloneWithoutDrawing) {
     ScriptedRandom random{};
     WordPool none;
     WordPool one = MakePool({u"lonely"});
@@ -113,8 +103,7 @@ TEST(ShuffleWords, LeavesPoolsOfFewerThanTwoAloneWithoutDrawing)
     EXPECT_EQ(WordsOf(one), (std::vector<std::u16string>{u"lonely"}));
 }
 
-TEST(DrawWord, MarksAndReturnsTheFirstFreeEntryItProbes)
-{
+TEST(DrawWord, MarksAndReturnsTheFirstFreeEntryItProbes) {
     WordPool pool = MakePool({u"a", u"b", u"c"});
     pool.entry(2).Drawn = 1;
     ScriptedRandom random{Pick(2, 3), Pick(3, 3)};
@@ -123,8 +112,7 @@ TEST(DrawWord, MarksAndReturnsTheFirstFreeEntryItProbes)
     EXPECT_EQ(DrawnCount(pool), 2);
 }
 
-TEST(DrawWord, StartsNewPassWhenEveryProbeMisses)
-{
+TEST(DrawWord, StartsNewPassWhenEveryProbeMisses) {
     WordPool pool = MakePool({u"a", u"b", u"c"});
     pool.entry(1).Drawn = 1;
     pool.entry(3).Drawn = 1;
@@ -140,8 +128,7 @@ TEST(DrawWord, StartsNewPassWhenEveryProbeMisses)
     EXPECT_EQ(random.remaining(), 0u);
 }
 
-TEST(DrawWord, OnePoolEntryIsDrawnAgainAndAgain)
-{
+TEST(DrawWord, OnePoolEntryIsDrawnAgainAndAgain) {
     WordPool pool = MakePool({u"lonely"});
     ScriptedRandom random{Pick(1, 1), Pick(1, 1), Pick(1, 1)};
     EXPECT_EQ(DrawWord(pool, random), 1);
@@ -149,8 +136,7 @@ TEST(DrawWord, OnePoolEntryIsDrawnAgainAndAgain)
     EXPECT_EQ(pool.entry(1).Drawn, 1);
 }
 
-TEST(DrawWord, PutBackEntryCanBeDrawnAgainInTheSamePass)
-{
+TEST(DrawWord, PutBackEntryCanBeDrawnAgainInTheSamePass) {
     WordPool pool = MakePool({u"a", u"b", u"c"});
     ScriptedRandom random{Pick(2, 3), Pick(2, 3)};
     ASSERT_EQ(DrawWord(pool, random), 2);
@@ -158,8 +144,7 @@ TEST(DrawWord, PutBackEntryCanBeDrawnAgainInTheSamePass)
     EXPECT_EQ(DrawWord(pool, random), 2);
 }
 
-TEST(DrawWord, NeverHandsOutAnEntryTwiceWithinAPass)
-{
+TEST(DrawWord, NeverHandsOutAnEntryTwiceWithinAPass) {
     WordPool pool;
     for (int i = 0; i < 50; ++i)
         pool.append(std::u16string(1, static_cast<char16_t>(u'A' + i)));

@@ -5,15 +5,13 @@
 namespace {
 
 // Only the space character is trimmed: a tab is part of the word.
-void TrimSpaces(std::u16string &text)
-{
+void TrimSpaces(std::u16string &text) {
     const size_t last = text.find_last_not_of(u' ');
     text.erase(last == std::u16string::npos ? 0 : last + 1);
     text.erase(0, text.find_first_not_of(u' '));
 }
 
-WordPool *PoolForTag(WordLists &lists, int tag)
-{
+WordPool *PoolForTag(WordLists &lists, int tag) {
     switch (tag) {
     case 'J':
     case 'j':
@@ -31,8 +29,7 @@ WordPool *PoolForTag(WordLists &lists, int tag)
 
 } // namespace
 
-int SplitTaggedLine(std::u16string &line)
-{
+int SplitTaggedLine(std::u16string &line) {
     if (line.size() < 2 || line[1] != u' ')
         return 0;
     const int tag = line[0];
@@ -42,8 +39,7 @@ int SplitTaggedLine(std::u16string &line)
 }
 
 LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory,
-                        RandomSource &random)
-{
+                        RandomSource &random) {
     LineReader reader;
     if (!reader.open(FindFileIgnoringCase(directory, "wordlist.txt")))
         return LoadResult::CannotOpen;

@@ -5,8 +5,7 @@
 #include <cassert>
 #include <utility>
 
-void ShuffleWords(WordPool &pool, RandomSource &random)
-{
+void ShuffleWords(WordPool &pool, RandomSource &random) {
     const int n = pool.size();
     if (n < 2)
         return;
@@ -18,8 +17,7 @@ void ShuffleWords(WordPool &pool, RandomSource &random)
     }
 }
 
-int DrawWord(WordPool &pool, RandomSource &random)
-{
+int DrawWord(WordPool &pool, RandomSource &random) {
     assert(!pool.empty());
     const int n = pool.size();
     for (int probe = 0; probe < n; ++probe) {
