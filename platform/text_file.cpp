@@ -76,7 +76,11 @@ bool LineReader::readLineBytes() {
 }
 
 std::error_code AppendLine(const fs::path &path, std::u16string_view text) {
-    const std::string line = EncodeUtf8(text) + "\r\n";
+    // A line end inside the text would split it into two saved lines.
+    std::u16string oneLine(text);
+    std::replace(oneLine.begin(), oneLine.end(), u'\r', u' ');
+    std::replace(oneLine.begin(), oneLine.end(), u'\n', u' ');
+    const std::string line = EncodeUtf8(oneLine) + "\r\n";
     const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
         return {errno, std::generic_category()};

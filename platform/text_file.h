@@ -31,6 +31,7 @@ private:
     bool atStart_ = true;
 };
 
-// Appends `text` and CR LF to the file, creating it if missing. The line goes out in a single
+// Appends `text` and CR LF to the file, creating it if missing; a CR or LF inside `text` becomes
+// a space, so the text always makes one line. The line goes out in a single
 // append, so two programs saving at once never interleave their lines.
 std::error_code AppendLine(const std::filesystem::path &path, std::u16string_view text);

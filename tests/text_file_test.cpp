@@ -78,6 +78,13 @@ TEST(AppendLine, AppendsUtf8LinesEndedByCrLfCreatingTheFile) {
     EXPECT_EQ(dir.read("saved.txt"), "p\xC3\xA9trified oaf\r\np\xC3\xA9trified oaf\r\n");
 }
 
+TEST(AppendLine, KeepsTextWithLineEndsOnOneLine)
+{
+    TempDir dir;
+    EXPECT_FALSE(AppendLine(dir.path() / "saved.txt", u"two\r\nlines\n"));
+    EXPECT_EQ(dir.read("saved.txt"), "two  lines \r\n");
+}
+
 TEST(AppendLine, ReportsWhyAFileCannotBeWritten) {
     TempDir dir;
     std::filesystem::create_directory(dir.path() / "saved.txt");

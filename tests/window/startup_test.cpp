@@ -1,0 +1,132 @@
+#include "window_fixture.h"
+
+#include <QDir>
+#include <QFrame>
+#include <QMenu>
+#include <QTest>
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensWithEveryControlInItsInitialState() {
+        WindowFixture f;
+        QVERIFY(f.open());
+        QVERIFY(f.window->isVisible());
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("Zestive Vilifex"));
+        QCOMPARE(f.output()->text(), QStringLiteral("verbose, splendiferous generator"));
+        QVERIFY(f.output()->font().bold());
+        QCOMPARE(f.output()->font().pointSizeF(), 9.75);
+        QCOMPARE(f.button("cmdAuto")->text(), QStringLiteral("&Auto On"));
+        QCOMPARE(f.button("cmdAuto")->toolTip(), QStringLiteral("Scoffle every 4 sec"));
+        QCOMPARE(f.button("cmdClip")->toolTip(), QStringLiteral("Copies to Clipboard"));
+        QCOMPARE(f.button("cmdSave")->toolTip(), QStringLiteral("Adds to SAVED.TXT"));
+        QVERIFY(!f.timer()->isActive());
+        QCOMPARE(f.timer()->interval(), 4000);
+        QVERIFY(!f.child<QFrame>("fraStats")->isVisible());
+        QVERIFY(!f.item("mnuSettingsStats")->isChecked());
+        QVERIFY(f.item("mnuSettingsCommas")->isChecked());
+        QVERIFY(f.item("mnuSettingsOrder")->isChecked());
+        QVERIFY(!f.item("mnuSettingsSingle")->isChecked());
+        for (QAction *item : f.window->findChildren<QAction *>())
+            QVERIFY(item->isEnabled());
+    }
+
+    void menusHoldTheirItemsInOrder() {
+        WindowFixture f;
+        QVERIFY(f.open());
+        const auto captions = [&f](const char *menu) {
+            QStringList texts;
+            for (QAction *item : f.child<QMenu>(menu)->actions())
+                texts << item->text();
+            return texts;
+        };
+        QCOMPARE(captions("mnuFile"), QStringList{QStringLiteral("E&xit")});
+        QCOMPARE(
+            captions("mnuSettings"),
+            (QStringList{QStringLiteral("&Show Stats"), QStringLiteral("Use &Commas"),
+                         QStringLiteral("&Length Order"), QStringLiteral("Single &Modifier")}));
+    }
+
+    void laysTheControlsOutWithoutOverlap() {
+        WindowFixture f;
+        QVERIFY(f.open());
+        QCOMPARE(f.window->centralWidget()->size(), QSize(397, 85));
+        QCOMPARE(f.button("cmdAuto")->geometry(), QRect(110, 50, 60, 24));
+        QCOMPARE(f.child<QFrame>("fraStats")->geometry().right() + 1,
+                 f.button("cmdAuto")->geometry().left());
+        const QList<QWidget *> controls = {f.output(),
+                                           f.button("cmdAuto"),
+                                           f.button("cmdMake"),
+                                           f.button("cmdClip"),
+                                           f.button("cmdSave"),
+                                           f.button("cmdExit"),
+                                           f.child<QFrame>("fraStats")};
+        for (QWidget *a : controls)
+            for (QWidget *b : controls)
+                QVERIFY2(
+                    a == b || !a->geometry().intersects(b->geometry()),
+                    qPrintable(a->objectName() + QStringLiteral(" overlaps ") + b->objectName()));
+    }
+
+    void seedsAndShowsTheCountsInTheStatistics() {
+        WindowFixture f;
+        QVERIFY(f.open());
+        QCOMPARE(f.random.seeds, 1);
+        QCOMPARE(f.child<QLabel>("lblAdverbs")->text(), QStringLiteral("1 Adverbs"));
+        QCOMPARE(f.child<QLabel>("lblAdjectives")->text(), QStringLiteral("3 Adjectives"));
+        QCOMPARE(f.child<QLabel>("lblNouns")->text(), QStringLiteral("2 Nouns"));
+        QVERIFY(f.desktop.messages.isEmpty());
+    }
+
+    void labelsFitTheirCaptionsKeepingTheirLeftEdge() {
+        WindowFixture f;
+        QVERIFY(f.open());
+        QLabel *adverbs = f.child<QLabel>("lblAdverbs");
+        QLabel *adjectives = f.child<QLabel>("lblAdjectives");
+        QCOMPARE(adverbs->x(), 7);
+        QCOMPARE(adverbs->width(), adverbs->sizeHint().width());
+        QVERIFY(adverbs->width() < adjectives->width());
+    }
+
+    void endsWithTheStopMessageWithoutAWordList() {
+        const QString message = QStringLiteral(
+            "Vilifex | Can't run without WORDLIST.TXT,\nyou necrotic, incontinent pustule!");
+        WindowFixture missing;
+        QVERIFY(!missing.openWithoutWriting());
+        QCOMPARE(missing.desktop.messages, QStringList{message});
+        QVERIFY(!missing.window->isVisible());
+
+        WindowFixture folder;
+        QVERIFY(QDir(folder.dir.path()).mkdir(QStringLiteral("wordlist.txt")));
+        QVERIFY(!folder.openWithoutWriting());
+        QCOMPARE(folder.desktop.messages, QStringList{message});
+    }
+
+    void endsSayingWhichWordsTheListLacks_data() {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no nouns") << QByteArray("J vile\n")
+                                  << QStringLiteral("Vilifex | WORDLIST.TXT has no nouns.");
+        QTest::newRow("adverbs only")
+            << QByteArray("V vilely\nN toad\n")
+            << QStringLiteral("Vilifex | WORDLIST.TXT has no adjectives.");
+        QTest::newRow("empty") << QByteArray()
+                               << QStringLiteral(
+                                      "Vilifex | WORDLIST.TXT has no adjectives and no nouns.");
+        QTest::newRow("comments only")
+            << QByteArray("# nothing here\n")
+            << QStringLiteral("Vilifex | WORDLIST.TXT has no adjectives and no nouns.");
+    }
+
+    void endsSayingWhichWordsTheListLacks() {
+        QFETCH(QByteArray, list);
+        QFETCH(QString, message);
+        WindowFixture f;
+        QVERIFY(!f.open(list));
+        QCOMPARE(f.desktop.messages, QStringList{message});
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"

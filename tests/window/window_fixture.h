@@ -1,0 +1,80 @@
+#pragma once
+
+#include "platform/desktop.h"
+#include "platform/standard_random.h"
+#include "window/frm_scoffle.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+
+// Records what the window asks of the desktop instead of doing it.
+class FakeDesktop : public Desktop {
+public:
+    void showStopMessage(QWidget *, const QString &title, const QString &text) override {
+        messages << title + QStringLiteral(" | ") + text;
+    }
+    void beep() override { ++beeps; }
+    void setClipboardText(const QString &text) override { clipboard << text; }
+
+    QStringList messages;
+    int beeps = 0;
+    QStringList clipboard;
+};
+
+// A fixed sequence of numbers, whatever the clock says, with a count of the reseeds.
+class SeedCountingRandom : public RandomSource {
+public:
+    void seedFromClock() override { ++seeds; }
+    float next() override { return numbers_.next(); }
+
+    int seeds = 0;
+
+private:
+    StandardRandom numbers_{1};
+};
+
+inline const QByteArray kSmallList = "J necrotic\r\nJ incontinent\r\nJ rancid\r\nN pustule\r\n"
+                                     "N oaf\r\nV stinkingly\r\n";
+
+// A window over a word list in a fresh directory of its own.
+class WindowFixture {
+public:
+    bool open(const QByteArray &wordList = kSmallList) {
+        QFile file(dir.filePath(QStringLiteral("wordlist.txt")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(wordList) != wordList.size())
+            return false;
+        file.close();
+        return openWithoutWriting();
+    }
+
+    bool openWithoutWriting() {
+        window = std::make_unique<FrmScoffle>(random, desktop, dir.path().toStdString());
+        return window->load();
+    }
+
+    template <typename T> T *child(const char *name) const {
+        return window->findChild<T *>(QLatin1String(name));
+    }
+    QPushButton *button(const char *name) const { return child<QPushButton>(name); }
+    QAction *item(const char *name) const { return child<QAction>(name); }
+    QLineEdit *output() const { return child<QLineEdit>("txtOutput"); }
+    QTimer *timer() const { return child<QTimer>("tmrRun"); }
+
+    QByteArray saved() const {
+        QFile file(dir.filePath(QStringLiteral("saved.txt")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    FakeDesktop desktop;
+    SeedCountingRandom random;
+    std::unique_ptr<FrmScoffle> window;
+};

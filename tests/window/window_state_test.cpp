@@ -1,0 +1,141 @@
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Zestive Vilifex");
+
+void Tick(QTimer *timer) {
+    QMetaObject::invokeMethod(timer, "timeout");
+}
+
+} // namespace
+
+// The title follows the epithets while the window is minimised in automatic mode.
+class WindowStateTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void minimisingWithAutoOffKeepsTheTitle() {
+        WindowFixture f;
+        QVERIFY(f.open());
+        f.button("cmdMake")->click();
+        f.window->setWindowState(Qt::WindowMinimized);
+        QCOMPARE(f.window->windowTitle(), kTitle);
+        f.button("cmdMake")->click();
+        QCOMPARE(f.window->windowTitle(), kTitle);
+    }
+
+    void minimisingWithAutoOnMirrorsEachEpithetUntilRestored() {
+        WindowFixture f;
+        QVERIFY(f.open());
+        f.button("cmdAuto")->click();
+        f.window->setWindowState(Qt::WindowMinimized);
+        QCOMPARE(f.window->windowTitle(), f.output()->text());
+        Tick(f.timer());
+        QCOMPARE(f.window->windowTitle(), f.output()->text());
+
+        f.window->setWindowState(Qt::WindowNoState);
+        QCOMPARE(f.window->windowTitle(), kTitle);
+        Tick(f.timer());
+        QCOMPARE(f.window->windowTitle(), kTitle);
+    }
+
+    void maximisingAfterMinimisingKeepsMirroring() {
+        WindowFixture f;
+        QVERIFY(f.open());
+        f.button("cmdAuto")->click();
+        f.window->setWindowState(Qt::WindowMinimized);
+        f.window->setWindowState(Qt::WindowMaximized);
+        Tick(f.timer());
+        QCOMPARE(f.window->windowTitle(), f.output()->text());
+        f.window->setWindowState(Qt::WindowNoState);
+        QCOMPARE(f.window->windowTitle(), kTitle);
+    }
+
+    void titleShowsTheEpithetLiterally() {
+        WindowFixture f;
+        QVERIFY(f.open("J [*]starred\nN toad\n"));
+        f.item("mnuSettingsSingle")->trigger();
+        f.button("cmdAuto")->click();
+        f.window->setWindowState(Qt::WindowMinimized);
+        QCOMPARE(f.output()->text(), QStringLiteral("[*]starred toad"));
+        QCOMPARE(f.window->windowHandle()->title(), QStringLiteral("[*]starred toad"));
+    }
+};
+
+// Enter, Esc and Tab, as the keyboard gives them.
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+private:
+    static bool openActive(WindowFixture &f) {
+        if (!f.open())
+            return false;
+        f.window->activateWindow();
+        return QTest::qWaitForWindowActive(f.window.get());
+    }
+
+private slots:
+    void focusStartsOnMake() {
+        WindowFixture f;
+        QVERIFY(openActive(f));
+        QCOMPARE(QApplication::focusWidget(), f.button("cmdMake"));
+    }
+
+    void tabVisitsMakeClipSaveTextExitAuto() {
+        WindowFixture f;
+        QVERIFY(openActive(f));
+        const QList<QWidget *> order = {f.button("cmdClip"), f.button("cmdSave"),
+                                        f.output(),          f.button("cmdExit"),
+                                        f.button("cmdAuto"), f.button("cmdMake")};
+        for (QWidget *next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), f.button("cmdAuto"));
+    }
+
+    void enterInTheTextBoxMakes() {
+        WindowFixture f;
+        QVERIFY(openActive(f));
+        f.output()->setFocus();
+        QTest::keyClick(f.output(), Qt::Key_Return);
+        QVERIFY(f.output()->text() != QStringLiteral("verbose, splendiferous generator"));
+    }
+
+    void enterOnAnotherButtonClicksThatButton() {
+        WindowFixture f;
+        QVERIFY(openActive(f));
+        f.button("cmdSave")->setFocus();
+        QTest::keyClick(f.button("cmdSave"), Qt::Key_Return);
+        QCOMPARE(f.desktop.beeps, 1);
+        QCOMPARE(f.output()->text(), QStringLiteral("verbose, splendiferous generator"));
+    }
+
+    void escapeExitsFromAnyControl() {
+        WindowFixture f;
+        QVERIFY(openActive(f));
+        f.output()->setFocus();
+        QTest::keyClick(f.output(), Qt::Key_Escape);
+        QVERIFY(!f.window->isVisible());
+    }
+
+    void accessKeysClickTheirButtons() {
+        WindowFixture f;
+        QVERIFY(openActive(f));
+        QTest::keyClick(f.window.get(), Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(f.button("cmdAuto")->text(), QStringLiteral("&Auto Off"));
+    }
+};
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    WindowStateTest windowState;
+    KeyboardTest keyboard;
+    return QTest::qExec(&windowState, argc, argv) | QTest::qExec(&keyboard, argc, argv);
+}
+#include "window_state_test.moc"

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "words/word_list.h"
+
+#include <QMainWindow>
+
+#include <filesystem>
+
+class Desktop;
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTimer;
+class RandomSource;
+
+// The program's one window: an epithet over a row of buttons, a statistics frame that Show
+// Stats reveals, and the File and Settings menus.
+class FrmScoffle : public QMainWindow {
+    Q_OBJECT
+
+public:
+    FrmScoffle(RandomSource &random, Desktop &desktop, std::filesystem::path directory,
+               QWidget *parent = nullptr);
+
+    // Shows the window and reads the word list from the program's directory. False when the
+    // program cannot run: the user has been told why, and the program should end.
+    bool load();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void orderTabs();
+    void showCounts();
+
+    void make();
+    void switchAuto();
+    void clip();
+    void save();
+    void exitFromMenu();
+    void switchStats();
+    void switchSingle();
+    void followWindowState();
+
+    RandomSource &random_;
+    Desktop &desktop_;
+    const std::filesystem::path directory_;
+    WordLists lists_;
+    bool MirrorToCaption = false; // the title follows each new epithet
+
+    QTimer *tmrRun;
+    QPushButton *cmdAuto;
+    QPushButton *cmdClip;
+    QFrame *fraStats;
+    QLabel *lblAdjectives;
+    QLabel *lblAdverbs;
+    QLabel *lblNouns;
+    QPushButton *cmdSave;
+    QLineEdit *txtOutput;
+    QPushButton *cmdMake;
+    QPushButton *cmdExit;
+
+    QMenu *mnuFile;
+    QAction *mnuFileExit;
+    QMenu *mnuSettings;
+    QAction *mnuSettingsStats;
+    QAction *mnuSettingsCommas;
+    QAction *mnuSettingsOrder;
+    QAction *mnuSettingsSingle;
+};
