@@ -23,7 +23,8 @@ struct Candidate {
 // Draws until a word does not clash with `text`, putting each rejected word back. Once as many
 // words in a row have been rejected as the pool holds, it checks whether any word could pass
 // at all; if none can, the last candidate is kept, clash and all, rather than drawing for ever.
-// Ordinary lists never get that far, so their draws are exactly the plain retry loop's.
+// The check draws no random numbers, so whenever some word can pass, the draws are exactly
+// those of a plain retry loop.
 Candidate DrawWithoutClash(WordPool &pool, std::u16string_view text, RandomSource &random) {
     int rejections = 0;
     for (;;) {
