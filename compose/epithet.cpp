@@ -1,18 +1,27 @@
 #include "epithet.h"
 
-#include "platform/random_source.h"
+#include "platform/counting_random.h"
 #include "words/word_list.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace {
 
 constexpr size_t kPrefixLength = 5;
 
-bool AnyWordPasses(const WordPool &pool, std::u16string_view text) {
-    return std::any_of(pool.begin(), pool.end(),
-                       [text](const WordEntry &entry) { return !PrefixClash(entry.Word, text); });
+enum class Passers { None, OnlyDrawn, SomeFree };
+
+// Which words of the pool could pass against `text`, if any.
+Passers FindPassers(const WordPool &pool, std::u16string_view text) {
+    Passers found = Passers::None;
+    for (const WordEntry &entry : pool) {
+        if (PrefixClash(entry.Word, text))
+            continue;
+        if (entry.Drawn == 0)
+            return Passers::SomeFree;
+        found = Passers::OnlyDrawn;
+    }
+    return found;
 }
 
 struct Candidate {
@@ -20,20 +29,36 @@ struct Candidate {
     bool clashes;
 };
 
-// Draws until a word does not clash with `text`, putting each rejected word back. Once as many
-// words in a row have been rejected as the pool holds, it checks whether any word could pass
-// at all; if none can, the last candidate is kept, clash and all, rather than drawing for ever.
-// The check draws no random numbers, so whenever some word can pass, the draws are exactly
-// those of a plain retry loop.
+// Draws until a word does not clash with `text`, putting each rejected word back. A plain
+// retry loop can run for ever: when no word can pass, and also when every word that could is
+// already handed out in this pass, since the free words it keeps putting back make the new
+// pass that would free them all but impossible. So each time the rejected draws have taken as
+// many random numbers as the pool holds, it looks: if no word can pass, the candidate is kept,
+// clash and all; if only handed-out words can, a new pass begins. Counting numbers rather than
+// rejections keeps the looking in proportion to the drawing, however long each draw probes.
+// Looking draws no random numbers, so whenever a free word can pass, the draws are exactly
+// those of the plain loop.
 Candidate DrawWithoutClash(WordPool &pool, std::u16string_view text, RandomSource &random) {
-    int rejections = 0;
+    CountingRandom counting(random);
     for (;;) {
-        const int k = DrawWord(pool, random);
+        const int k = DrawWord(pool, counting);
         if (!PrefixClash(pool.entry(k).Word, text))
             return {k, false};
-        if (++rejections == pool.size() && !AnyWordPasses(pool, text))
+        if (counting.count < pool.size()) {
+            pool.entry(k).Drawn = 0;
+            continue;
+        }
+        counting.count = 0;
+        switch (FindPassers(pool, text)) {
+        case Passers::None:
             return {k, true};
-        pool.entry(k).Drawn = 0;
+        case Passers::OnlyDrawn:
+            StartNewPass(pool, counting);
+            break;
+        case Passers::SomeFree:
+            pool.entry(k).Drawn = 0;
+            break;
+        }
     }
 }
 

@@ -37,19 +37,3 @@ private:
 inline float Pick(int index, int n) {
     return (static_cast<float>(index) - 0.5f) / n;
 }
-
-// Counts the numbers drawn from another source.
-class CountingRandom : public RandomSource {
-public:
-    explicit CountingRandom(RandomSource &inner) : inner_(inner) {}
-    void seedFromClock() override { inner_.seedFromClock(); }
-    float next() override {
-        ++count;
-        return inner_.next();
-    }
-
-    long count = 0;
-
-private:
-    RandomSource &inner_;
-};

@@ -17,6 +17,12 @@ void ShuffleWords(WordPool &pool, RandomSource &random) {
     }
 }
 
+void StartNewPass(WordPool &pool, RandomSource &random) {
+    ShuffleWords(pool, random);
+    for (WordEntry &entry : pool)
+        entry.Drawn = 0;
+}
+
 int DrawWord(WordPool &pool, RandomSource &random) {
     assert(!pool.empty());
     const int n = pool.size();
@@ -28,9 +34,7 @@ int DrawWord(WordPool &pool, RandomSource &random) {
         }
     }
 
-    ShuffleWords(pool, random);
-    for (WordEntry &entry : pool)
-        entry.Drawn = 0;
+    StartNewPass(pool, random);
     const int k = RandomIndex(random, n);
     pool.entry(k).Drawn = 1;
     return k;

@@ -36,6 +36,9 @@ private:
 // no other position and are left as they are.
 void ShuffleWords(WordPool &pool, RandomSource &random);
 
+// Begins a new pass: reshuffles the pool and frees every entry.
+void StartNewPass(WordPool &pool, RandomSource &random);
+
 // Hands out a random entry not yet handed out in this pass and returns its index. When `size()`
 // random probes in a row all miss, a new pass begins: the pool is reshuffled, every entry freed,
 // and the next random entry taken. The pool must not be empty.
