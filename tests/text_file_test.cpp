@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -78,8 +81,7 @@ TEST(AppendLine, AppendsUtf8LinesEndedByCrLfCreatingTheFile) {
     EXPECT_EQ(dir.read("saved.txt"), "p\xC3\xA9trified oaf\r\np\xC3\xA9trified oaf\r\n");
 }
 
-TEST(AppendLine, KeepsTextWithLineEndsOnOneLine)
-{
+TEST(AppendLine, KeepsTextWithLineEndsOnOneLine) {
     TempDir dir;
     EXPECT_FALSE(AppendLine(dir.path() / "saved.txt", u"two\r\nlines\n"));
     EXPECT_EQ(dir.read("saved.txt"), "two  lines \r\n");
@@ -91,8 +93,43 @@ TEST(AppendLine, ReportsWhyAFileCannotBeWritten) {
     EXPECT_EQ(AppendLine(dir.path() / "saved.txt", u"x"), std::errc::is_a_directory);
     EXPECT_EQ(AppendLine(dir.path() / "no" / "saved.txt", u"x"),
               std::errc::no_such_file_or_directory);
+    // Both fail for root too, whom permission bits do not stop.
+    std::filesystem::create_symlink(dir.path() / "gone" / "saved.txt", dir.path() / "dangling");
+    EXPECT_EQ(AppendLine(dir.path() / "dangling", u"x"), std::errc::no_such_file_or_directory);
     if (std::filesystem::exists("/dev/full"))
         EXPECT_EQ(AppendLine("/dev/full", u"x"), std::errc::no_space_on_device);
+}
+
+TEST(AppendLine, TwoProcessesSavingAtOnceNeverTearALine) {
+    TempDir dir;
+    const auto path = dir.path() / "saved.txt";
+    const std::u16string lines[] = {std::u16string(300, u'a'), std::u16string(300, u'b')};
+    pid_t children[2];
+    for (int child = 0; child < 2; ++child) {
+        children[child] = ::fork();
+        ASSERT_GE(children[child], 0);
+        if (children[child] == 0) {
+            for (int i = 0; i < 1000; ++i)
+                if (AppendLine(path, lines[child]))
+                    ::_exit(1);
+            ::_exit(0);
+        }
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+
+    std::istringstream saved(dir.read("saved.txt"));
+    int count[2] = {0, 0};
+    for (std::string line; std::getline(saved, line);) {
+        ASSERT_TRUE(line == std::string(300, 'a') + "\r" || line == std::string(300, 'b') + "\r")
+            << "a torn line";
+        ++count[line[0] - 'a'];
+    }
+    EXPECT_EQ(count[0], 1000);
+    EXPECT_EQ(count[1], 1000);
 }
 
 } // namespace

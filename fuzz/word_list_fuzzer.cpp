@@ -1,0 +1,147 @@
+// Arbitrary bytes as a word list: the loader must take them, and every epithet composed from
+// what it loads must be made of its words, in the shapes the settings allow.
+#include "compose/epithet.h"
+#include "platform/standard_random.h"
+#include "words/word_list.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+namespace {
+
+using Words = std::set<std::u16string>;
+
+Words WordsOf(const WordPool &pool) {
+    Words words;
+    for (const WordEntry &entry : pool)
+        words.insert(entry.Word);
+    return words;
+}
+
+bool ClashesWithAll(const Words &words, std::u16string_view text) {
+    for (const std::u16string &word : words)
+        if (!PrefixClash(word, text))
+            return false;
+    return true;
+}
+
+void Check(bool condition, const char *what) {
+    if (!condition) {
+        std::fprintf(stderr, "broken: %s\n", what);
+        std::abort();
+    }
+}
+
+struct Vocabulary {
+    Words adverbs, adjectives, nouns;
+    bool canDropFirstModifier = false; // some modifier clashes with every adjective
+};
+
+// Whether `first` and `second` may open an epithet as two modifiers with the given separator.
+bool ModifiersFit(const Vocabulary &words, const std::u16string &first,
+                  const std::u16string &second, bool comma, bool commas, bool lengthOrder) {
+    if (words.adverbs.count(first) && !comma && !PrefixClash(second, first))
+        return true;
+    if (!words.adjectives.count(first) || comma != commas)
+        return false;
+    if (!lengthOrder)
+        return !PrefixClash(second, first);
+    // Drawn in this order, or drawn the other way round and put shorter first.
+    return (first.size() <= second.size() && !PrefixClash(second, first)) ||
+           (first.size() < second.size() && !PrefixClash(first, second));
+}
+
+// Whether `head` (the epithet before the noun, without its last space) is a shape the
+// composer may make under these settings.
+bool HeadFits(const Vocabulary &words, const std::u16string &head, bool single, bool commas,
+              bool lengthOrder) {
+    if (words.adjectives.count(head) && (single || words.canDropFirstModifier))
+        return true;
+    if (single)
+        return false;
+    for (size_t space = head.find(u' '); space != head.npos; space = head.find(u' ', space + 1)) {
+        const std::u16string second = head.substr(space + 1);
+        if (!words.adjectives.count(second))
+            continue;
+        const std::u16string first = head.substr(0, space);
+        if (ModifiersFit(words, first, second, false, commas, lengthOrder))
+            return true;
+        if (first.ends_with(u',') && ModifiersFit(words, first.substr(0, first.size() - 1), second,
+                                                  true, commas, lengthOrder))
+            return true;
+    }
+    return false;
+}
+
+bool EpithetFits(const Vocabulary &words, const std::u16string &epithet, bool single, bool commas,
+                 bool lengthOrder) {
+    for (size_t space = epithet.find(u' '); space != epithet.npos;
+         space = epithet.find(u' ', space + 1)) {
+        const std::u16string head = epithet.substr(0, space + 1);
+        const std::u16string noun = epithet.substr(space + 1);
+        if (!words.nouns.count(noun))
+            continue;
+        if (PrefixClash(noun, head) && !ClashesWithAll(words.nouns, head))
+            continue;
+        if (HeadFits(words, epithet.substr(0, space), single, commas, lengthOrder))
+            return true;
+    }
+    return false;
+}
+
+// A directory of the run's own for the list, under $TMPDIR; whoever runs the fuzzer removes it
+// (libFuzzer ends without running exit handlers).
+const std::filesystem::path &Directory()
+{
+    static const std::filesystem::path directory = [] {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "vilifex-fuzz-XXXXXX").string();
+        Check(mkdtemp(pattern.data()) != nullptr, "a temporary directory");
+        return std::filesystem::path(pattern);
+    }();
+    return directory;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    std::ofstream(Directory() / "wordlist.txt", std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char *>(data), static_cast<std::streamsize>(size));
+
+    WordLists lists;
+    StandardRandom random(1);
+    const LoadResult result = LoadWordList(lists, Directory(), random);
+    Check(result != LoadResult::CannotOpen, "the list opens");
+    Check(lists.AdverbShare >= 0 && lists.AdverbShare <= 1, "the adverb share is a share");
+
+    Vocabulary words{WordsOf(lists.AdverbPool), WordsOf(lists.AdjectivePool),
+                     WordsOf(lists.NounPool)};
+    for (const Words *pool : {&words.adverbs, &words.adjectives, &words.nouns}) {
+        for (const std::u16string &word : *pool) {
+            Check(!word.empty() && word.front() != u' ' && word.back() != u' ', "trimmed words");
+            Check(word.find_first_of(u"\r\n") == word.npos, "no line end inside a word");
+        }
+    }
+    if (result != LoadResult::Loaded)
+        return 0;
+
+    for (const Words *modifiers : {&words.adverbs, &words.adjectives})
+        for (const std::u16string &modifier : *modifiers)
+            words.canDropFirstModifier |= ClashesWithAll(words.adjectives, modifier);
+
+    for (int settings = 0; settings < 8; ++settings) {
+        const bool single = settings & 1, commas = settings & 2, lengthOrder = settings & 4;
+        for (int i = 0; i < 40; ++i) {
+            const std::u16string epithet =
+                ComposeEpithet(lists, single, commas, lengthOrder, random);
+            Check(EpithetFits(words, epithet, single, commas, lengthOrder),
+                  "the epithet is made of the list's words in an allowed shape");
+        }
+    }
+    return 0;
+}

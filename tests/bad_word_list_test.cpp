@@ -1,0 +1,114 @@
+#include "temp_dir.h"
+
+#include "compose/epithet.h"
+#include "platform/counting_random.h"
+#include "platform/standard_random.h"
+#include "words/word_list.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <random>
+#include <sstream>
+
+namespace {
+
+class BadWordListTest : public ::testing::Test {
+protected:
+    LoadResult load(std::string_view contents) {
+        dir.write("wordlist.txt", contents);
+        return LoadWordList(lists, dir.path(), random);
+    }
+
+    void expectCleanWords() const {
+        for (const WordPool *pool : {&lists.AdverbPool, &lists.AdjectivePool, &lists.NounPool}) {
+            for (const WordEntry &entry : *pool) {
+                EXPECT_FALSE(entry.Word.empty());
+                EXPECT_EQ(entry.Word.find_first_of(u"\r\n"), std::u16string::npos);
+            }
+        }
+    }
+
+    TempDir dir;
+    WordLists lists;
+    StandardRandom random{9};
+};
+
+TEST_F(BadWordListTest, NeverOpensWhatIsNotARegularReadableFile) {
+    std::filesystem::create_directory(dir.path() / "wordlist.txt");
+    EXPECT_EQ(LoadWordList(lists, dir.path(), random), LoadResult::CannotOpen);
+    std::filesystem::remove(dir.path() / "wordlist.txt");
+
+    ASSERT_EQ(::mkfifo((dir.path() / "wordlist.txt").c_str(), 0600), 0);
+    EXPECT_EQ(LoadWordList(lists, dir.path(), random), LoadResult::CannotOpen);
+    std::filesystem::remove(dir.path() / "wordlist.txt");
+
+    std::filesystem::create_symlink(dir.path() / "gone", dir.path() / "wordlist.txt");
+    EXPECT_EQ(LoadWordList(lists, dir.path(), random), LoadResult::CannotOpen);
+}
+
+TEST_F(BadWordListTest, NeverOpensAListWithoutReadAccess) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind root";
+    dir.write("wordlist.txt", "J vile\nN toad\n");
+    std::filesystem::permissions(dir.path() / "wordlist.txt", std::filesystem::perms::none);
+    EXPECT_EQ(LoadWordList(lists, dir.path(), random), LoadResult::CannotOpen);
+}
+
+TEST_F(BadWordListTest, TakesTheWellFormedLinesOutOfBinaryGarbage) {
+    std::mt19937 bytes(4);
+    std::string garbage;
+    for (int i = 0; i < 1 << 16; ++i)
+        garbage.push_back(static_cast<char>(bytes()));
+    load(garbage + "\nJ vile\nN toad\n" + garbage);
+    expectCleanWords();
+    EXPECT_GE(lists.AdjectiveCount(), 1);
+    EXPECT_GE(lists.NounCount(), 1);
+}
+
+TEST_F(BadWordListTest, KeepsNulBytesInsideWords) {
+    ASSERT_EQ(load(std::string("J vi\0le\nN toad\n\0 \0\n", 18)), LoadResult::Loaded);
+    EXPECT_EQ(lists.AdjectivePool.entry(1).Word, std::u16string(u"vi\0le", 5));
+    EXPECT_EQ(lists.AdverbCount(), 0);
+}
+
+TEST_F(BadWordListTest, ReadsAroundAMegabyteLine) {
+    const std::string huge(1 << 20, 'x');
+    ASSERT_EQ(load(huge + "\r\nJ vile\r\nJ " + huge + "\r\nN toad\r\n"), LoadResult::Loaded);
+    EXPECT_EQ(lists.AdjectiveCount(), 2);
+    EXPECT_EQ(lists.NounCount(), 1);
+}
+
+TEST_F(BadWordListTest, ReadsEachLineInTheEncodingItIsValidIn) {
+    // Windows-1252 quotes and accents; a line that is nearly UTF-8 is read as Windows-1252
+    // whole, never half and half.
+    ASSERT_EQ(load("J \x93p\xE9trified\x94\rN caf\xC3\xA9 \xFF\nN na\xC3\xAFve"),
+              LoadResult::Loaded);
+    EXPECT_EQ(lists.AdjectivePool.entry(1).Word, u"\u201Cp\u00E9trified\u201D");
+    std::vector<std::u16string> nouns = {lists.NounPool.entry(1).Word,
+                                         lists.NounPool.entry(2).Word};
+    std::sort(nouns.begin(), nouns.end());
+    EXPECT_EQ(nouns, (std::vector<std::u16string>{u"caf\u00C3\u00A9 \u00FF", u"na\u00EFve"}));
+}
+
+TEST_F(BadWordListTest, LoadsAMillionLinesAndMakesStayCheap) {
+    std::ostringstream contents;
+    const char tags[] = {'J', 'N', 'V', 'N'};
+    for (int i = 0; i < 1000000; ++i)
+        contents << tags[i % 4] << " word" << i << "\r\n";
+    ASSERT_EQ(load(contents.str()), LoadResult::Loaded);
+    EXPECT_EQ(lists.NounCount(), 500000);
+    EXPECT_EQ(lists.AdjectiveCount(), 250000);
+    EXPECT_EQ(lists.AdverbCount(), 250000);
+
+    for (int make = 0; make < 1000; ++make) {
+        CountingRandom counting(random);
+        ComposeEpithet(lists, make & 1, make & 2, make & 4, counting);
+        ASSERT_LE(counting.count, 100);
+    }
+}
+
+} // namespace
