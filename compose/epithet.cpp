@@ -14,10 +14,10 @@ enum class Passers { None, OnlyDrawn, SomeFree };
 // Which words of the pool could pass against `text`, if any.
 Passers FindPassers(const WordPool &pool, std::u16string_view text) {
     Passers found = Passers::None;
-    for (const WordEntry &entry : pool) {
-        if (PrefixClash(entry.Word, text))
+    for (int k = 1; k <= pool.size(); ++k) {
+        if (PrefixClash(pool.word(k), text))
             continue;
-        if (entry.Drawn == 0)
+        if (!pool.isDrawn(k))
             return Passers::SomeFree;
         found = Passers::OnlyDrawn;
     }
@@ -42,10 +42,10 @@ Candidate DrawWithoutClash(WordPool &pool, std::u16string_view text, RandomSourc
     CountingRandom counting(random);
     for (;;) {
         const int k = DrawWord(pool, counting);
-        if (!PrefixClash(pool.entry(k).Word, text))
+        if (!PrefixClash(pool.word(k), text))
             return {k, false};
         if (counting.count < pool.size()) {
-            pool.entry(k).Drawn = 0;
+            pool.putBack(k);
             continue;
         }
         counting.count = 0;
@@ -56,7 +56,7 @@ Candidate DrawWithoutClash(WordPool &pool, std::u16string_view text, RandomSourc
             StartNewPass(pool, counting);
             break;
         case Passers::SomeFree:
-            pool.entry(k).Drawn = 0;
+            pool.putBack(k);
             break;
         }
     }
@@ -77,17 +77,17 @@ std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool l
     if (!single) {
         separator = u" ";
         if (random.next() < lists.AdverbShare) {
-            first = lists.AdverbPool.entry(DrawWord(lists.AdverbPool, random)).Word;
+            first = lists.AdverbPool.word(DrawWord(lists.AdverbPool, random));
             firstIsAdverb = true;
         } else {
-            first = lists.AdjectivePool.entry(DrawWord(lists.AdjectivePool, random)).Word;
+            first = lists.AdjectivePool.word(DrawWord(lists.AdjectivePool, random));
             if (commas)
                 separator = u", ";
         }
     }
 
     const Candidate adjective = DrawWithoutClash(lists.AdjectivePool, first, random);
-    std::u16string second = lists.AdjectivePool.entry(adjective.index).Word;
+    std::u16string second(lists.AdjectivePool.word(adjective.index));
     if (adjective.clashes) {
         // No adjective differs from the first modifier (a list with one adjective, say): one
         // modifier reads better than a word next to its own echo.
@@ -107,6 +107,6 @@ std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool l
     // A noun that clashes with every possible head is kept all the same: the epithet is still
     // well formed, and Make must always return.
     const Candidate noun = DrawWithoutClash(lists.NounPool, epithet, random);
-    epithet += lists.NounPool.entry(noun.index).Word;
+    epithet += lists.NounPool.word(noun.index);
     return epithet;
 }

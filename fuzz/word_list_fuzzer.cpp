@@ -18,8 +18,8 @@ using Words = std::set<std::u16string>;
 
 Words WordsOf(const WordPool &pool) {
     Words words;
-    for (const WordEntry &entry : pool)
-        words.insert(entry.Word);
+    for (int k = 1; k <= pool.size(); ++k)
+        words.emplace(pool.word(k));
     return words;
 }
 
@@ -96,8 +96,7 @@ bool EpithetFits(const Vocabulary &words, const std::u16string &epithet, bool si
 
 // A directory of the run's own for the list, under $TMPDIR; whoever runs the fuzzer removes it
 // (libFuzzer ends without running exit handlers).
-const std::filesystem::path &Directory()
-{
+const std::filesystem::path &Directory() {
     static const std::filesystem::path directory = [] {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "vilifex-fuzz-XXXXXX").string();

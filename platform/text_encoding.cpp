@@ -1,7 +1,6 @@
 #include "text_encoding.h"
 
 #include <array>
-#include <optional>
 
 namespace {
 
@@ -12,14 +11,16 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void AppendCodePoint(std::u16string &out, char32_t code) {
+// Writes one code point at out[at], as one or two UTF-16 units; returns the units written.
+size_t PutCodePoint(std::u16string &out, size_t at, char32_t code) {
     if (code < 0x10000) {
-        out.push_back(static_cast<char16_t>(code));
-    } else {
-        code -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (code >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
+        out[at] = static_cast<char16_t>(code);
+        return 1;
     }
+    code -= 0x10000;
+    out[at] = static_cast<char16_t>(0xD800 + (code >> 10));
+    out[at + 1] = static_cast<char16_t>(0xDC00 + (code & 0x3FF));
+    return 2;
 }
 
 // Bytes in the sequence a lead byte opens, or 0 for a byte that cannot open one.
@@ -40,53 +41,52 @@ bool IsContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-std::optional<std::u16string> DecodeUtf8(std::string_view bytes) {
-    std::u16string out;
-    out.reserve(bytes.size());
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF. UTF-8 never takes
+// more UTF-16 units than it has bytes, so `out` is sized once and trimmed at the end.
+bool DecodeUtf8(std::string_view bytes, std::u16string &out) {
+    out.resize(bytes.size());
+    size_t written = 0;
     size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
         if (lead < 0x80) {
-            out.push_back(lead);
+            out[written++] = lead;
             ++i;
             continue;
         }
         const int length = SequenceLength(lead);
         if (length == 0 || bytes.size() - i < static_cast<size_t>(length))
-            return std::nullopt;
+            return false;
         char32_t code = lead & (0x7F >> length);
         for (int k = 1; k < length; ++k) {
             const auto next = static_cast<unsigned char>(bytes[i + k]);
             if (!IsContinuation(next))
-                return std::nullopt;
+                return false;
             code = (code << 6) | (next & 0x3F);
         }
         if (code < kSmallestOfLength[length] || code > 0x10FFFF ||
             (code >= 0xD800 && code <= 0xDFFF))
-            return std::nullopt;
-        AppendCodePoint(out, code);
+            return false;
+        written += PutCodePoint(out, written, code);
         i += length;
     }
-    return out;
+    out.resize(written);
+    return true;
 }
 
-std::u16string DecodeCp1252(std::string_view bytes) {
-    std::u16string out;
-    out.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        out.push_back(byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : byte);
+void DecodeCp1252(std::string_view bytes, std::u16string &out) {
+    out.resize(bytes.size());
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        out[i] = byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : byte;
     }
-    return out;
 }
 
 } // namespace
 
-std::u16string DecodeLine(std::string_view bytes) {
-    if (auto utf8 = DecodeUtf8(bytes))
-        return std::move(*utf8);
-    return DecodeCp1252(bytes);
+void DecodeLine(std::string_view bytes, std::u16string &line) {
+    if (!DecodeUtf8(bytes, line))
+        DecodeCp1252(bytes, line);
 }
 
 std::string EncodeUtf8(std::u16string_view text) {

@@ -47,31 +47,52 @@ bool LineReader::open(const fs::path &path) {
 }
 
 bool LineReader::readLine(std::u16string &line) {
-    if (!readLineBytes())
+    std::string_view bytes;
+    if (!readLineBytes(bytes))
         return false;
-    std::string_view bytes = bytes_;
     if (atStart_ && bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
     atStart_ = false;
-    line = DecodeLine(bytes);
+    DecodeLine(bytes, line);
     return true;
 }
 
-bool LineReader::readLineBytes() {
-    bytes_.clear();
-    std::streambuf *buffer = stream_.rdbuf();
+bool LineReader::fill() {
+    stream_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    position_ = 0;
+    filled_ = static_cast<size_t>(stream_.gcount());
+    return filled_ > 0;
+}
+
+bool LineReader::readLineBytes(std::string_view &bytes) {
+    spanning_.clear();
     for (;;) {
-        const int c = buffer->sbumpc();
-        if (c == std::char_traits<char>::eof())
-            return !bytes_.empty();
-        if (c == '\n')
-            return true;
-        if (c == '\r') {
-            if (buffer->sgetc() == '\n')
-                buffer->sbumpc();
-            return true;
+        if (position_ == filled_ && !fill()) {
+            bytes = spanning_;
+            return !spanning_.empty();
         }
-        bytes_.push_back(static_cast<char>(c));
+        if (skipLineFeed_) {
+            skipLineFeed_ = false;
+            if (buffer_[position_] == '\n' && ++position_ == filled_)
+                continue;
+        }
+        const char *start = buffer_.data() + position_;
+        const char *stop = buffer_.data() + filled_;
+        const char *end = std::find_if(start, stop, [](char c) { return c == '\n' || c == '\r'; });
+        if (end == stop) {
+            spanning_.append(start, stop);
+            position_ = filled_;
+            continue;
+        }
+        skipLineFeed_ = *end == '\r';
+        position_ = static_cast<size_t>(end - buffer_.data()) + 1;
+        if (spanning_.empty()) {
+            bytes = std::string_view(start, static_cast<size_t>(end - start));
+        } else {
+            spanning_.append(start, end);
+            bytes = spanning_;
+        }
+        return true;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 // The file called `name` in `directory`, found under any case of its letters (WORDLIST.TXT for
 // wordlist.txt); the exact name when it exists or when nothing matches.
@@ -20,14 +21,20 @@ public:
     // (which could block for ever), a file without read access.
     bool open(const std::filesystem::path &path);
 
-    // The next line without its line end; false once every line has been read.
+    // The next line without its line end, into `line` (whose memory is reused); false once
+    // every line has been read. A read error ends the file like its end does.
     bool readLine(std::u16string &line);
 
 private:
-    bool readLineBytes();
+    bool fill();
+    bool readLineBytes(std::string_view &bytes);
 
     std::ifstream stream_;
-    std::string bytes_;
+    std::vector<char> buffer_ = std::vector<char>(1 << 16);
+    size_t position_ = 0;       // of the next unread byte in the buffer
+    size_t filled_ = 0;         // bytes of the buffer that hold the file
+    std::string spanning_;      // a line that runs across the end of the buffer
+    bool skipLineFeed_ = false; // the last line ended with CR, which may be the half of CR LF
     bool atStart_ = true;
 };
 

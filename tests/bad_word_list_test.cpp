@@ -25,9 +25,9 @@ protected:
 
     void expectCleanWords() const {
         for (const WordPool *pool : {&lists.AdverbPool, &lists.AdjectivePool, &lists.NounPool}) {
-            for (const WordEntry &entry : *pool) {
-                EXPECT_FALSE(entry.Word.empty());
-                EXPECT_EQ(entry.Word.find_first_of(u"\r\n"), std::u16string::npos);
+            for (int k = 1; k <= pool->size(); ++k) {
+                EXPECT_FALSE(pool->word(k).empty());
+                EXPECT_EQ(pool->word(k).find_first_of(u"\r\n"), std::u16string::npos);
             }
         }
     }
@@ -71,7 +71,7 @@ TEST_F(BadWordListTest, TakesTheWellFormedLinesOutOfBinaryGarbage) {
 
 TEST_F(BadWordListTest, KeepsNulBytesInsideWords) {
     ASSERT_EQ(load(std::string("J vi\0le\nN toad\n\0 \0\n", 18)), LoadResult::Loaded);
-    EXPECT_EQ(lists.AdjectivePool.entry(1).Word, std::u16string(u"vi\0le", 5));
+    EXPECT_EQ(lists.AdjectivePool.word(1), std::u16string(u"vi\0le", 5));
     EXPECT_EQ(lists.AdverbCount(), 0);
 }
 
@@ -87,11 +87,10 @@ TEST_F(BadWordListTest, ReadsEachLineInTheEncodingItIsValidIn) {
     // whole, never half and half.
     ASSERT_EQ(load("J \x93p\xE9trified\x94\rN caf\xC3\xA9 \xFF\nN na\xC3\xAFve"),
               LoadResult::Loaded);
-    EXPECT_EQ(lists.AdjectivePool.entry(1).Word, u"\u201Cp\u00E9trified\u201D");
-    std::vector<std::u16string> nouns = {lists.NounPool.entry(1).Word,
-                                         lists.NounPool.entry(2).Word};
+    EXPECT_EQ(lists.AdjectivePool.word(1), u"\u201Cp\u00E9trified\u201D");
+    std::vector<std::u16string_view> nouns = {lists.NounPool.word(1), lists.NounPool.word(2)};
     std::sort(nouns.begin(), nouns.end());
-    EXPECT_EQ(nouns, (std::vector<std::u16string>{u"caf\u00C3\u00A9 \u00FF", u"na\u00EFve"}));
+    EXPECT_EQ(nouns, (std::vector<std::u16string_view>{u"caf\u00C3\u00A9 \u00FF", u"na\u00EFve"}));
 }
 
 TEST_F(BadWordListTest, LoadsAMillionLinesAndMakesStayCheap) {

@@ -88,7 +88,7 @@ TEST(ComposeEpithet, PutsBackAnAdjectiveThatEchoesTheAdverb) {
     WordLists lists = MakeLists({u"stinkingly"}, {u"stinky", u"rancid"}, {u"oaf"}, 0.5f);
     ScriptedRandom random{kTakeAdverb, Pick(1, 1), Pick(1, 2), Pick(1, 2), Pick(2, 2), Pick(1, 1)};
     EXPECT_EQ(Compose(lists, {}, random), u"stinkingly rancid oaf");
-    EXPECT_EQ(lists.AdjectivePool.entry(1).Drawn, 0); // stinky was put back, not used up
+    EXPECT_FALSE(lists.AdjectivePool.isDrawn(1)); // stinky was put back, not used up
 }
 
 TEST(ComposeEpithet, SearchesShortNounsWholeInTheHead) {

@@ -79,7 +79,7 @@ TEST(Termination, FreesHandedOutWordsWhenOnlyTheyCouldPass) {
     for (const auto &noun : Numbered(u"pustule", 300))
         lists.NounPool.append(noun);
     lists.NounPool.append(u"oaf");
-    lists.NounPool.entry(lists.NounCount()).Drawn = 1;
+    lists.NounPool.markDrawn(lists.NounCount());
 
     StandardRandom seeded(3);
     CountingRandom random(seeded);

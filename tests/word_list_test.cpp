@@ -15,8 +15,8 @@ using Words = std::vector<std::u16string>;
 
 Words SortedWords(const WordPool &pool) {
     Words words;
-    for (const WordEntry &entry : pool)
-        words.push_back(entry.Word);
+    for (int k = 1; k <= pool.size(); ++k)
+        words.emplace_back(pool.word(k));
     std::sort(words.begin(), words.end());
     return words;
 }
@@ -98,8 +98,8 @@ TEST_F(LoadWordListTest, ShufflesNounsThenAdjectivesThenAdverbs) {
     ASSERT_EQ(LoadWordList(lists, dir.path(), scripted), LoadResult::Loaded);
     EXPECT_EQ(scripted.remaining(), 0u);
     // e f g -> f e g -> f g e -> e g f
-    EXPECT_EQ(lists.AdverbPool.entry(1).Word, u"e");
-    EXPECT_EQ(lists.AdverbPool.entry(3).Word, u"f");
+    EXPECT_EQ(lists.AdverbPool.word(1), u"e");
+    EXPECT_EQ(lists.AdverbPool.word(3), u"f");
 }
 
 TEST_F(LoadWordListTest, ReadsEveryLineEndAndEncoding) {

@@ -22,15 +22,15 @@ WordPool MakePool(std::initializer_list<const char16_t *> words) {
 
 std::vector<std::u16string> WordsOf(const WordPool &pool) {
     std::vector<std::u16string> words;
-    for (const WordEntry &entry : pool)
-        words.push_back(entry.Word);
+    for (int k = 1; k <= pool.size(); ++k)
+        words.emplace_back(pool.word(k));
     return words;
 }
 
 int DrawnCount(const WordPool &pool) {
     int count = 0;
-    for (const WordEntry &entry : pool)
-        count += entry.Drawn != 0;
+    for (int k = 1; k <= pool.size(); ++k)
+        count += pool.isDrawn(k);
     return count;
 }
 
@@ -83,14 +83,14 @@ TEST(ShuffleWords, TwoEntriesAlwaysComeBackInOrderAndOddCountsNever) {
 
 TEST(ShuffleWords, FlagsTravelWithTheirWords) {
     WordPool pool = MakePool({u"a", u"b", u"c", u"d", u"e"});
-    pool.entry(2).Drawn = 1;
-    pool.entry(5).Drawn = 1;
+    pool.markDrawn(2);
+    pool.markDrawn(5);
     StandardRandom random(3);
     ShuffleWords(pool, random);
     std::set<std::u16string> marked;
-    for (const WordEntry &entry : pool)
-        if (entry.Drawn)
-            marked.insert(entry.Word);
+    for (int k = 1; k <= pool.size(); ++k)
+        if (pool.isDrawn(k))
+            marked.emplace(pool.word(k));
     EXPECT_EQ(marked, (std::set<std::u16string>{u"b", u"e"}));
 }
 
@@ -105,17 +105,17 @@ TEST(ShuffleWords, LeavesPoolsOfFewerThanTwoAloneWithoutDrawing) {
 
 TEST(DrawWord, MarksAndReturnsTheFirstFreeEntryItProbes) {
     WordPool pool = MakePool({u"a", u"b", u"c"});
-    pool.entry(2).Drawn = 1;
+    pool.markDrawn(2);
     ScriptedRandom random{Pick(2, 3), Pick(3, 3)};
     EXPECT_EQ(DrawWord(pool, random), 3);
-    EXPECT_EQ(pool.entry(3).Drawn, 1);
+    EXPECT_TRUE(pool.isDrawn(3));
     EXPECT_EQ(DrawnCount(pool), 2);
 }
 
 TEST(DrawWord, StartsNewPassWhenEveryProbeMisses) {
     WordPool pool = MakePool({u"a", u"b", u"c"});
-    pool.entry(1).Drawn = 1;
-    pool.entry(3).Drawn = 1;
+    pool.markDrawn(1);
+    pool.markDrawn(3);
     // Three probes miss entry 2, though it is free; then the shuffle (c b a -> b c a -> b a c,
     // with one redraw) and one more number for the pick, which may land anywhere.
     ScriptedRandom random{Pick(1, 3), Pick(3, 3), Pick(1, 3),             // probes
@@ -124,7 +124,7 @@ TEST(DrawWord, StartsNewPassWhenEveryProbeMisses) {
     EXPECT_EQ(DrawWord(pool, random), 2);
     EXPECT_EQ(WordsOf(pool), (std::vector<std::u16string>{u"b", u"a", u"c"}));
     EXPECT_EQ(DrawnCount(pool), 1);
-    EXPECT_EQ(pool.entry(2).Drawn, 1);
+    EXPECT_TRUE(pool.isDrawn(2));
     EXPECT_EQ(random.remaining(), 0u);
 }
 
@@ -133,14 +133,14 @@ TEST(DrawWord, OnePoolEntryIsDrawnAgainAndAgain) {
     ScriptedRandom random{Pick(1, 1), Pick(1, 1), Pick(1, 1)};
     EXPECT_EQ(DrawWord(pool, random), 1);
     EXPECT_EQ(DrawWord(pool, random), 1); // a miss, a new pass, a pick
-    EXPECT_EQ(pool.entry(1).Drawn, 1);
+    EXPECT_TRUE(pool.isDrawn(1));
 }
 
 TEST(DrawWord, PutBackEntryCanBeDrawnAgainInTheSamePass) {
     WordPool pool = MakePool({u"a", u"b", u"c"});
     ScriptedRandom random{Pick(2, 3), Pick(2, 3)};
     ASSERT_EQ(DrawWord(pool, random), 2);
-    pool.entry(2).Drawn = 0;
+    pool.putBack(2);
     EXPECT_EQ(DrawWord(pool, random), 2);
 }
 
@@ -156,7 +156,7 @@ TEST(DrawWord, NeverHandsOutAnEntryTwiceWithinAPass) {
         ASSERT_LE(k, pool.size());
         if (DrawnCount(pool) == 1)
             seen.clear(); // a new pass began
-        ASSERT_TRUE(seen.insert(pool.entry(k).Word).second) << "drawn twice in one pass";
+        ASSERT_TRUE(seen.emplace(pool.word(k)).second) << "drawn twice in one pass";
     }
 }
 

@@ -50,7 +50,7 @@ LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory
         if (line.size() < 2)
             continue;
         if (WordPool *pool = PoolForTag(lists, SplitTaggedLine(line)))
-            pool->append(std::move(line));
+            pool->append(line);
     }
 
     ShuffleWords(lists.NounPool, random);

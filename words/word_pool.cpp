@@ -2,25 +2,47 @@
 
 #include "platform/random_source.h"
 
+#include <algorithm>
+#include <array>
 #include <cassert>
-#include <utility>
+
+namespace {
+
+// A random position of 1..n other than i.
+int DrawPartner(RandomSource &random, int n, int i) {
+    int j = RandomIndex(random, n);
+    while (j == i)
+        j = RandomIndex(random, n);
+    return j;
+}
+
+} // namespace
 
 void ShuffleWords(WordPool &pool, RandomSource &random) {
     const int n = pool.size();
     if (n < 2)
         return;
+    // Partners are drawn a few positions ahead, in the same order as one by one, so that the
+    // entry each will swap with is fetched from memory meanwhile: on a pool too large for the
+    // cache this makes the shuffle several times faster.
+    constexpr int kAhead = 16;
+    std::array<int, kAhead> partners{};
+    for (int i = 1; i <= std::min(n, kAhead); ++i)
+        partners[i % kAhead] = DrawPartner(random, n, i);
     for (int i = 1; i <= n; ++i) {
-        int j = RandomIndex(random, n);
-        while (j == i)
-            j = RandomIndex(random, n);
-        std::swap(pool.entry(i), pool.entry(j));
+        const int j = partners[i % kAhead];
+        if (i + kAhead <= n) {
+            const int later = DrawPartner(random, n, i + kAhead);
+            partners[i % kAhead] = later;
+            pool.prefetch(later);
+        }
+        pool.swap(i, j);
     }
 }
 
 void StartNewPass(WordPool &pool, RandomSource &random) {
     ShuffleWords(pool, random);
-    for (WordEntry &entry : pool)
-        entry.Drawn = 0;
+    pool.freeAll();
 }
 
 int DrawWord(WordPool &pool, RandomSource &random) {
@@ -28,14 +50,14 @@ int DrawWord(WordPool &pool, RandomSource &random) {
     const int n = pool.size();
     for (int probe = 0; probe < n; ++probe) {
         const int k = RandomIndex(random, n);
-        if (pool.entry(k).Drawn == 0) {
-            pool.entry(k).Drawn = 1;
+        if (!pool.isDrawn(k)) {
+            pool.markDrawn(k);
             return k;
         }
     }
 
     StartNewPass(pool, random);
     const int k = RandomIndex(random, n);
-    pool.entry(k).Drawn = 1;
+    pool.markDrawn(k);
     return k;
 }

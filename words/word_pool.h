@@ -1,35 +1,57 @@
 #pragma once
 
+#include "word_store.h"
+
+#include <algorithm>
 #include <cstdint>
-#include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 class RandomSource;
 
-struct WordEntry {
-    std::u16string Word;
-    int32_t Drawn = 0; // 1 once handed out in the current pass
-};
-
-// The words of one class, with indices 1..size(). Entries are appended, reordered and marked,
-// never removed.
+// The words of one class, with indices 1..size(), each with its handed-out flag. Words are
+// appended, reordered and marked, never removed. Words and flags lie in two arrays: a draw
+// probes flags at random, and a million of them fit in the processor's cache.
 class WordPool {
 public:
-    int size() const { return static_cast<int>(entries_.size()); }
-    bool empty() const { return entries_.empty(); }
+    WordPool() = default;
+    WordPool(WordPool &&) = default;
+    WordPool &operator=(WordPool &&) = default;
+    // A copy's words would still show the original's text.
+    WordPool(const WordPool &) = delete;
+    WordPool &operator=(const WordPool &) = delete;
 
-    void append(std::u16string word) { entries_.push_back({std::move(word), 0}); }
+    int size() const { return static_cast<int>(words_.size()); }
+    bool empty() const { return words_.empty(); }
 
-    WordEntry &entry(int index) { return entries_[index - 1]; }
-    const WordEntry &entry(int index) const { return entries_[index - 1]; }
+    void append(std::u16string_view word) {
+        words_.push_back(store_.keep(word));
+        drawn_.push_back(0);
+    }
 
-    std::vector<WordEntry>::iterator begin() { return entries_.begin(); }
-    std::vector<WordEntry>::iterator end() { return entries_.end(); }
-    std::vector<WordEntry>::const_iterator begin() const { return entries_.begin(); }
-    std::vector<WordEntry>::const_iterator end() const { return entries_.end(); }
+    std::u16string_view word(int index) const { return words_[index - 1]; }
+
+    // Whether the word has been handed out in the current pass.
+    bool isDrawn(int index) const { return drawn_[index - 1] != 0; }
+    void markDrawn(int index) { drawn_[index - 1] = 1; }
+    // Makes a drawn word available again within the pass, as if it had not been drawn.
+    void putBack(int index) { drawn_[index - 1] = 0; }
+    void freeAll() { std::fill(drawn_.begin(), drawn_.end(), 0); }
+
+    // Swaps two entries, each word with its flag.
+    void swap(int i, int j) {
+        std::swap(words_[i - 1], words_[j - 1]);
+        std::swap(drawn_[i - 1], drawn_[j - 1]);
+    }
+
+    // Starts fetching an entry from memory ahead of its use.
+    void prefetch(int index) const { __builtin_prefetch(&words_[index - 1]); }
 
 private:
-    std::vector<WordEntry> entries_;
+    WordStore store_;
+    std::vector<std::u16string_view> words_;
+    std::vector<uint8_t> drawn_; // 1 once handed out in the current pass
 };
 
 // Swaps every position in turn with a random other one. Pools of fewer than two entries have

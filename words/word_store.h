@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+// Keeps the text of many words in a few large blocks: a word costs no allocation of its own,
+// and its text stays where it is for as long as the store lives, moves included.
+class WordStore {
+public:
+    std::u16string_view keep(std::u16string_view word);
+
+private:
+    static constexpr size_t kBlockSize = 1 << 16;
+
+    std::vector<std::unique_ptr<char16_t[]>> blocks_;
+    size_t capacity_ = 0; // of the last block
+    size_t used_ = 0;     // of the last block
+};
