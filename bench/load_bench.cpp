@@ -1,0 +1,75 @@
+// Loading a word list, beside a bare read of the same file into a vector of words.
+#include "generated_list.h"
+#include "heap_tracker.h"
+
+#include "platform/standard_random.h"
+#include "words/word_list.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::filesystem::path &ListOf(int lines) {
+    static std::map<int, std::filesystem::path> lists;
+    auto &directory = lists[lines];
+    if (directory.empty()) {
+        directory = BenchDirectory("load-" + std::to_string(lines));
+        WriteGeneratedList(directory, lines);
+    }
+    return directory;
+}
+
+void ReportPeak(benchmark::State &state) {
+    state.counters["peak_MiB"] = static_cast<double>(heap::Peak()) / (1 << 20);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// The words of the run before are freed outside the timing: a program frees its lists only as
+// it ends.
+template <typename Words> void FreeUntimed(benchmark::State &state, std::optional<Words> &words) {
+    state.PauseTiming();
+    words.reset();
+    heap::ResetPeak();
+    state.ResumeTiming();
+}
+
+void LoadWordList(benchmark::State &state) {
+    const auto &directory = ListOf(static_cast<int>(state.range(0)));
+    StandardRandom random(1);
+    std::optional<WordLists> lists;
+    for (auto _ : state) {
+        FreeUntimed(state, lists);
+        benchmark::DoNotOptimize(LoadWordList(lists.emplace(), directory, random));
+    }
+    ReportPeak(state);
+}
+
+void GetlineBaseline(benchmark::State &state) {
+    const auto &directory = ListOf(static_cast<int>(state.range(0)));
+    std::optional<std::vector<std::u16string>> words;
+    for (auto _ : state) {
+        FreeUntimed(state, words);
+        std::ifstream in(directory / "wordlist.txt");
+        words.emplace();
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            words->emplace_back(line.begin() + 2, line.end());
+        }
+        benchmark::DoNotOptimize(words->data());
+    }
+    ReportPeak(state);
+}
+
+} // namespace
+
+BENCHMARK(GetlineBaseline)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadWordList)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
