@@ -70,7 +70,9 @@ bool PrefixClash(std::u16string_view candidate, std::u16string_view text) {
 
 std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool lengthOrder,
                               RandomSource &random) {
-    std::u16string first;
+    // The pools keep their words' text in place for good, even when a draw reshuffles them,
+    // so the modifiers can stay views into it.
+    std::u16string_view first;
     std::u16string_view separator;
     bool firstIsAdverb = false;
 
@@ -87,11 +89,11 @@ std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool l
     }
 
     const Candidate adjective = DrawWithoutClash(lists.AdjectivePool, first, random);
-    std::u16string second(lists.AdjectivePool.word(adjective.index));
+    std::u16string_view second = lists.AdjectivePool.word(adjective.index);
     if (adjective.clashes) {
         // No adjective differs from the first modifier (a list with one adjective, say): one
         // modifier reads better than a word next to its own echo.
-        first.clear();
+        first = {};
         separator = {};
         firstIsAdverb = false;
     }
@@ -99,7 +101,10 @@ std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool l
     if (!single && lengthOrder && !firstIsAdverb && first.size() > second.size())
         std::swap(first, second);
 
-    std::u16string epithet = first;
+    // Room for a noun of average length too, so that adding it rarely allocates again.
+    std::u16string epithet;
+    epithet.reserve(first.size() + separator.size() + second.size() + 16);
+    epithet += first;
     epithet += separator;
     epithet += second;
     epithet += u' ';
