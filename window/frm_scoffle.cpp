@@ -71,9 +71,8 @@ QString MissingWordsMessage(LoadResult result) {
 
 } // namespace
 
-FrmScoffle::FrmScoffle(RandomSource &random, Desktop &desktop, std::filesystem::path directory,
-                       QWidget *parent)
-    : QMainWindow(parent), random_(random), desktop_(desktop), directory_(std::move(directory)) {
+FrmScoffle::FrmScoffle(RandomSource &random, Desktop &desktop, AppFiles files, QWidget *parent)
+    : QMainWindow(parent), random_(random), desktop_(desktop), files_(std::move(files)) {
     setObjectName(QStringLiteral("frmScoffle"));
     setWindowTitle(kTitle);
     // A fixed layout: no maximise button, and the window cannot be resized.
@@ -184,7 +183,7 @@ void FrmScoffle::orderTabs() {
 bool FrmScoffle::load() {
     random_.seedFromClock();
     show();
-    const LoadResult result = LoadWordList(lists_, directory_, random_);
+    const LoadResult result = LoadWordList(lists_, files_.wordListDirectory, random_);
     if (result != LoadResult::Loaded) {
         desktop_.showStopMessage(this, kMessageTitle, MissingWordsMessage(result));
         close();
@@ -226,7 +225,10 @@ void FrmScoffle::clip() {
 }
 
 void FrmScoffle::save() {
-    const std::filesystem::path path = FindFileIgnoringCase(directory_, "saved.txt");
+    // The user's data directory, where an installed program saves, may not exist yet.
+    std::error_code ignored;
+    std::filesystem::create_directories(files_.saveDirectory, ignored);
+    const std::filesystem::path path = FindFileIgnoringCase(files_.saveDirectory, "saved.txt");
     if (const std::error_code error = AppendLine(path, txtOutput->text().toStdU16String())) {
         // No beep: it would say the save took place. The text box keeps the epithet.
         desktop_.showStopMessage(

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "platform/app_files.h"
 #include "words/word_list.h"
 
 #include <QMainWindow>
-
-#include <filesystem>
 
 class Desktop;
 class QAction;
@@ -22,11 +21,10 @@ class FrmScoffle : public QMainWindow {
     Q_OBJECT
 
 public:
-    FrmScoffle(RandomSource &random, Desktop &desktop, std::filesystem::path directory,
-               QWidget *parent = nullptr);
+    FrmScoffle(RandomSource &random, Desktop &desktop, AppFiles files, QWidget *parent = nullptr);
 
-    // Shows the window and reads the word list from the program's directory. False when the
-    // program cannot run: the user has been told why, and the program should end.
+    // Shows the window and reads the word list. False when the program cannot run: the user
+    // has been told why, and the program should end.
     bool load();
 
 protected:
@@ -50,7 +48,7 @@ private:
 
     RandomSource &random_;
     Desktop &desktop_;
-    const std::filesystem::path directory_;
+    const AppFiles files_;
     WordLists lists_;
     bool MirrorToCaption = false; // the title follows each new epithet
 

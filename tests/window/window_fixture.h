@@ -56,7 +56,8 @@ public:
     }
 
     bool openWithoutWriting() {
-        window = std::make_unique<FrmScoffle>(random, desktop, dir.path().toStdString());
+        const std::filesystem::path directory = dir.path().toStdString();
+        window = std::make_unique<FrmScoffle>(random, desktop, AppFiles{directory, directory});
         return window->load();
     }
 

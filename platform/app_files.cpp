@@ -1,0 +1,16 @@
+#include "app_files.h"
+
+#include "text_file.h"
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+AppFiles LocateAppFiles(const fs::path &programDirectory, const fs::path &userDirectory) {
+    std::error_code error;
+    const bool userList =
+        fs::is_regular_file(FindFileIgnoringCase(userDirectory, "wordlist.txt"), error);
+    const bool programWritable = ::access(programDirectory.c_str(), W_OK) == 0;
+    return {userList ? userDirectory : programDirectory,
+            programWritable ? programDirectory : userDirectory};
+}
