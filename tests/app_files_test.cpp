@@ -41,4 +41,10 @@ TEST(LocateAppFiles, SavesForTheUserWhenTheProgramsFolderIsGone) {
     EXPECT_EQ(files.saveDirectory, user.path());
 }
 
+TEST(LocateAppFiles, NeverTurnsToTheWorkingDirectoryWithoutAUserDirectory) {
+    const AppFiles files = LocateAppFiles("/nonexistent-vilifex", "");
+    EXPECT_EQ(files.wordListDirectory, "/nonexistent-vilifex");
+    EXPECT_EQ(files.saveDirectory, "/nonexistent-vilifex");
+}
+
 } // namespace

@@ -8,10 +8,6 @@ namespace {
 
 const QString kInitialText = QStringLiteral("verbose, splendiferous generator");
 
-void Tick(QTimer *timer) {
-    QMetaObject::invokeMethod(timer, "timeout");
-}
-
 } // namespace
 
 class CommandsTest : public QObject {

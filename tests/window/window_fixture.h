@@ -41,6 +41,11 @@ private:
     StandardRandom numbers_{1};
 };
 
+// What the timer does every four seconds, without the wait.
+inline void Tick(QTimer *timer) {
+    QMetaObject::invokeMethod(timer, "timeout");
+}
+
 inline const QByteArray kSmallList = "J necrotic\r\nJ incontinent\r\nJ rancid\r\nN pustule\r\n"
                                      "N oaf\r\nV stinkingly\r\n";
 

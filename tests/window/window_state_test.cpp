@@ -7,10 +7,6 @@ namespace {
 
 const QString kTitle = QStringLiteral("Zestive Vilifex");
 
-void Tick(QTimer *timer) {
-    QMetaObject::invokeMethod(timer, "timeout");
-}
-
 } // namespace
 
 // The title follows the epithets while the window is minimised in automatic mode.
