@@ -54,7 +54,7 @@ QString LiteralTitle(QString text) {
     return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
 }
 
-QString MissingWordsMessage(LoadResult result) {
+QString StartupFailureMessage(LoadResult result) {
     switch (result) {
     case LoadResult::NoAdjectives:
         return QStringLiteral("WORDLIST.TXT has no adjectives.");
@@ -185,7 +185,7 @@ bool FrmScoffle::load() {
     show();
     const LoadResult result = LoadWordList(lists_, files_.wordListDirectory, random_);
     if (result != LoadResult::Loaded) {
-        desktop_.showStopMessage(this, kMessageTitle, MissingWordsMessage(result));
+        desktop_.showStopMessage(this, kMessageTitle, StartupFailureMessage(result));
         close();
         return false;
     }
