@@ -39,6 +39,6 @@ private:
 };
 
 // Appends `text` and CR LF to the file, creating it if missing; a CR or LF inside `text` becomes
-// a space, so the text always makes one line. The line goes out in a single
-// append, so two programs saving at once never interleave their lines.
+// a space, so the text always makes one line. The line goes out in a single append, so two
+// programs saving at once never interleave their lines.
 std::error_code AppendLine(const std::filesystem::path &path, std::u16string_view text);
