@@ -1,5 +1,6 @@
 #include "text_encoding.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -12,7 +13,7 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Writes one code point at out[at], as one or two UTF-16 units; returns the units written.
-size_t PutCodePoint(std::u16string &out, size_t at, char32_t code) {
+size_t PutCodePoint(char16_t *out, size_t at, char32_t code) {
     if (code < 0x10000) {
         out[at] = static_cast<char16_t>(code);
         return 1;
@@ -41,10 +42,9 @@ bool IsContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF. UTF-8 never takes
-// more UTF-16 units than it has bytes, so `out` is sized once and trimmed at the end.
-bool DecodeUtf8(std::string_view bytes, std::u16string &out) {
-    out.resize(bytes.size());
+} // namespace
+
+size_t DecodeUtf8(std::string_view bytes, char16_t *out) {
     size_t written = 0;
     size_t i = 0;
     while (i < bytes.size()) {
@@ -56,37 +56,46 @@ bool DecodeUtf8(std::string_view bytes, std::u16string &out) {
         }
         const int length = SequenceLength(lead);
         if (length == 0 || bytes.size() - i < static_cast<size_t>(length))
-            return false;
+            return kNotUtf8;
         char32_t code = lead & (0x7F >> length);
         for (int k = 1; k < length; ++k) {
             const auto next = static_cast<unsigned char>(bytes[i + k]);
             if (!IsContinuation(next))
-                return false;
+                return kNotUtf8;
             code = (code << 6) | (next & 0x3F);
         }
         if (code < kSmallestOfLength[length] || code > 0x10FFFF ||
             (code >= 0xD800 && code <= 0xDFFF))
-            return false;
+            return kNotUtf8;
         written += PutCodePoint(out, written, code);
         i += length;
     }
-    out.resize(written);
-    return true;
+    return written;
 }
 
-void DecodeCp1252(std::string_view bytes, std::u16string &out) {
-    out.resize(bytes.size());
+void DecodeCp1252(std::string_view bytes, char16_t *out) {
     for (size_t i = 0; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
         out[i] = byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : byte;
     }
 }
 
-} // namespace
+size_t Decode8Bit(std::string_view bytes, char16_t *out) {
+    const size_t written = DecodeUtf8(bytes, out);
+    if (written != kNotUtf8)
+        return written;
+    DecodeCp1252(bytes, out);
+    return bytes.size();
+}
 
-void DecodeLine(std::string_view bytes, std::u16string &line) {
-    if (!DecodeUtf8(bytes, line))
-        DecodeCp1252(bytes, line);
+size_t CutUtf8Sequence(std::string_view bytes) {
+    // A sequence is at most four bytes long, so only the last three can open a cut one.
+    for (size_t back = 1; back <= std::min<size_t>(3, bytes.size()); ++back) {
+        const auto byte = static_cast<unsigned char>(bytes[bytes.size() - back]);
+        if (!IsContinuation(byte))
+            return static_cast<size_t>(SequenceLength(byte)) > back ? back : 0;
+    }
+    return 0;
 }
 
 std::string EncodeUtf8(std::u16string_view text) {

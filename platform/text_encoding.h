@@ -1,12 +1,26 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
-// Bytes of one line of a text file as UTF-16, into `line` (whose memory is reused). Valid UTF-8
-// is decoded as such; anything else is taken as Windows-1252, the code page older word lists
-// were written in.
-void DecodeLine(std::string_view bytes, std::u16string &line);
+// 8-bit text never takes more UTF-16 units than it has bytes, so `out` needs room for
+// bytes.size() units in each of these.
+
+// Strict UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF) as UTF-16; returns
+// the units written, or kNotUtf8.
+constexpr size_t kNotUtf8 = static_cast<size_t>(-1);
+size_t DecodeUtf8(std::string_view bytes, char16_t *out);
+
+// Windows-1252, the code page older word lists were written in, as UTF-16: one unit a byte.
+void DecodeCp1252(std::string_view bytes, char16_t *out);
+
+// Valid UTF-8 as such, anything else as Windows-1252; returns the units written.
+size_t Decode8Bit(std::string_view bytes, char16_t *out);
+
+// How many bytes at the end of `bytes` open a UTF-8 sequence that runs past it, so that text
+// decoded piece by piece can carry them over to the next piece.
+size_t CutUtf8Sequence(std::string_view bytes);
 
 // UTF-16 text as UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string EncodeUtf8(std::u16string_view text);

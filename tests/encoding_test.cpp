@@ -5,19 +5,19 @@
 namespace {
 
 std::u16string Decode(std::string_view bytes) {
-    std::u16string line = u"left over from the line before";
-    DecodeLine(bytes, line);
+    std::u16string line(bytes.size(), u'?');
+    line.resize(Decode8Bit(bytes, line.data()));
     return line;
 }
 
-TEST(DecodeLine, ReadsUtf8IncludingCharactersBeyondSixteenBits) {
+TEST(Decode8Bit, ReadsUtf8IncludingCharactersBeyondSixteenBits) {
     EXPECT_EQ(Decode("plain"), u"plain");
     EXPECT_EQ(Decode("p\xC3\xA9trifi\xC3\xA9"), u"p\u00E9trifi\u00E9");
     EXPECT_EQ(Decode("\xE2\x82\xAC"), u"\u20AC");
     EXPECT_EQ(Decode("\xF0\x9F\x92\xA9"), u"\U0001F4A9"); // two UTF-16 units
 }
 
-TEST(DecodeLine, TakesAnythingButValidUtf8AsWindows1252) {
+TEST(Decode8Bit, TakesAnythingButValidUtf8AsWindows1252) {
     EXPECT_EQ(Decode("p\xE9trifi\xE9"), u"p\u00E9trifi\u00E9");
     EXPECT_EQ(Decode("\x80\x93\x9F"), u"\u20AC\u201C\u0178");
     EXPECT_EQ(Decode("\x81\x8D\x8F\x90\x9D"), u"\u0081\u008D\u008F\u0090\u009D");
@@ -27,8 +27,16 @@ TEST(DecodeLine, TakesAnythingButValidUtf8AsWindows1252) {
     EXPECT_EQ(Decode("ok \xC3"), u"ok \u00C3");                         // cut short
 }
 
-TEST(DecodeLine, KeepsNulBytes) {
+TEST(Decode8Bit, KeepsNulBytes) {
     EXPECT_EQ(Decode(std::string_view("a\0b", 3)), std::u16string(u"a\0b", 3));
+}
+
+TEST(CutUtf8Sequence, CountsTheBytesOfASequenceThatRunsPastTheEnd) {
+    EXPECT_EQ(CutUtf8Sequence("ab"), 0u);
+    EXPECT_EQ(CutUtf8Sequence("a\xC3"), 1u);
+    EXPECT_EQ(CutUtf8Sequence("a\xC3\xA9"), 0u);
+    EXPECT_EQ(CutUtf8Sequence("a\xF0\x9F\x92"), 3u);
+    EXPECT_EQ(CutUtf8Sequence("\xF0\x9F\x92\xA9"), 0u);
 }
 
 TEST(EncodeUtf8, RoundTripsAndReplacesUnpairedSurrogates) {

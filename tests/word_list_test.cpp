@@ -1,6 +1,7 @@
 #include "scripted_random.h"
 #include "temp_dir.h"
 
+#include "platform/byte_source.h"
 #include "platform/standard_random.h"
 #include "words/word_list.h"
 
@@ -102,11 +103,65 @@ TEST_F(LoadWordListTest, ShufflesNounsThenAdjectivesThenAdverbs) {
     EXPECT_EQ(lists.AdverbPool.word(3), u"f");
 }
 
-TEST_F(LoadWordListTest, ReadsEveryLineEndAndEncoding) {
-    ASSERT_EQ(load("\xEF\xBB\xBFJ caf\xC3\xA9\rJ p\xE9trified\nN oaf\r\nN last"),
-              LoadResult::Loaded);
-    EXPECT_EQ(SortedWords(lists.AdjectivePool), (Words{u"caf\u00E9", u"p\u00E9trified"}));
-    EXPECT_EQ(SortedWords(lists.NounPool), (Words{u"last", u"oaf"}));
+// The adjectives of a list read from memory.
+Words AdjectivesOf(std::string_view bytes) {
+    WordLists lists;
+    StandardRandom random(1);
+    LoadWordList(lists, MemoryBytes(bytes), random);
+    return SortedWords(lists.AdjectivePool);
+}
+
+// Bytes of a literal, NUL bytes included.
+template <size_t N> std::string Bytes(const char (&literal)[N]) {
+    return {literal, N - 1};
+}
+
+std::string Repeat(std::string_view part, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += part;
+    return out;
+}
+
+std::u16string Repeat(std::u16string_view part, int times) {
+    std::u16string out;
+    for (int i = 0; i < times; ++i)
+        out += part;
+    return out;
+}
+
+TEST(LoadWordListFromMemory, ReadsEveryLineEndAndEncoding) {
+    const struct {
+        const char *name;
+        std::string bytes;
+        Words adjectives;
+    } rows[] = {
+        {"CR LF, LF, lone CR, no end", "J a\r\nJ b\nJ c\rJ d", {u"a", u"b", u"c", u"d"}},
+        {"empty lines between", "J a\r\n\nJ b\r\rJ c\n\r", {u"a", u"b", u"c"}},
+        {"byte-order mark at the start only",
+         "\xEF\xBB\xBFJ caf\xC3\xA9\r\n\xEF\xBB\xBFJ x",
+         {u"caf\u00E9"}},
+        {"each line in its own encoding",
+         "J caf\xC3\xA9\nJ p\xE9trified\n",
+         {u"caf\u00E9", u"p\u00E9trified"}},
+        {"UTF-16 little-endian",
+         Bytes("\xFF\xFEJ\0 \0v\0i\0l\0e\0\r\0\n\0J\0 \0\xAC\x20"),
+         {u"vile", u"\u20AC"}},
+        {"UTF-16 big-endian, odd last byte",
+         Bytes("\xFE\xFF\0J\0 \0\xE9\0\r\0J\0 \0x\0"),
+         {u"x", u"\u00E9"}},
+        {"UTF-8 longer than a chunk",
+         "J " + Repeat("\xC3\xA9", 70000) + "\nJ x",
+         {u"x", Repeat(u"\u00E9", 70000)}},
+        {"nearly UTF-8 longer than a chunk",
+         "J " + Repeat("\xC3\xA9", 70000) + "\xFF",
+         {Repeat(u"\u00C3\u00A9", 70000) + u"\u00FF"}},
+        {"UTF-16 longer than a chunk",
+         Bytes("\xFF\xFEJ\0 \0") + Repeat(Bytes("a\0"), 70000),
+         {Repeat(u"a", 70000)}},
+    };
+    for (const auto &row : rows)
+        EXPECT_TRUE(AdjectivesOf(row.bytes) == row.adjectives) << row.name;
 }
 
 TEST_F(LoadWordListTest, FindsTheListUnderAnyCaseOfItsName) {

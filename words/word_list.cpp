@@ -1,6 +1,11 @@
 #include "word_list.h"
 
+#include "platform/byte_source.h"
 #include "platform/text_file.h"
+#include "platform/text_reader.h"
+
+#include <algorithm>
+#include <new>
 
 namespace {
 
@@ -27,6 +32,99 @@ WordPool *PoolForTag(WordLists &lists, int tag) {
     }
 }
 
+// What a line shows of the shape "tag, space, word" once spaces are trimmed from both ends,
+// as SplitTaggedLine reads it. It is fed the line piece by piece, since a long line spans many
+// chunks, and keeps only where the word lies, not the word itself.
+class TaggedLine {
+public:
+    void feed(std::u16string_view piece, uint64_t start) {
+        for (size_t i = 0; i < piece.size(); ++i) {
+            switch (state_) {
+            case State::BeforeTag:
+                if (piece[i] != u' ') {
+                    tag_ = piece[i];
+                    state_ = State::AfterTag;
+                }
+                break;
+            case State::AfterTag:
+                state_ = piece[i] == u' ' ? State::BeforeWord : State::NoWord;
+                break;
+            case State::BeforeWord:
+                if (piece[i] != u' ') {
+                    wordBegin_ = start + i;
+                    wordEnd_ = wordBegin_ + 1;
+                    state_ = State::InWord;
+                }
+                break;
+            case State::InWord: {
+                const size_t last = piece.find_last_not_of(u' ');
+                if (last != piece.npos && last >= i)
+                    wordEnd_ = start + last + 1;
+                return;
+            }
+            case State::NoWord:
+                return;
+            }
+        }
+    }
+
+    bool hasWord() const { return state_ == State::InWord; }
+    int tag() const { return tag_; }
+    uint64_t wordBegin() const { return wordBegin_; }
+    uint64_t wordEnd() const { return wordEnd_; }
+
+private:
+    enum class State { BeforeTag, AfterTag, BeforeWord, InWord, NoWord };
+    State state_ = State::BeforeTag;
+    int tag_ = 0;
+    uint64_t wordBegin_ = 0;
+    uint64_t wordEnd_ = 0;
+};
+
+bool IsLineEnd(char16_t unit) {
+    return unit == u'\n' || unit == u'\r';
+}
+
+// Sorts the words of the text's tagged lines into the pools. CR LF, LF and a lone CR each end
+// a line, and a last line without a line end counts too.
+void ReadTaggedLines(WordLists &lists, const ByteSource &text) {
+    TextReader reader(text);
+    TaggedLine line;
+    const auto endLine = [&] {
+        WordPool *pool = line.hasWord() ? PoolForTag(lists, line.tag()) : nullptr;
+        if (pool) {
+            pool->appendWritten(line.wordEnd() - line.wordBegin(), [&](char16_t *out) {
+                return reader.decode(line.wordBegin(), line.wordEnd(), out);
+            });
+        }
+        line = {};
+    };
+
+    bool lineFeedMayFollow = false; // the last chunk ended with CR, which may be half of CR LF
+    for (std::u16string_view chunk = reader.next(); !chunk.empty(); chunk = reader.next()) {
+        const uint64_t start = reader.chunkStart();
+        auto at = chunk.begin();
+        if (lineFeedMayFollow && *at == u'\n')
+            ++at;
+        lineFeedMayFollow = false;
+        while (at != chunk.end()) {
+            const auto end = std::find_if(at, chunk.end(), IsLineEnd);
+            line.feed({at, end}, start + static_cast<uint64_t>(at - chunk.begin()));
+            if (end == chunk.end())
+                break;
+            endLine();
+            at = end + 1;
+            if (*end == u'\r') {
+                if (at == chunk.end())
+                    lineFeedMayFollow = true;
+                else if (*at == u'\n')
+                    ++at;
+            }
+        }
+    }
+    endLine();
+}
+
 } // namespace
 
 int SplitTaggedLine(std::u16string &line) {
@@ -40,17 +138,18 @@ int SplitTaggedLine(std::u16string &line) {
 
 LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory,
                         RandomSource &random) {
-    LineReader reader;
-    if (!reader.open(FindFileIgnoringCase(directory, "wordlist.txt")))
+    FileBytes file;
+    if (!file.open(FindFileIgnoringCase(directory, "wordlist.txt")))
         return LoadResult::CannotOpen;
+    return LoadWordList(lists, file, random);
+}
 
-    std::u16string line;
-    while (reader.readLine(line)) {
-        TrimSpaces(line);
-        if (line.size() < 2)
-            continue;
-        if (WordPool *pool = PoolForTag(lists, SplitTaggedLine(line)))
-            pool->append(line);
+LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random) {
+    try {
+        ReadTaggedLines(lists, text);
+    } catch (const std::bad_alloc &) {
+        lists = {}; // gives the memory back, for the message that says so
+        return LoadResult::TooLarge;
     }
 
     ShuffleWords(lists.NounPool, random);

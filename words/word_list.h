@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+class ByteSource;
 class RandomSource;
 
 struct WordLists {
@@ -24,6 +25,7 @@ enum class LoadResult {
     NoAdjectives,
     NoNouns,
     NoAdjectivesOrNouns,
+    TooLarge, // memory ran out; the lists are left empty
 };
 
 // If the line's second character is a space, returns the first character's code and replaces
@@ -36,3 +38,6 @@ int SplitTaggedLine(std::u16string &line);
 // can be composed from them.
 LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory,
                         RandomSource &random);
+
+// The same from a word list's bytes, wherever they lie.
+LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random);

@@ -26,7 +26,19 @@ public:
     bool empty() const { return words_.empty(); }
 
     void append(std::u16string_view word) {
-        words_.push_back(store_.keep(word));
+        appendWritten(word.size(), [word](char16_t *out) {
+            std::copy(word.begin(), word.end(), out);
+            return word.size();
+        });
+    }
+
+    // Appends the word that `fill` writes into room for `most` units (see WordStore::keep); a
+    // pool never holds an empty word, so nothing written appends nothing.
+    template <typename Fill> void appendWritten(size_t most, Fill fill) {
+        const std::u16string_view word = store_.keep(most, fill);
+        if (word.empty())
+            return;
+        words_.push_back(word);
         drawn_.push_back(0);
     }
 
@@ -37,7 +49,14 @@ public:
     void markDrawn(int index) { drawn_[index - 1] = 1; }
     // Makes a drawn word available again within the pass, as if it had not been drawn.
     void putBack(int index) { drawn_[index - 1] = 0; }
-    void freeAll() { std::fill(drawn_.begin(), drawn_.end(), 0); }
+    // Frees every entry for a new pass.
+    void freeAll() {
+        std::fill(drawn_.begin(), drawn_.end(), 0);
+        ++passes_;
+    }
+    // How many passes have begun: a caller that puts back every word it draws finds the flags
+    // as it left them for as long as this stays the same.
+    long passes() const { return passes_; }
 
     // Swaps two entries, each word with its flag.
     void swap(int i, int j) {
@@ -52,6 +71,7 @@ private:
     WordStore store_;
     std::vector<std::u16string_view> words_;
     std::vector<uint8_t> drawn_; // 1 once handed out in the current pass
+    long passes_ = 0;
 };
 
 // Swaps every position in turn with a random other one. Pools of fewer than two entries have

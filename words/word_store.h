@@ -9,9 +9,18 @@
 // and its text stays where it is for as long as the store lives, moves included.
 class WordStore {
 public:
-    std::u16string_view keep(std::u16string_view word);
+    // Keeps the word that `fill` writes into the room it is given for `most` units; `fill`
+    // returns the units it wrote. So a word is decoded straight into its place.
+    template <typename Fill> std::u16string_view keep(size_t most, Fill fill) {
+        char16_t *start = room(most);
+        const size_t length = fill(start);
+        used_ += length;
+        return {start, length};
+    }
 
 private:
+    char16_t *room(size_t most);
+
     // 64 KiB: below the size at which the C library maps memory for a block of its own, which
     // made loading slower and its speed depend on what the program had freed before.
     static constexpr size_t kBlockSize = 1 << 15;

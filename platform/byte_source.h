@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+
+// Bytes that can be read at any offset: a file, or text already in memory.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+
+    virtual uint64_t size() const = 0;
+
+    // Copies up to `length` bytes from `offset` into `into` and returns how many; fewer only at
+    // the end, or where the file can no longer be read.
+    virtual size_t read(uint64_t offset, char *into, size_t length) const = 0;
+};
+
+class MemoryBytes final : public ByteSource {
+public:
+    explicit MemoryBytes(std::string_view bytes) : bytes_(bytes) {}
+
+    uint64_t size() const override { return bytes_.size(); }
+    size_t read(uint64_t offset, char *into, size_t length) const override;
+
+private:
+    std::string_view bytes_;
+};
+
+// A regular file, read where it lies rather than copied whole into memory.
+class FileBytes final : public ByteSource {
+public:
+    FileBytes() = default;
+    ~FileBytes() override;
+    FileBytes(const FileBytes &) = delete;
+    FileBytes &operator=(const FileBytes &) = delete;
+
+    // Fails for anything but a regular file that can be read: a missing file, a folder, a pipe
+    // or a device (which could block for ever), a file without read access. Never blocks.
+    bool open(const std::filesystem::path &path);
+
+    uint64_t size() const override { return size_; }
+    size_t read(uint64_t offset, char *into, size_t length) const override;
+
+private:
+    int fd_ = -1;
+    uint64_t size_ = 0;
+};
