@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -17,6 +19,28 @@ bool EqualIgnoringCase(const std::string &a, const std::string &b) {
         return std::tolower(static_cast<unsigned char>(x)) ==
                std::tolower(static_cast<unsigned char>(y));
     });
+}
+
+class AppendCategory final : public std::error_category {
+public:
+    const char *name() const noexcept override { return "append"; }
+    std::string message(int) const override { return "Not a regular file"; }
+};
+
+// Writes all of `line`, or as much as fits before the disk or a limit runs out: a regular
+// file takes less than the whole only then, and the next write says why.
+std::error_code WriteAll(int fd, std::string_view line, size_t &written) {
+    while (written < line.size()) {
+        const ssize_t count = ::write(fd, line.data() + written, line.size() - written);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return {errno, std::generic_category()};
+        if (count == 0)
+            return std::make_error_code(std::errc::no_space_on_device);
+        written += static_cast<size_t>(count);
+    }
+    return {};
 }
 
 } // namespace
@@ -38,62 +62,9 @@ fs::path FindFileIgnoringCase(const fs::path &directory, const std::string &name
     return found.empty() ? exact : found;
 }
 
-bool LineReader::open(const fs::path &path) {
-    std::error_code error;
-    if (!fs::is_regular_file(path, error))
-        return false;
-    stream_.open(path, std::ios::binary);
-    return stream_.is_open();
-}
-
-bool LineReader::readLine(std::u16string &line) {
-    std::string_view bytes;
-    if (!readLineBytes(bytes))
-        return false;
-    if (atStart_ && bytes.starts_with("\xEF\xBB\xBF"))
-        bytes.remove_prefix(3);
-    atStart_ = false;
-    DecodeLine(bytes, line);
-    return true;
-}
-
-bool LineReader::fill() {
-    stream_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    position_ = 0;
-    filled_ = static_cast<size_t>(stream_.gcount());
-    return filled_ > 0;
-}
-
-bool LineReader::readLineBytes(std::string_view &bytes) {
-    spanning_.clear();
-    for (;;) {
-        if (position_ == filled_ && !fill()) {
-            bytes = spanning_;
-            return !spanning_.empty();
-        }
-        if (skipLineFeed_) {
-            skipLineFeed_ = false;
-            if (buffer_[position_] == '\n' && ++position_ == filled_)
-                continue;
-        }
-        const char *start = buffer_.data() + position_;
-        const char *stop = buffer_.data() + filled_;
-        const char *end = std::find_if(start, stop, [](char c) { return c == '\n' || c == '\r'; });
-        if (end == stop) {
-            spanning_.append(start, stop);
-            position_ = filled_;
-            continue;
-        }
-        skipLineFeed_ = *end == '\r';
-        position_ = static_cast<size_t>(end - buffer_.data()) + 1;
-        if (spanning_.empty()) {
-            bytes = std::string_view(start, static_cast<size_t>(end - start));
-        } else {
-            spanning_.append(start, end);
-            bytes = spanning_;
-        }
-        return true;
-    }
+std::error_code make_error_code(AppendFault fault) {
+    static const AppendCategory category;
+    return {static_cast<int>(fault), category};
 }
 
 std::error_code AppendLine(const fs::path &path, std::u16string_view text) {
@@ -102,16 +73,32 @@ std::error_code AppendLine(const fs::path &path, std::u16string_view text) {
     std::replace(oneLine.begin(), oneLine.end(), u'\r', u' ');
     std::replace(oneLine.begin(), oneLine.end(), u'\n', u' ');
     const std::string line = EncodeUtf8(oneLine) + "\r\n";
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return {errno, std::generic_category()};
 
-    std::error_code result;
-    const ssize_t written = ::write(fd, line.data(), line.size());
-    if (written < 0)
+    // Without O_NONBLOCK, opening a pipe would wait for a reader for ever; with it, a pipe
+    // without one fails at once (ENXIO).
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd < 0)
+        return errno == ENXIO ? make_error_code(AppendFault::NotARegularFile)
+                              : std::error_code(errno, std::generic_category());
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return make_error_code(AppendFault::NotARegularFile);
+    }
+
+    size_t written = 0;
+    std::error_code result = WriteAll(fd, line, written);
+    if (!result && ::fdatasync(fd) != 0)
         result = {errno, std::generic_category()};
-    else if (static_cast<size_t>(written) != line.size())
-        result = std::make_error_code(std::errc::no_space_on_device);
+    if (result && written > 0) {
+        // Appending leaves the offset at the end of this line, even if another program has
+        // appended since, so this cuts off exactly what was written here.
+        const off_t end = ::lseek(fd, 0, SEEK_CUR);
+        // Should the file not go back, that is the graver news.
+        if (end < 0 || ::ftruncate(fd, end - static_cast<off_t>(written)) != 0)
+            result = {errno, std::generic_category()};
+    }
     if (::close(fd) != 0 && !result)
         result = {errno, std::generic_category()};
     return result;

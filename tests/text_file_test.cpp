@@ -1,65 +1,35 @@
 #include "temp_dir.h"
 
+#include "platform/byte_source.h"
 #include "platform/text_file.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
+
 #include <sstream>
-#include <vector>
 
 namespace {
 
-std::vector<std::u16string> ReadAll(const std::filesystem::path &path) {
-    LineReader reader;
-    EXPECT_TRUE(reader.open(path));
-    std::vector<std::u16string> lines;
-    std::u16string line;
-    while (reader.readLine(line))
-        lines.push_back(line);
-    return lines;
-}
-
-using Lines = std::vector<std::u16string>;
-
-TEST(LineReader, EndsLinesAtCrLfLfAndLoneCr) {
+TEST(FileBytes, OpensOnlyRegularFilesWithoutBlocking) {
     TempDir dir;
-    EXPECT_EQ(ReadAll(dir.write("crlf", "a\r\nb\r\n")), (Lines{u"a", u"b"}));
-    EXPECT_EQ(ReadAll(dir.write("lf", "a\nb\n")), (Lines{u"a", u"b"}));
-    EXPECT_EQ(ReadAll(dir.write("cr", "a\rb\r")), (Lines{u"a", u"b"}));
-    EXPECT_EQ(ReadAll(dir.write("mixed", "a\r\n\nb\r\rc\n\r")),
-              (Lines{u"a", u"", u"b", u"", u"c", u""}));
-}
-
-TEST(LineReader, ReadsALastLineWithoutLineEnd) {
-    TempDir dir;
-    EXPECT_EQ(ReadAll(dir.write("last", "a\r\nb")), (Lines{u"a", u"b"}));
-    EXPECT_EQ(ReadAll(dir.write("empty", "")), Lines{});
-}
-
-TEST(LineReader, SkipsALeadingByteOrderMarkOnly) {
-    TempDir dir;
-    EXPECT_EQ(ReadAll(dir.write("bom", "\xEF\xBB\xBFJ caf\xC3\xA9\r\n\xEF\xBB\xBFx")),
-              (Lines{u"J caf\u00E9", u"\uFEFFx"}));
-}
-
-TEST(LineReader, DecodesEachLineOnItsOwn) {
-    TempDir dir;
-    EXPECT_EQ(ReadAll(dir.write("mixed", "caf\xC3\xA9\ncaf\xE9\n")),
-              (Lines{u"caf\u00E9", u"caf\u00E9"}));
-}
-
-TEST(LineReader, OpensOnlyRegularFiles) {
-    TempDir dir;
-    LineReader reader;
-    EXPECT_FALSE(reader.open(dir.path() / "missing"));
+    FileBytes file;
+    ASSERT_TRUE(file.open(dir.write("list", "J vile")));
+    char bytes[8] = {};
+    EXPECT_EQ(file.read(2, bytes, sizeof bytes), 4u);
+    EXPECT_EQ(std::string_view(bytes, 4), "vile");
+    EXPECT_FALSE(FileBytes().open(dir.path() / "missing"));
     std::filesystem::create_directory(dir.path() / "folder");
-    EXPECT_FALSE(LineReader().open(dir.path() / "folder"));
+    EXPECT_FALSE(FileBytes().open(dir.path() / "folder"));
     ASSERT_EQ(::mkfifo((dir.path() / "pipe").c_str(), 0600), 0);
-    EXPECT_FALSE(LineReader().open(dir.path() / "pipe")); // must not block
+    EXPECT_FALSE(FileBytes().open(dir.path() / "pipe")); // must not wait for a writer
+    EXPECT_FALSE(FileBytes().open("/dev/zero"));
 }
 
 TEST(FindFileIgnoringCase, PrefersTheExactNameThenAnyCase) {
@@ -96,8 +66,40 @@ TEST(AppendLine, ReportsWhyAFileCannotBeWritten) {
     // Both fail for root too, whom permission bits do not stop.
     std::filesystem::create_symlink(dir.path() / "gone" / "saved.txt", dir.path() / "dangling");
     EXPECT_EQ(AppendLine(dir.path() / "dangling", u"x"), std::errc::no_such_file_or_directory);
-    if (std::filesystem::exists("/dev/full"))
-        EXPECT_EQ(AppendLine("/dev/full", u"x"), std::errc::no_space_on_device);
+}
+
+TEST(AppendLine, RefusesWhatIsNotARegularFileWithoutBlocking) {
+    TempDir dir;
+    const auto pipe = dir.path() / "saved.txt";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(AppendLine(pipe, u"x"), AppendFault::NotARegularFile); // no reader
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_EQ(AppendLine(pipe, u"x"), AppendFault::NotARegularFile); // a reader waiting
+    ::close(reader);
+    EXPECT_EQ(AppendLine("/dev/full", u"x"), AppendFault::NotARegularFile);
+    EXPECT_EQ(make_error_code(AppendFault::NotARegularFile).message(), "Not a regular file");
+}
+
+TEST(AppendLine, LeavesTheFileAsItWasWhenTheLineDoesNotFit) {
+    // A file-size limit stands in for a full disk: the write stops part of the way.
+    TempDir dir;
+    const auto path = dir.write("saved.txt", "old\r\n");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{20, 20};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const bool refused =
+            AppendLine(path, std::u16string(40, u'x')) == std::errc::file_too_large;
+        const bool fits = !AppendLine(path, u"short");
+        ::_exit(refused && fits ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(dir.read("saved.txt"), "old\r\nshort\r\n");
 }
 
 TEST(AppendLine, TwoProcessesSavingAtOnceNeverTearALine) {
