@@ -1,0 +1,61 @@
+#include "clash_test.h"
+
+#include <bit>
+
+namespace {
+
+// Building a table costs about as much as searching the text a few times; short texts are
+// searched at once, and texts past what a position can hold are never tabled.
+constexpr size_t kSearchesBeforeTable = 4;
+constexpr size_t kShortestTabledText = 256;
+constexpr size_t kLongestTabledText = UINT32_MAX / 2;
+
+uint64_t Hash(std::u16string_view part) {
+    uint64_t hash = 0xcbf29ce484222325;
+    for (char16_t unit : part)
+        hash = (hash ^ unit) * 0x100000001b3;
+    return hash ^ (hash >> 29);
+}
+
+} // namespace
+
+ClashTest::Substrings::Substrings(std::u16string_view text, size_t length)
+    : text_(text), length_(length) {
+    const size_t count = text.size() - length + 1;
+    slots_.resize(std::bit_ceil(count + count / 2 + 1));
+    const size_t mask = slots_.size() - 1;
+    for (size_t position = 0; position < count; ++position) {
+        const std::u16string_view part = text.substr(position, length);
+        for (size_t slot = Hash(part) & mask;; slot = (slot + 1) & mask) {
+            if (slots_[slot] == 0) {
+                slots_[slot] = static_cast<uint32_t>(position + 1);
+                break;
+            }
+            if (text.substr(slots_[slot] - 1, length) == part)
+                break;
+        }
+    }
+}
+
+bool ClashTest::Substrings::contains(std::u16string_view part) const {
+    const size_t mask = slots_.size() - 1;
+    for (size_t slot = Hash(part) & mask; slots_[slot] != 0; slot = (slot + 1) & mask)
+        if (text_.substr(slots_[slot] - 1, length_) == part)
+            return true;
+    return false;
+}
+
+bool ClashTest::clashes(std::u16string_view candidate) {
+    const std::u16string_view prefix = candidate.substr(0, kPrefixLength);
+    if (prefix.size() > text_.size()) // an empty text included
+        return false;
+    std::optional<Substrings> &table = tables_[prefix.size()];
+    if (!table && searched_ >= kSearchesBeforeTable * text_.size() &&
+        text_.size() >= kShortestTabledText && text_.size() <= kLongestTabledText)
+        table.emplace(text_, prefix.size());
+    if (table)
+        return table->contains(prefix);
+    const size_t found = text_.find(prefix);
+    searched_ += found == text_.npos ? text_.size() : found + prefix.size();
+    return found != text_.npos;
+}
