@@ -1,21 +1,21 @@
 #include "epithet.h"
 
+#include "clash_test.h"
 #include "platform/counting_random.h"
 #include "words/word_list.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 
-constexpr size_t kPrefixLength = 5;
-
 enum class Passers { None, OnlyDrawn, SomeFree };
 
 // Which words of the pool could pass against `text`, if any.
-Passers FindPassers(const WordPool &pool, std::u16string_view text) {
+Passers FindPassers(const WordPool &pool, ClashTest &clashes) {
     Passers found = Passers::None;
     for (int k = 1; k <= pool.size(); ++k) {
-        if (PrefixClash(pool.word(k), text))
+        if (clashes.clashes(pool.word(k)))
             continue;
         if (!pool.isDrawn(k))
             return Passers::SomeFree;
@@ -29,34 +29,60 @@ struct Candidate {
     bool clashes;
 };
 
+// How long the retry waits, in random numbers, for a new pass to come by itself while only
+// handed-out words could pass: long enough that on lists of everyday size it nearly always
+// comes, short enough that a Make on a pool of millions stays quick.
+constexpr long kPatiencePerWord = 4;
+constexpr long kLeastPatience = 1 << 16;
+
 // Draws until a word does not clash with `text`, putting each rejected word back. A plain
-// retry loop can run for ever: when no word can pass, and also when every word that could is
-// already handed out in this pass, since the free words it keeps putting back make the new
-// pass that would free them all but impossible. So each time the rejected draws have taken as
-// many random numbers as the pool holds, it looks: if no word can pass, the candidate is kept,
-// clash and all; if only handed-out words can, a new pass begins. Counting numbers rather than
-// rejections keeps the looking in proportion to the drawing, however long each draw probes.
-// Looking draws no random numbers, so whenever a free word can pass, the draws are exactly
-// those of the plain loop.
+// retry loop can run for ever: when no word can pass, and all but for ever when every word
+// that could is already handed out in this pass, since a new pass, which would free them,
+// comes only after a run of probes that all miss the free words the loop keeps putting back.
+// So each time the rejected draws have taken as many random numbers as the pool holds, it
+// looks: if no word can pass, the candidate is kept, clash and all; if only handed-out words
+// can, it goes on waiting for that run of misses, and begins the new pass itself only once
+// the wait has used up its patience. Counting numbers rather than rejections keeps the
+// looking in proportion to the drawing, however long each draw probes. Looking draws no
+// random numbers, so until the patience runs out the draws are exactly those of the plain
+// loop.
 Candidate DrawWithoutClash(WordPool &pool, std::u16string_view text, RandomSource &random) {
+    const long patience = std::max(kPatiencePerWord * pool.size(), kLeastPatience);
     CountingRandom counting(random);
+    ClashTest clashes(text);
+    long waited = 0; // numbers drawn while only handed-out words could pass
+    // Rejected words go back at once, so which words could pass changes only with a new pass.
+    long passLookedAt = -1;
+    Passers passers = Passers::SomeFree;
     for (;;) {
         const int k = DrawWord(pool, counting);
-        if (!PrefixClash(pool.word(k), text))
+        // While only handed-out words could pass, a draw within the same pass takes a free
+        // word, which is known to clash.
+        const bool knownToClash = passers == Passers::OnlyDrawn && passLookedAt == pool.passes();
+        if (!knownToClash && !clashes.clashes(pool.word(k)))
             return {k, false};
-        if (counting.count < pool.size()) {
-            pool.putBack(k);
+        pool.putBack(k);
+        if (counting.count < pool.size())
             continue;
-        }
+        const long drawn = counting.count;
         counting.count = 0;
-        switch (FindPassers(pool, text)) {
+        if (passLookedAt != pool.passes()) {
+            passLookedAt = pool.passes();
+            passers = FindPassers(pool, clashes);
+        }
+        switch (passers) {
         case Passers::None:
+            pool.markDrawn(k);
             return {k, true};
         case Passers::OnlyDrawn:
-            StartNewPass(pool, counting);
+            waited += drawn;
+            if (waited >= patience) {
+                waited = 0;
+                StartNewPass(pool, counting);
+            }
             break;
         case Passers::SomeFree:
-            pool.putBack(k);
+            waited = 0;
             break;
         }
     }
