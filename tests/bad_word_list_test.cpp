@@ -1,3 +1,4 @@
+#include "ordinary_user.h"
 #include "temp_dir.h"
 
 #include "compose/epithet.h"
@@ -7,10 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <fstream>
 #include <random>
 #include <sstream>
 
@@ -51,8 +55,11 @@ TEST_F(BadWordListTest, NeverOpensWhatIsNotARegularReadableFile) {
 }
 
 TEST_F(BadWordListTest, NeverOpensAListWithoutReadAccess) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind root";
+    if (IsRoot()) {
+        EXPECT_TRUE(PassesAsOrdinaryUser(
+            "--gtest_filter=BadWordListTest.NeverOpensAListWithoutReadAccess"));
+        return;
+    }
     dir.write("wordlist.txt", "J vile\nN toad\n");
     std::filesystem::permissions(dir.path() / "wordlist.txt", std::filesystem::perms::none);
     EXPECT_EQ(LoadWordList(lists, dir.path(), random), LoadResult::CannotOpen);
@@ -80,6 +87,35 @@ TEST_F(BadWordListTest, ReadsAroundAMegabyteLine) {
     ASSERT_EQ(load(huge + "\r\nJ vile\r\nJ " + huge + "\r\nN toad\r\n"), LoadResult::Loaded);
     EXPECT_EQ(lists.AdjectiveCount(), 2);
     EXPECT_EQ(lists.NounCount(), 1);
+}
+
+// The load's result in a child process whose address space may grow by `room` bytes at most.
+LoadResult LoadWithRoomFor(const std::filesystem::path &directory, size_t room) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlim_t limit = static_cast<rlim_t>(pages) * ::sysconf(_SC_PAGESIZE) + room;
+        const rlimit space{limit, limit};
+        ::setrlimit(RLIMIT_AS, &space);
+        WordLists lists;
+        StandardRandom random(1);
+        ::_exit(static_cast<int>(LoadWordList(lists, directory, random)));
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? static_cast<LoadResult>(WEXITSTATUS(status))
+                             : LoadResult::CannotOpen;
+}
+
+TEST_F(BadWordListTest, LoadsAHugeLineInTwiceItsSizeAndSaysWhenMemoryRunsOut) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit allows";
+#endif
+    constexpr size_t kLine = 48 << 20;
+    dir.write("wordlist.txt", "N toad\nJ " + std::string(kLine, 'x'));
+    EXPECT_EQ(LoadWithRoomFor(dir.path(), 2 * kLine + (32 << 20)), LoadResult::Loaded);
+    EXPECT_EQ(LoadWithRoomFor(dir.path(), kLine), LoadResult::TooLarge);
 }
 
 TEST_F(BadWordListTest, ReadsEachLineInTheEncodingItIsValidIn) {
