@@ -4,47 +4,56 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 namespace {
 
-TEST(LocateAppFiles, PortableCopyKeepsEverythingBesideTheProgram) {
-    TempDir program, user;
-    const AppFiles files = LocateAppFiles(program.path(), user.path() / "vilifex");
-    EXPECT_EQ(files.wordListDirectory, program.path());
-    EXPECT_EQ(files.saveDirectory, program.path());
-}
+namespace fs = std::filesystem;
 
-TEST(LocateAppFiles, ReadsTheUsersOwnListFirst) {
+TEST(LocateAppFiles, PortableCopyKeepsEverythingBesideTheProgramAndNowhereElse) {
     TempDir program, user;
     user.write("WordList.txt", "J vile\nN toad\n");
-    const AppFiles files = LocateAppFiles(program.path(), user.path());
+    const AppFiles files = LocateAppFiles(program.path() / "bin", user.path());
+    EXPECT_EQ(files.wordListDirectory, program.path() / "bin");
+    EXPECT_EQ(files.saveDirectory, program.path() / "bin");
+}
+
+TEST(LocateAppFiles, InstalledCopyReadsItsSharedListAndSavesForTheUser) {
+    TempDir prefix, user;
+    fs::create_directories(prefix.path() / "share" / "vilifex");
+    prefix.write("share/vilifex/wordlist.txt", "J vile\nN toad\n");
+    const fs::path shared = prefix.path() / "share" / "vilifex";
+
+    AppFiles files = LocateAppFiles(prefix.path() / "games", user.path() / "vilifex");
+    EXPECT_EQ(files.wordListDirectory, shared);
+    EXPECT_EQ(files.saveDirectory, user.path() / "vilifex");
+
+    user.write("WORDLIST.TXT", "J rank\nN oaf\n");
+    files = LocateAppFiles(prefix.path() / "games", user.path());
     EXPECT_EQ(files.wordListDirectory, user.path());
-    EXPECT_EQ(files.saveDirectory, program.path());
+
+    files = LocateAppFiles(prefix.path() / "games", "");
+    EXPECT_EQ(files.wordListDirectory, shared);
+    EXPECT_EQ(files.saveDirectory, ""); // never under the prefix
 }
 
-TEST(LocateAppFiles, SavesForTheUserWhenTheProgramsFolderIsReadOnly) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind root";
-    TempDir program, user;
-    std::filesystem::permissions(program.path(), std::filesystem::perms::owner_read |
-                                                     std::filesystem::perms::owner_exec);
-    const AppFiles files = LocateAppFiles(program.path(), user.path());
-    std::filesystem::permissions(program.path(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(files.wordListDirectory, program.path());
-    EXPECT_EQ(files.saveDirectory, user.path());
+TEST(UserDataDirectory, FollowsTheXdgRules) {
+    const struct {
+        const char *xdgDataHome, *home, *expected;
+    } rows[] = {
+        {"/data", "/home/u", "/data/vilifex"},
+        {nullptr, "/home/u", "/home/u/.local/share/vilifex"},
+        {"relative/data", "/home/u", "/home/u/.local/share/vilifex"},
+        {"", "/home/u", "/home/u/.local/share/vilifex"},
+        {nullptr, nullptr, ""},
+        {nullptr, "relative", ""},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(UserDataDirectory(row.xdgDataHome, row.home), fs::path(row.expected))
+            << (row.xdgDataHome ? row.xdgDataHome : "unset") << " "
+            << (row.home ? row.home : "unset");
 }
 
-TEST(LocateAppFiles, SavesForTheUserWhenTheProgramsFolderIsGone) {
-    TempDir user;
-    const AppFiles files = LocateAppFiles("/nonexistent-vilifex", user.path());
-    EXPECT_EQ(files.saveDirectory, user.path());
-}
-
-TEST(LocateAppFiles, NeverTurnsToTheWorkingDirectoryWithoutAUserDirectory) {
-    const AppFiles files = LocateAppFiles("/nonexistent-vilifex", "");
-    EXPECT_EQ(files.wordListDirectory, "/nonexistent-vilifex");
-    EXPECT_EQ(files.saveDirectory, "/nonexistent-vilifex");
+TEST(ProgramDirectory, IsTheFolderOfTheRunningExecutable) {
+    EXPECT_TRUE(fs::exists(ProgramDirectory() / "core_tests"));
 }
 
 } // namespace
