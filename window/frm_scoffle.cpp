@@ -8,6 +8,9 @@
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +19,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
+
+#include <limits>
 
 namespace {
 
@@ -49,9 +55,20 @@ void SetCaption(QLabel *label, const QString &caption) {
     label->resize(label->sizeHint().width(), label->height());
 }
 
-// Qt reads "[*]" in a title as the place for the unsaved-changes mark; doubled it shows as is.
-QString LiteralTitle(QString text) {
-    return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+// A title long enough to read on a task bar; an epithet of many megabytes in the title would
+// be more than the window system takes.
+constexpr int kLongestTitle = 250;
+
+// The epithet as a window title: cut short with an ellipsis where it is long, and "[*]", which
+// Qt reads as the place for the unsaved-changes mark, doubled so that it shows as is.
+QString TitleFor(const QString &text) {
+    QString title =
+        text.size() > kLongestTitle ? text.left(kLongestTitle - 1) + QChar(0x2026) : text;
+    return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
+QString DisplayPath(const std::filesystem::path &path) {
+    return QDir::toNativeSeparators(QFile::decodeName(path.c_str()));
 }
 
 QString StartupFailureMessage(LoadResult result) {
@@ -62,6 +79,8 @@ QString StartupFailureMessage(LoadResult result) {
         return QStringLiteral("WORDLIST.TXT has no nouns.");
     case LoadResult::NoAdjectivesOrNouns:
         return QStringLiteral("WORDLIST.TXT has no adjectives and no nouns.");
+    case LoadResult::TooLarge:
+        return QStringLiteral("WORDLIST.TXT is too large: there is not enough memory to load it.");
     case LoadResult::CannotOpen:
     case LoadResult::Loaded:
         break;
@@ -117,6 +136,8 @@ void FrmScoffle::createControls() {
     txtOutput->setObjectName(QStringLiteral("txtOutput"));
     txtOutput->setGeometry(TwipsRect(75, 120, 5730, 390));
     txtOutput->setAccessibleName(QStringLiteral("Epithet"));
+    // Qt's default of 32,767 characters would cut a long epithet, and Clip and Save with it.
+    txtOutput->setMaxLength(std::numeric_limits<int>::max());
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(9.75);
@@ -183,14 +204,38 @@ void FrmScoffle::orderTabs() {
 bool FrmScoffle::load() {
     random_.seedFromClock();
     show();
+    waitUntilPlaced();
     const LoadResult result = LoadWordList(lists_, files_.wordListDirectory, random_);
     if (result != LoadResult::Loaded) {
-        desktop_.showStopMessage(this, kMessageTitle, StartupFailureMessage(result));
+        tell(StartupFailureMessage(result));
         close();
         return false;
     }
     showCounts();
     return true;
+}
+
+void FrmScoffle::waitUntilPlaced() {
+    // Until the window system has placed the window, a message box over it would open in the
+    // screen's corner. Clicks and keys wait meanwhile, so none reaches Make before the list is
+    // loaded; a second is plenty for any window manager.
+    constexpr int kLongestWaitMs = 1000;
+    QElapsedTimer waited;
+    waited.start();
+    while (!windowHandle()->isExposed() && waited.elapsed() < kLongestWaitMs) {
+        QEventLoop pause;
+        QTimer::singleShot(5, &pause, &QEventLoop::quit);
+        pause.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+}
+
+void FrmScoffle::tell(const QString &text) {
+    // Auto waits while the message is open, so that the epithet it speaks of stays in view.
+    const bool automatic = tmrRun->isActive();
+    tmrRun->stop();
+    desktop_.showStopMessage(this, kMessageTitle, text);
+    if (automatic)
+        tmrRun->start();
 }
 
 void FrmScoffle::showCounts() {
@@ -206,7 +251,7 @@ void FrmScoffle::make() {
                        mnuSettingsOrder->isChecked(), random_));
     txtOutput->setText(epithet);
     if (MirrorToCaption)
-        setWindowTitle(LiteralTitle(epithet));
+        setWindowTitle(TitleFor(epithet));
 }
 
 void FrmScoffle::switchAuto() {
@@ -225,17 +270,21 @@ void FrmScoffle::clip() {
 }
 
 void FrmScoffle::save() {
-    // The user's data directory, where an installed program saves, may not exist yet.
-    std::error_code ignored;
-    std::filesystem::create_directories(files_.saveDirectory, ignored);
+    if (files_.saveDirectory.empty()) {
+        tell(QStringLiteral("Can't add to SAVED.TXT:\nThere is no folder for it: neither "
+                            "XDG_DATA_HOME nor HOME names one."));
+        return;
+    }
+    // The user's data folder, where an installed program saves, may not exist yet.
+    std::error_code error;
+    std::filesystem::create_directories(files_.saveDirectory, error);
     const std::filesystem::path path = FindFileIgnoringCase(files_.saveDirectory, "saved.txt");
-    if (const std::error_code error = AppendLine(path, txtOutput->text().toStdU16String())) {
+    if (!error)
+        error = AppendLine(path, txtOutput->text().toStdU16String());
+    if (error) {
         // No beep: it would say the save took place. The text box keeps the epithet.
-        desktop_.showStopMessage(
-            this, kMessageTitle,
-            QStringLiteral("Can't add to %1:\n%2.")
-                .arg(QDir::toNativeSeparators(QString::fromStdString(path.string())),
-                     QString::fromStdString(error.message())));
+        tell(QStringLiteral("Can't add to %1:\n%2.")
+                 .arg(DisplayPath(path), QString::fromStdString(error.message())));
         return;
     }
     desktop_.beep();
@@ -261,7 +310,7 @@ void FrmScoffle::followWindowState() {
     if (windowState() & Qt::WindowMinimized) {
         if (cmdAuto->text() == kAutoOff) {
             MirrorToCaption = true;
-            setWindowTitle(LiteralTitle(txtOutput->text()));
+            setWindowTitle(TitleFor(txtOutput->text()));
         }
     } else if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
         MirrorToCaption = false;

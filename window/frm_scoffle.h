@@ -35,7 +35,10 @@ private:
     void createControls();
     void createMenus();
     void orderTabs();
+    void waitUntilPlaced();
     void showCounts();
+    // Shows a stop message and returns once the user has dismissed it.
+    void tell(const QString &text);
 
     void make();
     void switchAuto();

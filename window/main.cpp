@@ -4,27 +4,15 @@
 #include "platform/standard_random.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
-#include <QStandardPaths>
-
-namespace {
-
-std::filesystem::path LocalPath(const QString &path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-} // namespace
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vilifex"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.zestive.Vilifex"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zestive.vilifex"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vilifex.xpm")));
 
-    const AppFiles files = LocateAppFiles(
-        LocalPath(QCoreApplication::applicationDirPath()),
-        LocalPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    const AppFiles files = LocateAppFiles(ProgramDirectory(), UserDataDirectory());
     StandardRandom random;
     QtDesktop desktop;
     FrmScoffle window(random, desktop, files);

@@ -1,3 +1,4 @@
+#include "../ordinary_user.h"
 #include "window_fixture.h"
 
 #include <QTest>
@@ -54,8 +55,8 @@ private slots:
     void failedSavesSayWhyWithoutABeep_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("full disk")
-            << QStringLiteral("/dev/full") << QStringLiteral("No space left on device");
+        QTest::newRow("a device") << QStringLiteral("/dev/full")
+                                  << QStringLiteral("Not a regular file");
         QTest::newRow("missing folder") << QStringLiteral("/nonexistent-vilifex/saved.txt")
                                         << QStringLiteral("No such file or directory");
     }
@@ -76,9 +77,64 @@ private slots:
         QCOMPARE(f.output()->text(), QStringLiteral("verbose, splendiferous generator"));
     }
 
+    void failedSavesNameTheFolderThatIsNotThere_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("under a file")
+            << QStringLiteral("blocker/vilifex")
+            << QStringLiteral("blocker/vilifex/saved.txt:\nNot a directory.");
+        QTest::newRow("none") << QString()
+                              << QStringLiteral("Can't add to SAVED.TXT:\nThere is no folder for "
+                                                "it: neither XDG_DATA_HOME nor HOME names one.");
+    }
+
+    void failedSavesNameTheFolderThatIsNotThere() {
+        QFETCH(QString, folder);
+        QFETCH(QString, message);
+        WindowFixture f;
+        QFile blocker(f.dir.filePath(QStringLiteral("blocker")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        f.saveTo = folder.isEmpty() ? "" : f.dir.filePath(folder).toStdString();
+        QVERIFY(f.open());
+        f.button("cmdSave")->click();
+        QCOMPARE(f.desktop.beeps, 0);
+        QCOMPARE(f.desktop.messages.size(), 1);
+        QVERIFY2(f.desktop.messages[0].endsWith(message), qPrintable(f.desktop.messages[0]));
+    }
+
+    void autoWaitsWhileAFailedSaveIsTold() {
+        WindowFixture f;
+        QVERIFY(f.open());
+        QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("saved.txt")));
+        f.button("cmdAuto")->click();
+        const QString epithet = f.output()->text();
+        bool tickedMeanwhile = true;
+        f.desktop.whileShowing = [&] { tickedMeanwhile = f.timer()->isActive(); };
+        f.button("cmdSave")->click();
+        QVERIFY(!tickedMeanwhile);
+        QVERIFY(f.timer()->isActive());
+        QCOMPARE(f.output()->text(), epithet);
+    }
+
+    void keepsTheWholeOfAHugeEpithetButNotInTheTitle() {
+        WindowFixture f;
+        const QByteArray huge(100000, 'x');
+        QVERIFY(f.open("J " + huge + "\nN toad\n"));
+        f.item("mnuSettingsSingle")->trigger();
+        f.button("cmdAuto")->click();
+        QCOMPARE(f.output()->text(), QString::fromLatin1(huge + " toad"));
+        f.button("cmdClip")->click();
+        QCOMPARE(f.desktop.clipboard.last().size(), huge.size() + 5);
+        f.window->setWindowState(Qt::WindowMinimized);
+        QCOMPARE(f.window->windowTitle().size(), 250);
+        QVERIFY(f.window->windowTitle().endsWith(QChar(0x2026)));
+    }
+
     void failedSaveToAReadOnlyFolderSaysWhy() {
-        if (::geteuid() == 0)
-            QSKIP("permissions do not bind root");
+        if (IsRoot()) {
+            QVERIFY(PassesAsOrdinaryUser("failedSaveToAReadOnlyFolderSaysWhy"));
+            return;
+        }
         WindowFixture f;
         QVERIFY(f.open());
         QVERIFY(QFile::setPermissions(f.dir.path(), QFile::ReadOwner | QFile::ExeOwner));

@@ -13,13 +13,17 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 // Records what the window asks of the desktop instead of doing it.
 class FakeDesktop : public Desktop {
 public:
     void showStopMessage(QWidget *, const QString &title, const QString &text) override {
         messages << title + QStringLiteral(" | ") + text;
+        if (whileShowing)
+            whileShowing();
     }
     void beep() override { ++beeps; }
     void setClipboardText(const QString &text) override { clipboard << text; }
@@ -27,6 +31,7 @@ public:
     QStringList messages;
     int beeps = 0;
     QStringList clipboard;
+    std::function<void()> whileShowing; // what happens while a message is open
 };
 
 // A fixed sequence of numbers, whatever the clock says, with a count of the reseeds.
@@ -62,7 +67,8 @@ public:
 
     bool openWithoutWriting() {
         const std::filesystem::path directory = dir.path().toStdString();
-        window = std::make_unique<FrmScoffle>(random, desktop, AppFiles{directory, directory});
+        window = std::make_unique<FrmScoffle>(random, desktop,
+                                              AppFiles{directory, saveTo.value_or(directory)});
         return window->load();
     }
 
@@ -80,6 +86,7 @@ public:
     }
 
     QTemporaryDir dir;
+    std::optional<std::filesystem::path> saveTo; // beside the list unless set
     FakeDesktop desktop;
     SeedCountingRandom random;
     std::unique_ptr<FrmScoffle> window;
