@@ -1,5 +1,7 @@
-// Turns the program's 32 x 32 icon into the files a desktop wants: PNGs at whole multiples of
-// its size, every pixel kept sharp, and a scalable SVG of the same pixels.
+// Turns the program's 32 x 32 icon into the files a desktop wants: PNGs at each size asked for,
+// every pixel kept sharp at whole multiples of 32 and smoothed at the sizes between, and a
+// scalable SVG of the same pixels. The files are kept in the source tree, so that a build never
+// has to run a program it has just built; run the export_icons target after changing the icon.
 //
 // icon_export ICON.xpm DIRECTORY SIZE...
 #include <QFile>
@@ -51,8 +53,9 @@ int main(int argc, char *argv[]) {
     const QString directory = QString::fromLocal8Bit(argv[2]);
     for (int i = 3; i < argc; ++i) {
         const int size = QString::fromLocal8Bit(argv[i]).toInt();
-        const QImage scaled =
-            icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const Qt::TransformationMode mode =
+            size % icon.width() == 0 ? Qt::FastTransformation : Qt::SmoothTransformation;
+        const QImage scaled = icon.scaled(size, size, Qt::IgnoreAspectRatio, mode);
         if (!scaled.save(QStringLiteral("%1/%2.png").arg(directory).arg(size)))
             return 1;
     }

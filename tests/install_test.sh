@@ -1,55 +1,103 @@
 #!/usr/bin/env bash
-# Installs the build into a staging directory and checks what lands where, builds the .deb, and
-# starts the installed program on the offscreen platform to see which word list it opens.
+# Installs the build into a staging prefix and checks what lands where, has lintian judge the
+# .deb, then runs the installed program and a portable copy of it, as root and as an ordinary
+# user, to see which word list each reads and where it saves. Nothing may be written under
+# the prefix.
 #
 # install_test.sh BUILD-DIRECTORY
 set -euo pipefail
 build="$1"
-stage="$(mktemp -d)"
-trap 'rm -rf "$stage"' EXIT
-
-cmake --install "$build" --prefix "$stage/usr" >/dev/null
-program="$(readlink -f "$stage/usr/bin/vilifex")"
-beside="$(dirname "$program")"
-test -x "$program"
-test -f "$beside/wordlist.txt"
-share="$stage/usr/share"
-test -f "$share/applications/org.zestive.Vilifex.desktop"
-test -f "$share/metainfo/org.zestive.Vilifex.metainfo.xml"
-for size in 32 64 128 256; do
-    test -f "$share/icons/hicolor/${size}x${size}/apps/org.zestive.Vilifex.png"
+for tool in strace Xvfb xdotool setpriv; do
+    command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
 done
-test -f "$share/icons/hicolor/scalable/apps/org.zestive.Vilifex.svg"
-if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net "$share/metainfo/org.zestive.Vilifex.metainfo.xml" >/dev/null
-fi
-if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$share/applications/org.zestive.Vilifex.desktop"
+stage="$(mktemp -d)"
+chmod 755 "$stage"
+cleanup() {
+    [ -z "${xvfb:-}" ] || kill "$xvfb" 2>/dev/null || true
+    rm -rf "$stage"
+}
+trap cleanup EXIT
+
+prefix="$stage/usr"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+share="$prefix/share"
+test -x "$prefix/games/vilifex"
+test -f "$share/vilifex/wordlist.txt"
+test -f "$share/applications/org.zestive.vilifex.desktop"
+test -f "$share/metainfo/org.zestive.vilifex.metainfo.xml"
+test -f "$share/man/man6/vilifex.6.gz"
+test -f "$share/doc/vilifex/copyright"
+test -f "$share/doc/vilifex/changelog.gz"
+for size in 16 22 24 32 48 64 128 256; do
+    test -f "$share/icons/hicolor/${size}x${size}/apps/org.zestive.vilifex.png"
+done
+test -f "$share/icons/hicolor/scalable/apps/org.zestive.vilifex.svg"
+appstreamcli validate --pedantic --no-net "$share/metainfo/org.zestive.vilifex.metainfo.xml" >/dev/null
+desktop-file-validate "$share/applications/org.zestive.vilifex.desktop"
+
+cpack --config "$build/CPackConfig.cmake" -B "$stage/package" >/dev/null
+deb="$(echo "$stage"/package/vilifex_*.deb)"
+dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6
+if command -v lintian >/dev/null; then
+    findings="$(lintian -EvIL +pedantic "$deb" 2>&1 | grep -E '^[EW]: ' || true)"
+    [ -z "$findings" ] || { echo "$findings"; exit 1; }
 fi
 
-if command -v dpkg-shlibdeps >/dev/null; then
-    cpack --config "$build/CPackConfig.cmake" -B "$stage/package" >/dev/null
-    dpkg-deb --field "$stage"/package/vilifex_*.deb Depends | grep -q libqt6widgets6
-fi
-
-if ! command -v strace >/dev/null; then
-    echo "no strace: the installed program was not started"
-    exit 77
-fi
-
-# The word list the program opens, started as a user whose data directory is $1.
+# The word list a program opens, started with the given environment.
 opened_list() {
-    local trace="$stage/trace" status=0
-    XDG_DATA_HOME="$1" QT_QPA_PLATFORM=offscreen \
-        strace -f -qq -e trace=openat -o "$trace" timeout 3 "$stage/usr/bin/vilifex" || status=$?
+    local program="$1" status=0
+    shift
+    env "$@" QT_QPA_PLATFORM=offscreen strace -f -qq -e trace=openat -o "$stage/trace" \
+        timeout 3 "$program" || status=$?
     # Still running when stopped: neither a crash nor an early end.
-    [ "$status" -eq 124 ] || { echo "the program ended with $status"; return 1; }
-    grep -o '"[^"]*wordlist.txt", O_RDONLY[^=]*= [0-9]' "$trace" | cut -d'"' -f2
+    [ "$status" -eq 124 ] || { echo "$program ended with $status"; return 1; }
+    grep -a -o '"[^"]*wordlist.txt", O_RDONLY[^=]*= [0-9]' "$stage/trace" | cut -d'"' -f2
 }
 
+# Starts a program on the X server, Tabs from Make to Save and presses Enter, then waits for
+# `saved` to hold a line. The rest of the arguments run the program (setpriv, env, ...).
+save_once() {
+    local saved="$1"
+    shift
+    DISPLAY=":$display" "$@" >/dev/null 2>&1 &
+    local program=$!
+    local window
+    window="$(DISPLAY=":$display" timeout 10 xdotool search --sync --name 'Zestive Vilifex' | head -n 1)"
+    DISPLAY=":$display" xdotool windowfocus --sync "$window" key Tab Tab Return
+    for _ in $(seq 50); do
+        [ -s "$saved" ] && break
+        sleep 0.1
+    done
+    kill "$program"
+    wait "$program" 2>/dev/null || true
+    [ "$(cat "$saved")" = $'verbose, splendiferous generator\r' ] ||
+        { echo "nothing saved in $saved"; return 1; }
+}
+
+exec {display_pipe}<> <(:)
+Xvfb -displayfd "$display_pipe" -ac -screen 0 800x600x24 >/dev/null 2>&1 &
+xvfb=$!
+read -r -u "$display_pipe" display
+touch "$stage/before"
+
+# Installed: the shared list, or the user's own; saves into the user's data folder, root's too.
 data="$stage/data"
-[ "$(opened_list "$data")" = "$beside/wordlist.txt" ]
-mkdir -p "$data/vilifex"
+[ "$(opened_list "$prefix/games/vilifex" XDG_DATA_HOME="$data")" = "$share/vilifex/wordlist.txt" ]
+save_once "$data/vilifex/saved.txt" env XDG_DATA_HOME="$data" "$prefix/games/vilifex"
 printf 'J vile\nN toad\n' >"$data/vilifex/wordlist.txt"
-[ "$(opened_list "$data")" = "$data/vilifex/wordlist.txt" ]
-echo "installed program found its word list, and the user's own one first"
+[ "$(opened_list "$prefix/games/vilifex" XDG_DATA_HOME="$data")" = "$data/vilifex/wordlist.txt" ]
+home="$stage/home"
+mkdir "$home"
+chown 65534:65534 "$home"
+save_once "$home/.local/share/vilifex/saved.txt" setpriv --reuid=65534 --regid=65534 \
+    --clear-groups env -u XDG_DATA_HOME HOME="$home" "$prefix/games/vilifex"
+[ -z "$(find "$prefix" -newer "$stage/before")" ] || { echo "written under the prefix"; exit 1; }
+
+# Portable, in a folder whose name is not UTF-8: both files beside the program and nowhere else.
+portable="$stage/portable-"$'\xff'
+mkdir "$portable"
+cp "$build/bin/vilifex" "$build/bin/wordlist.txt" "$portable/"
+# strace writes the byte 0xFF as \377.
+[ "$(opened_list "$portable/vilifex" XDG_DATA_HOME="$data")" = "$stage/portable-\\377/wordlist.txt" ]
+save_once "$portable/saved.txt" env XDG_DATA_HOME="$data" "$portable/vilifex"
+echo "installed and portable copies read and save where they should; lintian is content"
