@@ -50,6 +50,29 @@ void LoadWordList(benchmark::State &state) {
     ReportPeak(state);
 }
 
+// A list of one line of 200 MB: an adjective of 200 million letters. Its peak is the heap the
+// load holds at its highest, to set beside the file's size.
+void LoadOneHugeLine(benchmark::State &state) {
+    static const std::filesystem::path directory = [] {
+        const auto made = BenchDirectory("huge-line");
+        std::ofstream out(made / "wordlist.txt", std::ios::binary);
+        const std::string chunk = std::string(1 << 20, 'x');
+        out << "N toad\r\nJ ";
+        for (int i = 0; i < 200; ++i)
+            out << chunk;
+        return made;
+    }();
+    StandardRandom random(1);
+    std::optional<WordLists> lists;
+    for (auto _ : state) {
+        FreeUntimed(state, lists);
+        benchmark::DoNotOptimize(LoadWordList(lists.emplace(), directory, random));
+    }
+    state.counters["peak_MiB"] = static_cast<double>(heap::Peak()) / (1 << 20);
+    state.counters["file_MiB"] =
+        static_cast<double>(std::filesystem::file_size(directory / "wordlist.txt")) / (1 << 20);
+}
+
 void GetlineBaseline(benchmark::State &state) {
     const auto &directory = ListOf(static_cast<int>(state.range(0)));
     std::optional<std::vector<std::u16string>> words;
@@ -71,5 +94,6 @@ void GetlineBaseline(benchmark::State &state) {
 
 BENCHMARK(GetlineBaseline)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadWordList)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadOneHugeLine)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 BENCHMARK_MAIN();
