@@ -76,12 +76,23 @@ TEST(ComposeEpithet, LengthOrderPutsTheShorterAdjectiveFirst) {
     EXPECT_EQ(compose(1, 2, {.commas = false}), u"verbose splendiferous generator");
     EXPECT_EQ(compose(2, 1, {}), u"verbose, splendiferous generator");
     EXPECT_EQ(compose(1, 2, {.lengthOrder = false}), u"splendiferous, verbose generator");
+
+    // Equal lengths keep the order they were drawn in.
+    WordLists lists = MakeLists({}, {u"vile", u"rank"}, {u"toad"}, 0);
+    ScriptedRandom random{kTakeAdjective, Pick(2, 2), Pick(1, 2), Pick(1, 1)};
+    EXPECT_EQ(Compose(lists, {}, random), u"rank, vile toad");
 }
 
 TEST(ComposeEpithet, AdverbFirstIgnoresCommasAndLengthOrder) {
     WordLists lists = MakeLists({u"abominably"}, {u"vile"}, {u"toad"}, 0.5f);
     ScriptedRandom random{kTakeAdverb, Pick(1, 1), Pick(1, 1), Pick(1, 1)};
     EXPECT_EQ(Compose(lists, {}, random), u"abominably vile toad");
+}
+
+TEST(ComposeEpithet, AnAdverbOpensOnlyWhenTheNumberIsBelowItsShare) {
+    WordLists lists = MakeLists({u"abominably"}, {u"vile", u"rank"}, {u"toad"}, 0.5f);
+    ScriptedRandom random{0.5f, Pick(1, 2), Pick(2, 2), Pick(1, 1)};
+    EXPECT_EQ(Compose(lists, {}, random), u"vile, rank toad");
 }
 
 TEST(ComposeEpithet, PutsBackAnAdjectiveThatEchoesTheAdverb) {
@@ -102,10 +113,15 @@ TEST(ComposeEpithet, SearchesShortNounsWholeInTheHead) {
 }
 
 TEST(ComposeEpithet, TestsTheNounAgainstBothModifiers) {
-    WordLists lists =
-        MakeLists({}, {u"necrotic", u"incontinent"}, {u"incontinence", u"pustule"}, 0);
-    ScriptedRandom random{kTakeAdjective, Pick(1, 2), Pick(2, 2), Pick(1, 2), Pick(2, 2)};
-    EXPECT_EQ(Compose(lists, {.lengthOrder = false}, random), u"necrotic, incontinent pustule");
+    const auto compose = [](int first, int second) {
+        WordLists lists =
+            MakeLists({}, {u"necrotic", u"incontinent"}, {u"incontinence", u"pustule"}, 0);
+        ScriptedRandom random{kTakeAdjective, Pick(first, 2), Pick(second, 2), Pick(1, 2),
+                              Pick(2, 2)};
+        return Compose(lists, {.lengthOrder = false}, random);
+    };
+    EXPECT_EQ(compose(1, 2), u"necrotic, incontinent pustule"); // echoes the second
+    EXPECT_EQ(compose(2, 1), u"incontinent, necrotic pustule"); // echoes the first
 }
 
 TEST(ComposeEpithet, SecondAdjectiveNeverRepeatsTheFirst) {

@@ -68,9 +68,10 @@ TEST_F(LoadWordListTest, TrimsSpacesButKeepsInnerSpacesAndTabs) {
 }
 
 TEST_F(LoadWordListTest, IgnoresEverythingButTaggedLines) {
-    ASSERT_EQ(load("X pustule\r\nJ\r\nJpustule\r\nJ\tpustule\r\n\r\n# J comment\r\n"
-                   "Add words below.\r\nJ vile\r\nN toad\r\n"),
-              LoadResult::Loaded);
+    ASSERT_EQ(
+        load("X pustule\r\nA vile\r\na rank\r\nJ\r\nJpustule\r\nJ\tpustule\r\n\r\n# J comment\r\n"
+             "Add words below.\r\nJ vile\r\nN toad\r\n"),
+        LoadResult::Loaded);
     EXPECT_EQ(SortedWords(lists.AdjectivePool), (Words{u"vile"}));
     EXPECT_EQ(SortedWords(lists.NounPool), (Words{u"toad"}));
     EXPECT_TRUE(lists.AdverbPool.empty());
@@ -169,10 +170,15 @@ TEST_F(LoadWordListTest, FindsTheListUnderAnyCaseOfItsName) {
 }
 
 TEST_F(LoadWordListTest, FailsWithoutAReadableFileAndLeavesTheListsAlone) {
+    ASSERT_EQ(load("J vile\nN toad\nV vilely\n"), LoadResult::Loaded);
+    std::filesystem::remove(dir.path() / "wordlist.txt");
     EXPECT_EQ(LoadWordList(lists, dir.path(), random), LoadResult::CannotOpen);
     std::filesystem::create_directory(dir.path() / "wordlist.txt");
     EXPECT_EQ(LoadWordList(lists, dir.path(), random), LoadResult::CannotOpen);
-    EXPECT_EQ(lists.AdjectiveCount() + lists.NounCount() + lists.AdverbCount(), 0);
+    EXPECT_EQ(SortedWords(lists.AdjectivePool), Words{u"vile"});
+    EXPECT_EQ(SortedWords(lists.NounPool), Words{u"toad"});
+    EXPECT_EQ(SortedWords(lists.AdverbPool), Words{u"vilely"});
+    EXPECT_EQ(lists.AdverbShare, 0.5f);
 }
 
 TEST_F(LoadWordListTest, SaysWhichWordClassIsMissing) {

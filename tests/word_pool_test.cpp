@@ -41,6 +41,10 @@ TEST(RandomIndex, CoversOneToNAndNeverLeavesIt) {
         EXPECT_EQ(RandomIndex(random, n), 1) << n;
         EXPECT_EQ(RandomIndex(random, n), n) << n;
     }
+    // floor(r * n) in exact arithmetic: 0.7f * 10 is 6.99999988, which single precision
+    // rounds up to 7.
+    ScriptedRandom seven{0.7f};
+    EXPECT_EQ(RandomIndex(seven, 10), 7);
     // Pools so large that the product is no longer exact.
     for (int n : {16777217, 16777219, 100000007, 1 << 30, INT_MAX}) {
         ScriptedRandom random{belowOne};
@@ -134,6 +138,7 @@ TEST(DrawWord, OnePoolEntryIsDrawnAgainAndAgain) {
     EXPECT_EQ(DrawWord(pool, random), 1);
     EXPECT_EQ(DrawWord(pool, random), 1); // a miss, a new pass, a pick
     EXPECT_TRUE(pool.isDrawn(1));
+    EXPECT_EQ(random.remaining(), 0u); // the pass draws nothing to shuffle a single entry
 }
 
 TEST(DrawWord, PutBackEntryCanBeDrawnAgainInTheSamePass) {

@@ -30,6 +30,13 @@ private slots:
         f.item("mnuSettingsCommas")->trigger();
         f.button("cmdMake")->click();
         QCOMPARE(f.output()->text(), QStringLiteral("verbose splendiferous oaf"));
+        f.item("mnuSettingsOrder")->trigger();
+        QStringList epithets;
+        for (int i = 0; i < 20; ++i) {
+            f.button("cmdMake")->click();
+            epithets << f.output()->text();
+        }
+        QVERIFY(epithets.contains(QStringLiteral("splendiferous verbose oaf")));
         f.item("mnuSettingsSingle")->trigger();
         f.button("cmdMake")->click();
         QCOMPARE(f.output()->text().count(u' '), 1);
@@ -77,6 +84,15 @@ private slots:
         f.output()->setText(QStringLiteral("caf\u00E9 line\ncut"));
         f.button("cmdSave")->click();
         QVERIFY(f.saved().endsWith("caf\xC3\xA9 line cut\r\n"));
+    }
+
+    void firstSaveMakesTheDataFolder() {
+        WindowFixture f;
+        f.saveTo = f.dir.filePath(QStringLiteral("data/vilifex")).toStdString();
+        QVERIFY(f.open());
+        f.button("cmdSave")->click();
+        QCOMPARE(f.desktop.beeps, 1);
+        QVERIFY(QFile::exists(f.dir.filePath(QStringLiteral("data/vilifex/saved.txt"))));
     }
 
     void saveAppendsToASavedFileUnderAnotherCase() {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 class StartupTest : public QObject {
@@ -48,6 +49,74 @@ private slots:
                          QStringLiteral("&Length Order"), QStringLiteral("Single &Modifier")}));
     }
 
+    void captionsCarryTheirAccessKeys_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        const char *rows[][2] = {
+            {"cmdAuto", "&Auto On"},
+            {"cmdMake", "&Make"},
+            {"cmdClip", "&Clip"},
+            {"cmdSave", "&Save"},
+            {"cmdExit", "E&xit"},
+            {"mnuFile", "&File"},
+            {"mnuFileExit", "E&xit"},
+            {"mnuSettings", "&Settings"},
+            {"mnuSettingsStats", "&Show Stats"},
+            {"mnuSettingsCommas", "Use &Commas"},
+            {"mnuSettingsOrder", "&Length Order"},
+            {"mnuSettingsSingle", "Single &Modifier"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromUtf8(row[1]);
+    }
+
+    void captionsCarryTheirAccessKeys() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        WindowFixture f;
+        QVERIFY(f.open());
+        QObject *control = f.window->findChild<QObject *>(name);
+        QVERIFY(control);
+        if (auto *button = qobject_cast<QPushButton *>(control))
+            QCOMPARE(button->text(), caption);
+        else if (auto *menu = qobject_cast<QMenu *>(control))
+            QCOMPARE(menu->title(), caption);
+        else
+            QCOMPARE(qobject_cast<QAction *>(control)->text(), caption);
+    }
+
+    void placesEveryControlAtItsTwips_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips");
+        QTest::newRow("cmdAuto") << QStringLiteral("cmdAuto") << QRect(1650, 750, 900, 360);
+        QTest::newRow("cmdMake") << QStringLiteral("cmdMake") << QRect(2722, 750, 645, 360);
+        QTest::newRow("cmdClip") << QStringLiteral("cmdClip") << QRect(3539, 750, 645, 360);
+        QTest::newRow("cmdSave") << QStringLiteral("cmdSave") << QRect(4356, 750, 645, 360);
+        QTest::newRow("cmdExit") << QStringLiteral("cmdExit") << QRect(5175, 750, 645, 360);
+        QTest::newRow("txtOutput") << QStringLiteral("txtOutput") << QRect(75, 120, 5730, 390);
+        QTest::newRow("fraStats") << QStringLiteral("fraStats") << QRect(120, 585, 1530, 705);
+        // The labels' widths follow their captions.
+        QTest::newRow("lblAdverbs") << QStringLiteral("lblAdverbs") << QRect(105, 0, 0, 195);
+        QTest::newRow("lblAdjectives")
+            << QStringLiteral("lblAdjectives") << QRect(105, 225, 0, 195);
+        QTest::newRow("lblNouns") << QStringLiteral("lblNouns") << QRect(105, 450, 0, 195);
+    }
+
+    void placesEveryControlAtItsTwips() {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        WindowFixture f;
+        QVERIFY(f.open());
+        // 15 twips a pixel; edges rounded, so that controls that meet in twips meet in pixels.
+        const auto pixels = [](int t) { return qRound(t / 15.0); };
+        const QRect geometry = f.window->findChild<QWidget *>(name)->geometry();
+        QCOMPARE(geometry.left(), pixels(twips.left()));
+        QCOMPARE(geometry.top(), pixels(twips.top()));
+        QCOMPARE(geometry.top() + geometry.height(), pixels(twips.top() + twips.height()));
+        if (twips.width() > 0)
+            QCOMPARE(geometry.left() + geometry.width(), pixels(twips.left() + twips.width()));
+    }
+
     void laysTheControlsOutWithoutOverlap() {
         WindowFixture f;
         QVERIFY(f.open());
@@ -71,7 +140,14 @@ private slots:
 
     void seedsAndShowsTheCountsInTheStatistics() {
         WindowFixture f;
+        // The first numbers go to shuffling the list as it is loaded.
+        bool shownBeforeLoading = false;
+        f.random.beforeEachNumber = [&f, &shownBeforeLoading] {
+            shownBeforeLoading = f.window->isVisible();
+            f.random.beforeEachNumber = nullptr;
+        };
         QVERIFY(f.open());
+        QVERIFY(shownBeforeLoading);
         QCOMPARE(f.random.seeds, 1);
         QCOMPARE(f.child<QLabel>("lblAdverbs")->text(), QStringLiteral("1 Adverbs"));
         QCOMPARE(f.child<QLabel>("lblAdjectives")->text(), QStringLiteral("3 Adjectives"));
@@ -95,6 +171,7 @@ private slots:
         WindowFixture missing;
         QVERIFY(!missing.openWithoutWriting());
         QCOMPARE(missing.desktop.messages, QStringList{message});
+        QVERIFY(missing.desktop.parentShown); // on the screen before the list was looked for
         QVERIFY(!missing.window->isVisible());
 
         WindowFixture folder;

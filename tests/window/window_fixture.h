@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 #include <memory>
@@ -20,8 +21,9 @@
 // Records what the window asks of the desktop instead of doing it.
 class FakeDesktop : public Desktop {
 public:
-    void showStopMessage(QWidget *, const QString &title, const QString &text) override {
+    void showStopMessage(QWidget *parent, const QString &title, const QString &text) override {
         messages << title + QStringLiteral(" | ") + text;
+        parentShown = parent->windowHandle() && parent->windowHandle()->isExposed();
         if (whileShowing)
             whileShowing();
     }
@@ -32,15 +34,21 @@ public:
     int beeps = 0;
     QStringList clipboard;
     std::function<void()> whileShowing; // what happens while a message is open
+    bool parentShown = false;           // the window was on the screen when the last one opened
 };
 
 // A fixed sequence of numbers, whatever the clock says, with a count of the reseeds.
 class SeedCountingRandom : public RandomSource {
 public:
     void seedFromClock() override { ++seeds; }
-    float next() override { return numbers_.next(); }
+    float next() override {
+        if (beforeEachNumber)
+            beforeEachNumber();
+        return numbers_.next();
+    }
 
     int seeds = 0;
+    std::function<void()> beforeEachNumber;
 
 private:
     StandardRandom numbers_{1};

@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -120,11 +121,24 @@ private slots:
         QVERIFY(!f.window->isVisible());
     }
 
+    // Alt+S is both the Settings menu's and Save's; which it reaches is Qt's rule.
+    void accessKeysClickTheirButtons_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Alt+A") << int(Qt::Key_A) << QStringLiteral("cmdAuto");
+        QTest::newRow("Alt+M") << int(Qt::Key_M) << QStringLiteral("cmdMake");
+        QTest::newRow("Alt+C") << int(Qt::Key_C) << QStringLiteral("cmdClip");
+        QTest::newRow("Alt+X") << int(Qt::Key_X) << QStringLiteral("cmdExit");
+    }
+
     void accessKeysClickTheirButtons() {
+        QFETCH(int, key);
+        QFETCH(QString, button);
         WindowFixture f;
         QVERIFY(openActive(f));
-        QTest::keyClick(f.window.get(), Qt::Key_A, Qt::AltModifier);
-        QTRY_COMPARE(f.button("cmdAuto")->text(), QStringLiteral("&Auto Off"));
+        QSignalSpy clicks(f.button(qPrintable(button)), &QPushButton::clicked);
+        QTest::keyClick(f.window.get(), Qt::Key(key), Qt::AltModifier);
+        QTRY_COMPARE(clicks.size(), 1);
     }
 };
 
