@@ -82,6 +82,7 @@ WordLists &LongWordList() {
         made.AdjectivePool.append(word);
         for (size_t at = 0; made.NounCount() < 1000000; at += 7)
             made.NounPool.append(std::u16string_view(word).substr(at, 5));
+        made.Echoes.build(made); // as loading does
         return made;
     }();
     return lists;

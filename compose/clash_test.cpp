@@ -1,6 +1,9 @@
 #include "clash_test.h"
 
+#include "words/word_pool.h"
+
 #include <bit>
+#include <string>
 
 namespace {
 
@@ -45,7 +48,51 @@ bool ClashTest::Substrings::contains(std::u16string_view part) const {
     return false;
 }
 
-bool ClashTest::clashes(std::u16string_view candidate) {
+ClashTest::ClashTest(const WordPool &pool, std::u16string_view text,
+                     std::initializer_list<std::u16string_view> parts, const EchoIndex &index,
+                     EchoIndex::Pool which)
+    : pool_(pool), text_(text) {
+    for (std::u16string_view part : parts)
+        indexed_ |= index.echoesIn(part, which) != nullptr;
+    if (!indexed_)
+        return;
+    echoed_.assign((index.prefixCount(which) + 63) / 64, 0);
+    // Beside what the index knows of each long word, what stands between long words, with
+    // the few characters of each that an occurrence across its edge can take.
+    constexpr size_t kEdge = kPrefixLength - 1;
+    std::u16string between;
+    for (std::u16string_view part : parts) {
+        const std::vector<uint32_t> *echoes = index.echoesIn(part, which);
+        if (!echoes) {
+            between += part;
+            continue;
+        }
+        for (uint32_t number : *echoes)
+            mark(number);
+        between += part.substr(0, kEdge);
+        markPrefixesIn(between, index, which);
+        between = part.substr(part.size() - kEdge);
+    }
+    markPrefixesIn(between, index, which);
+}
+
+void ClashTest::markPrefixesIn(std::u16string_view piece, const EchoIndex &index,
+                               EchoIndex::Pool which) {
+    uint32_t number = 0;
+    for (size_t length = 1; length <= kPrefixLength; ++length)
+        for (size_t at = 0; at + length <= piece.size(); ++at)
+            if (index.findPrefix(which, piece.substr(at, length), number))
+                mark(number);
+}
+
+bool ClashTest::clashes(int k) {
+    if (!indexed_)
+        return searchOrLookUp(pool_.word(k));
+    const uint32_t number = pool_.prefixNumber(k);
+    return (echoed_[number / 64] >> number % 64 & 1) != 0;
+}
+
+bool ClashTest::searchOrLookUp(std::u16string_view candidate) {
     const std::u16string_view prefix = candidate.substr(0, kPrefixLength);
     if (prefix.size() > text_.size()) // an empty text included
         return false;

@@ -1,25 +1,36 @@
 #pragma once
 
+#include "words/echo_index.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 #include <vector>
 
-// A candidate clashes with a text when this many of its first characters occur in it.
-constexpr size_t kPrefixLength = 5;
+class WordPool;
 
-// Tells which candidates clash with one text (PrefixClash), quickly however long the text and
-// however many candidates: a Make may test thousands of candidates against a head that holds a
-// word of millions of characters. The first tests search the text; once searching has cost a
-// few times the text's length, the text's substrings of the length asked for are gathered
-// into a table, and from then on each test is a look-up.
+// Tells which words of a pool clash with one text (PrefixClash), quickly however long the text
+// and however many candidates: a Make may test a million candidates against a head that holds
+// a word of millions of characters.
+//
+// Where the text holds a long word of the lists' EchoIndex, the prefixes that occur in the text
+// are gathered once, from the index and from the short stretches around the long words, and
+// each test is a look-up of the candidate's prefix number. Otherwise the first tests search
+// the text; once searching has cost a few times the text's length, the text's substrings of
+// the length asked for are gathered into a table, and from then on each test is a look-up.
 class ClashTest {
 public:
-    explicit ClashTest(std::u16string_view text) : text_(text) {}
+    // Candidates from `pool` against `text`, which is `parts` one after the other; `which`
+    // says which of the index's pools `pool` is.
+    ClashTest(const WordPool &pool, std::u16string_view text,
+              std::initializer_list<std::u16string_view> parts, const EchoIndex &index,
+              EchoIndex::Pool which);
 
-    bool clashes(std::u16string_view candidate);
+    // Whether entry k of the pool clashes with the text.
+    bool clashes(int k);
 
 private:
     // Where each distinct substring of one length first stands in the text.
@@ -34,7 +45,14 @@ private:
         std::vector<uint32_t> slots_; // a position + 1, or 0 for an empty slot
     };
 
+    bool searchOrLookUp(std::u16string_view candidate);
+    void markPrefixesIn(std::u16string_view piece, const EchoIndex &index, EchoIndex::Pool which);
+    void mark(uint32_t number) { echoed_[number / 64] |= uint64_t{1} << number % 64; }
+
+    const WordPool &pool_;
     std::u16string_view text_;
     size_t searched_ = 0;                                             // characters searched so far
     std::array<std::optional<Substrings>, kPrefixLength + 1> tables_; // by length
+    bool indexed_ = false;
+    std::vector<uint64_t> echoed_; // by prefix number: whether that prefix occurs in the text
 };

@@ -15,7 +15,7 @@ enum class Passers { None, OnlyDrawn, SomeFree };
 Passers FindPassers(const WordPool &pool, ClashTest &clashes) {
     Passers found = Passers::None;
     for (int k = 1; k <= pool.size(); ++k) {
-        if (clashes.clashes(pool.word(k)))
+        if (clashes.clashes(k))
             continue;
         if (!pool.isDrawn(k))
             return Passers::SomeFree;
@@ -46,10 +46,9 @@ constexpr long kLeastPatience = 1 << 16;
 // looking in proportion to the drawing, however long each draw probes. Looking draws no
 // random numbers, so until the patience runs out the draws are exactly those of the plain
 // loop.
-Candidate DrawWithoutClash(WordPool &pool, std::u16string_view text, RandomSource &random) {
+Candidate DrawWithoutClash(WordPool &pool, ClashTest &clashes, RandomSource &random) {
     const long patience = std::max(kPatiencePerWord * pool.size(), kLeastPatience);
     CountingRandom counting(random);
-    ClashTest clashes(text);
     long waited = 0; // numbers drawn while only handed-out words could pass
     // Rejected words go back at once, so which words could pass changes only with a new pass.
     long passLookedAt = -1;
@@ -59,7 +58,7 @@ Candidate DrawWithoutClash(WordPool &pool, std::u16string_view text, RandomSourc
         // While only handed-out words could pass, a draw within the same pass takes a free
         // word, which is known to clash.
         const bool knownToClash = passers == Passers::OnlyDrawn && passLookedAt == pool.passes();
-        if (!knownToClash && !clashes.clashes(pool.word(k)))
+        if (!knownToClash && !clashes.clashes(k))
             return {k, false};
         pool.putBack(k);
         if (counting.count < pool.size())
@@ -114,7 +113,9 @@ std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool l
         }
     }
 
-    const Candidate adjective = DrawWithoutClash(lists.AdjectivePool, first, random);
+    ClashTest againstFirst(lists.AdjectivePool, first, {first}, lists.Echoes,
+                           EchoIndex::Adjectives);
+    const Candidate adjective = DrawWithoutClash(lists.AdjectivePool, againstFirst, random);
     std::u16string_view second = lists.AdjectivePool.word(adjective.index);
     if (adjective.clashes) {
         // No adjective differs from the first modifier (a list with one adjective, say): one
@@ -137,7 +138,9 @@ std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool l
 
     // A noun that clashes with every possible head is kept all the same: the epithet is still
     // well formed, and Make must always return.
-    const Candidate noun = DrawWithoutClash(lists.NounPool, epithet, random);
+    ClashTest againstHead(lists.NounPool, epithet, {first, separator, second, u" "}, lists.Echoes,
+                          EchoIndex::Nouns);
+    const Candidate noun = DrawWithoutClash(lists.NounPool, againstHead, random);
     epithet += lists.NounPool.word(noun.index);
     return epithet;
 }

@@ -89,6 +89,36 @@ WordLists SmallClashingList(std::mt19937 &shape) {
     return lists;
 }
 
+// Modifiers long enough for the echo index, and short words over the same letters, some of
+// which occur in them and some not.
+WordLists ListWithLongWords(std::mt19937 &shape, bool indexed = true) {
+    const auto word = [&shape](size_t length) {
+        std::u16string text;
+        while (text.size() < length)
+            text += static_cast<char16_t>(u'a' + shape() % 12);
+        return text;
+    };
+    WordLists lists;
+    lists.AdverbPool.append(word(EchoIndex::kLongWord + shape() % 50));
+    for (int i = 0; i < 3; ++i)
+        lists.AdjectivePool.append(word(i == 0 ? EchoIndex::kLongWord : 2 + shape() % 5));
+    for (int i = 0; i < 40; ++i)
+        lists.NounPool.append(word(1 + shape() % 6));
+    // Nouns that echo a head only across the edges of its long words.
+    const std::u16string_view adverb = lists.AdverbPool.word(1),
+                              adjective = lists.AdjectivePool.word(1);
+    for (const std::u16string &edge :
+         {std::u16string(adverb.substr(adverb.size() - 2)) + u" " +
+              std::u16string(adjective.substr(0, 2)),
+          std::u16string(adjective.substr(adjective.size() - 4)) + u" ",
+          std::u16string(adjective.substr(adjective.size() - 3)) + u", "})
+        lists.NounPool.append(edge);
+    lists.AdverbShare = 0.25f;
+    if (indexed)
+        lists.Echoes.build(lists);
+    return lists;
+}
+
 TEST(Differential, ComposerDrawsAsTheReferenceSaveWhereItsGuardStepsIn) {
     Tally small;
     std::mt19937 shape(11);
@@ -96,16 +126,39 @@ TEST(Differential, ComposerDrawsAsTheReferenceSaveWhereItsGuardStepsIn) {
         WordLists lists = SmallClashingList(shape);
         Compare(lists, 50, list, small);
     }
+    Tally indexed;
+    for (unsigned list = 0; list < 100; ++list) {
+        WordLists lists = ListWithLongWords(shape);
+        Compare(lists, 20, list, indexed);
+    }
     Tally full;
     WordLists lists;
     StandardRandom loading(1);
     ASSERT_EQ(LoadWordList(lists, VILIFEX_DATA_DIR, loading), LoadResult::Loaded);
     Compare(lists, 100000, 7, full);
 
-    std::printf("differing: %ld of %ld on small lists, %ld of %ld on the default list\n",
-                small.differing, small.makes, full.differing, full.makes);
+    std::printf("differing: %ld of %ld on small lists, %ld of %ld on lists with long words, "
+                "%ld of %ld on the default list\n",
+                small.differing, small.makes, indexed.differing, indexed.makes, full.differing,
+                full.makes);
+    EXPECT_GE(indexed.makes, 1000);
+    EXPECT_LE(indexed.differing * 100, indexed.makes);
     EXPECT_LE(small.differing * 100, small.makes); // under 1 in 100
     EXPECT_EQ(full.differing, 0);
+}
+
+TEST(Differential, EchoIndexChangesNoEpithet) {
+    for (unsigned list = 0; list < 50; ++list) {
+        std::mt19937 shape(list), sameShape(list);
+        WordLists indexed = ListWithLongWords(shape);
+        WordLists searched = ListWithLongWords(sameShape, false);
+        StandardRandom random(list), sameRandom(list);
+        for (int make = 0; make < 40; ++make) {
+            const bool single = make % 5 == 4, commas = make & 1, lengthOrder = make & 2;
+            ASSERT_EQ(ComposeEpithet(indexed, single, commas, lengthOrder, random),
+                      ComposeEpithet(searched, single, commas, lengthOrder, sameRandom));
+        }
+    }
 }
 
 } // namespace

@@ -147,6 +147,7 @@ LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory
 LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random) {
     try {
         ReadTaggedLines(lists, text);
+        lists.Echoes.build(lists);
     } catch (const std::bad_alloc &) {
         lists = {}; // gives the memory back, for the message that says so
         return LoadResult::TooLarge;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "echo_index.h"
 #include "word_pool.h"
 
 #include <filesystem>
@@ -13,6 +14,7 @@ struct WordLists {
     WordPool AdjectivePool; // tag J
     WordPool NounPool;      // tag N
     float AdverbShare = 0;  // chance that an epithet opens with an adverb
+    EchoIndex Echoes;       // where the lists hold very long words
 
     int AdjectiveCount() const { return AdjectivePool.size(); }
     int NounCount() const { return NounPool.size(); }

@@ -58,11 +58,19 @@ public:
     // as it left them for as long as this stays the same.
     long passes() const { return passes_; }
 
-    // Swaps two entries, each word with its flag.
+    // Swaps two entries, each word with its flag and its prefix's number.
     void swap(int i, int j) {
         std::swap(words_[i - 1], words_[j - 1]);
         std::swap(drawn_[i - 1], drawn_[j - 1]);
+        if (!prefixNumbers_.empty())
+            std::swap(prefixNumbers_[i - 1], prefixNumbers_[j - 1]);
     }
+
+    // A number for each entry's prefix, the same for entries whose prefixes are the same (see
+    // EchoIndex); they stay with their entries from then on. Only lists with very long words
+    // have them.
+    void setPrefixNumbers(std::vector<uint32_t> numbers) { prefixNumbers_ = std::move(numbers); }
+    uint32_t prefixNumber(int index) const { return prefixNumbers_[index - 1]; }
 
     // Starts fetching an entry from memory ahead of its use.
     void prefetch(int index) const { __builtin_prefetch(&words_[index - 1]); }
@@ -71,6 +79,7 @@ private:
     WordStore store_;
     std::vector<std::u16string_view> words_;
     std::vector<uint8_t> drawn_; // 1 once handed out in the current pass
+    std::vector<uint32_t> prefixNumbers_;
     long passes_ = 0;
 };
 
