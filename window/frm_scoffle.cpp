@@ -7,6 +7,7 @@
 #include "twips.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -121,6 +122,7 @@ void FrmScoffle::createControls() {
     fraStats = new QFrame(client);
     fraStats->setObjectName(QStringLiteral("fraStats"));
     fraStats->setGeometry(TwipsRect(120, 585, 1530, 705));
+    fraStats->setAccessibleName(QStringLiteral("Statistics"));
     fraStats->hide();
     lblAdjectives = CreateLabel(fraStats, "lblAdjectives", QStringLiteral("8888 Adjectives"),
                                 TwipsRect(105, 225, 1140, 195));
@@ -252,6 +254,20 @@ void FrmScoffle::make() {
     txtOutput->setText(epithet);
     if (MirrorToCaption)
         setWindowTitle(TitleFor(epithet));
+    announce(epithet);
+}
+
+void FrmScoffle::announce(const QString &epithet) {
+    // Screen readers do not speak a change in a text box that has no focus, but they do speak
+    // a new description of the focused control: the button the user is on carries the epithet.
+    auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
+    if (focused && focused->window() != this)
+        focused = nullptr;
+    if (describedButton_ && describedButton_ != focused)
+        describedButton_->setAccessibleDescription(QString());
+    describedButton_ = focused;
+    if (focused)
+        focused->setAccessibleDescription(epithet);
 }
 
 void FrmScoffle::switchAuto() {

@@ -4,6 +4,8 @@
 #include "words/word_list.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QPushButton>
 
 class Desktop;
 class QAction;
@@ -11,7 +13,6 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPushButton;
 class QTimer;
 class RandomSource;
 
@@ -37,6 +38,7 @@ private:
     void orderTabs();
     void waitUntilPlaced();
     void showCounts();
+    void announce(const QString &epithet);
     // Shows a stop message and returns once the user has dismissed it.
     void tell(const QString &text);
 
@@ -53,7 +55,8 @@ private:
     Desktop &desktop_;
     const AppFiles files_;
     WordLists lists_;
-    bool MirrorToCaption = false; // the title follows each new epithet
+    bool MirrorToCaption = false;           // the title follows each new epithet
+    QPointer<QPushButton> describedButton_; // carries the last epithet for screen readers
 
     QTimer *tmrRun;
     QPushButton *cmdAuto;

@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -94,6 +95,19 @@ private slots:
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget(), f.button("cmdAuto"));
+    }
+
+    void theFocusedButtonCarriesEachNewEpithetForScreenReaders() {
+        WindowFixture f;
+        QVERIFY(openActive(f));
+        QCOMPARE(f.child<QFrame>("fraStats")->accessibleName(), QStringLiteral("Statistics"));
+        f.button("cmdMake")->click();
+        QCOMPARE(f.button("cmdMake")->accessibleDescription(), f.output()->text());
+        f.button("cmdAuto")->setFocus();
+        f.button("cmdAuto")->click();
+        Tick(f.timer());
+        QCOMPARE(f.button("cmdAuto")->accessibleDescription(), f.output()->text());
+        QCOMPARE(f.button("cmdMake")->accessibleDescription(), QString());
     }
 
     void enterInTheTextBoxMakes() {

@@ -1,0 +1,8 @@
+#pragma once
+
+// The Qt platform to ask for, or null to leave the choice to Qt. On a Wayland session that
+// also offers X (XWayland), X11: there Qt knows when the window is minimised, which the
+// minimised title needs, and the beep sounds. A platform the user has chosen
+// (QT_QPA_PLATFORM) always stands. Takes the variables' values, null when unset.
+const char *PreferredQtPlatform(const char *chosen, const char *waylandDisplay,
+                                const char *x11Display);
