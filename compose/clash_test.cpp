@@ -13,13 +13,6 @@ constexpr size_t kSearchesBeforeTable = 4;
 constexpr size_t kShortestTabledText = 256;
 constexpr size_t kLongestTabledText = UINT32_MAX / 2;
 
-uint64_t Hash(std::u16string_view part) {
-    uint64_t hash = 0xcbf29ce484222325;
-    for (char16_t unit : part)
-        hash = (hash ^ unit) * 0x100000001b3;
-    return hash ^ (hash >> 29);
-}
-
 } // namespace
 
 ClashTest::Substrings::Substrings(std::u16string_view text, size_t length)
@@ -29,7 +22,7 @@ ClashTest::Substrings::Substrings(std::u16string_view text, size_t length)
     const size_t mask = slots_.size() - 1;
     for (size_t position = 0; position < count; ++position) {
         const std::u16string_view part = text.substr(position, length);
-        for (size_t slot = Hash(part) & mask;; slot = (slot + 1) & mask) {
+        for (size_t slot = HashText(part) & mask;; slot = (slot + 1) & mask) {
             if (slots_[slot] == 0) {
                 slots_[slot] = static_cast<uint32_t>(position + 1);
                 break;
@@ -42,7 +35,7 @@ ClashTest::Substrings::Substrings(std::u16string_view text, size_t length)
 
 bool ClashTest::Substrings::contains(std::u16string_view part) const {
     const size_t mask = slots_.size() - 1;
-    for (size_t slot = Hash(part) & mask; slots_[slot] != 0; slot = (slot + 1) & mask)
+    for (size_t slot = HashText(part) & mask; slots_[slot] != 0; slot = (slot + 1) & mask)
         if (text_.substr(slots_[slot] - 1, length_) == part)
             return true;
     return false;

@@ -4,17 +4,6 @@
 
 #include <bit>
 
-namespace {
-
-uint64_t Hash(std::u16string_view part) {
-    uint64_t hash = 0xcbf29ce484222325;
-    for (char16_t unit : part)
-        hash = (hash ^ unit) * 0x100000001b3;
-    return hash ^ (hash >> 29);
-}
-
-} // namespace
-
 uint32_t EchoIndex::Prefixes::add(std::u16string_view prefix) {
     uint32_t number = 0;
     if (find(prefix, number))
@@ -24,7 +13,7 @@ uint32_t EchoIndex::Prefixes::add(std::u16string_view prefix) {
     number = static_cast<uint32_t>(numbered_.size());
     numbered_.push_back(prefix);
     const size_t mask = slots_.size() - 1;
-    size_t slot = Hash(prefix) & mask;
+    size_t slot = HashText(prefix) & mask;
     while (slots_[slot] != 0)
         slot = (slot + 1) & mask;
     slots_[slot] = number + 1;
@@ -39,7 +28,7 @@ void EchoIndex::Prefixes::grow() {
     slots_.assign(std::max<size_t>(64, 2 * slots_.size()), 0);
     const size_t mask = slots_.size() - 1;
     for (uint32_t number = 0; number < numbered_.size(); ++number) {
-        size_t slot = Hash(numbered_[number]) & mask;
+        size_t slot = HashText(numbered_[number]) & mask;
         while (slots_[slot] != 0)
             slot = (slot + 1) & mask;
         slots_[slot] = number + 1;
@@ -50,7 +39,7 @@ bool EchoIndex::Prefixes::find(std::u16string_view prefix, uint32_t &number) con
     if (slots_.empty())
         return false;
     const size_t mask = slots_.size() - 1;
-    for (size_t slot = Hash(prefix) & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
+    for (size_t slot = HashText(prefix) & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
         if (numbered_[slots_[slot] - 1] == prefix) {
             number = slots_[slot] - 1;
             return true;

@@ -14,6 +14,14 @@ struct WordLists;
 // with a text that holds its prefix.
 constexpr size_t kPrefixLength = 5;
 
+// A quick hash of a short text, for the tables of prefixes and of substrings.
+inline uint64_t HashText(std::u16string_view text) {
+    uint64_t hash = 0xcbf29ce484222325;
+    for (char16_t unit : text)
+        hash = (hash ^ unit) * 0x100000001b3;
+    return hash ^ (hash >> 29);
+}
+
 // For lists that hold very long words: which prefixes of the adjectives and of the nouns occur
 // inside each long modifier, found once as the list is loaded. Testing a candidate against a
 // head that holds such a word is then a look-up, where searching the word for every candidate
