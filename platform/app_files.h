@@ -5,11 +5,9 @@
 // Where the program reads its word list and appends its saved epithets.
 //
 // A portable copy (the build tree, or any folder the program was copied into) keeps both files
-// beside the program and nowhere else. An installed copy is recognised by its default list in
-// share/vilifex/ under the folder above its own, as /usr/games/vilifex finds
-// /usr/share/vilifex/wordlist.txt. It never writes under its prefix, whoever runs it: it reads
-// the word list from the user's data folder when the user has put one there, the default one
-// otherwise, and saves into the user's data folder.
+// beside the program and nowhere else. An installed copy never writes where it is installed,
+// whoever runs it: it reads the word list from the user's data folder when the user has put
+// one there, the default one otherwise, and saves into the user's data folder.
 struct AppFiles {
     std::filesystem::path wordListDirectory;
     std::filesystem::path saveDirectory; // empty when an installed copy has no user data folder
@@ -18,12 +16,23 @@ struct AppFiles {
 AppFiles LocateAppFiles(const std::filesystem::path &programDirectory,
                         const std::filesystem::path &userDirectory);
 
+// Where an installed copy keeps its default word list, or empty for a portable copy. On Linux
+// an installed copy is recognised by its list in share/vilifex/ under the folder above its own,
+// as /usr/games/vilifex finds /usr/share/vilifex/wordlist.txt; on Windows, by a folder it
+// cannot create a file in, as under Program Files, where the list lies beside it.
+std::filesystem::path InstalledDataDirectory(const std::filesystem::path &programDirectory);
+
+// Whether the folder holds a word list, under any case of its name.
+bool HasWordList(const std::filesystem::path &directory);
+
 // The folder that holds the running program, from the path of its executable as the system
 // gives it, whatever bytes the folder's name holds; empty if the system does not say.
 std::filesystem::path ProgramDirectory();
 
-// The user's data folder for the program, by the XDG base-directory rules: XDG_DATA_HOME, or
-// else HOME/.local/share, followed by vilifex. A relative path in either counts as unset; empty
-// when neither gives a folder. The first form takes the variables' values (null when unset).
-std::filesystem::path UserDataDirectory(const char *xdgDataHome, const char *home);
+// The user's data folder for the program: on Windows %APPDATA%\vilifex; elsewhere by the XDG
+// base-directory rules, XDG_DATA_HOME, or else HOME/.local/share, followed by vilifex, where a
+// relative path in either counts as unset. Empty when there is none.
 std::filesystem::path UserDataDirectory();
+
+// The XDG rule alone, from the variables' values (null when unset).
+std::filesystem::path UserDataDirectory(const char *xdgDataHome, const char *home);

@@ -44,6 +44,6 @@ public:
     size_t read(uint64_t offset, char *into, size_t length) const override;
 
 private:
-    int fd_ = -1;
+    intptr_t handle_ = -1; // a file descriptor, or a Windows handle; -1 for none
     uint64_t size_ = 0;
 };

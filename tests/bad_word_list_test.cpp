@@ -1,5 +1,7 @@
-#include "ordinary_user.h"
 #include "temp_dir.h"
+#ifndef _WIN32
+#include "ordinary_user.h"
+#endif
 
 #include "compose/epithet.h"
 #include "platform/counting_random.h"
@@ -8,10 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <fstream>
@@ -45,15 +49,17 @@ TEST_F(BadWordListTest, NeverOpensWhatIsNotARegularReadableFile) {
     std::filesystem::create_directory(dir.path() / "wordlist.txt");
     EXPECT_EQ(LoadWordList(lists, dir.path(), random), LoadResult::CannotOpen);
     std::filesystem::remove(dir.path() / "wordlist.txt");
-
+#ifndef _WIN32 // pipes and symbolic links as POSIX has them
     ASSERT_EQ(::mkfifo((dir.path() / "wordlist.txt").c_str(), 0600), 0);
     EXPECT_EQ(LoadWordList(lists, dir.path(), random), LoadResult::CannotOpen);
     std::filesystem::remove(dir.path() / "wordlist.txt");
 
     std::filesystem::create_symlink(dir.path() / "gone", dir.path() / "wordlist.txt");
     EXPECT_EQ(LoadWordList(lists, dir.path(), random), LoadResult::CannotOpen);
+#endif
 }
 
+#ifndef _WIN32 // permission bits; Windows has access-control lists instead
 TEST_F(BadWordListTest, NeverOpensAListWithoutReadAccess) {
     if (IsRoot()) {
         EXPECT_TRUE(PassesAsOrdinaryUser(
@@ -64,6 +70,7 @@ TEST_F(BadWordListTest, NeverOpensAListWithoutReadAccess) {
     std::filesystem::permissions(dir.path() / "wordlist.txt", std::filesystem::perms::none);
     EXPECT_EQ(LoadWordList(lists, dir.path(), random), LoadResult::CannotOpen);
 }
+#endif
 
 TEST_F(BadWordListTest, TakesTheWellFormedLinesOutOfBinaryGarbage) {
     std::mt19937 bytes(4);
@@ -89,6 +96,7 @@ TEST_F(BadWordListTest, ReadsAroundAMegabyteLine) {
     EXPECT_EQ(lists.NounCount(), 1);
 }
 
+#ifndef _WIN32 // a child process with an address-space limit
 // The load's result in a child process whose address space may grow by `room` bytes at most.
 LoadResult LoadWithRoomFor(const std::filesystem::path &directory, size_t room) {
     const pid_t child = ::fork();
@@ -117,6 +125,7 @@ TEST_F(BadWordListTest, LoadsAHugeLineInTwiceItsSizeAndSaysWhenMemoryRunsOut) {
     EXPECT_EQ(LoadWithRoomFor(dir.path(), 2 * kLine + (32 << 20)), LoadResult::Loaded);
     EXPECT_EQ(LoadWithRoomFor(dir.path(), kLine), LoadResult::TooLarge);
 }
+#endif
 
 TEST_F(BadWordListTest, ReadsEachLineInTheEncodingItIsValidIn) {
     // Windows-1252 quotes and accents; a line that is nearly UTF-8 is read as Windows-1252

@@ -69,7 +69,11 @@ QString TitleFor(const QString &text) {
 }
 
 QString DisplayPath(const std::filesystem::path &path) {
-    return QDir::toNativeSeparators(QFile::decodeName(path.c_str()));
+#ifdef _WIN32
+    return QDir::toNativeSeparators(QString::fromStdWString(path.wstring()));
+#else
+    return QFile::decodeName(path.c_str()); // names are bytes, in the locale's encoding
+#endif
 }
 
 QString StartupFailureMessage(LoadResult result) {

@@ -1,0 +1,60 @@
+#include "append_whole.h"
+
+#include "text_file.h"
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Writes all of `line`, or as much as fits before the disk or a limit runs out: a regular
+// file takes less than the whole only then, and the next write says why.
+std::error_code WriteAll(int fd, std::string_view line, size_t &written) {
+    while (written < line.size()) {
+        const ssize_t count = ::write(fd, line.data() + written, line.size() - written);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return {errno, std::generic_category()};
+        if (count == 0)
+            return std::make_error_code(std::errc::no_space_on_device);
+        written += static_cast<size_t>(count);
+    }
+    return {};
+}
+
+} // namespace
+
+std::error_code AppendWhole(const std::filesystem::path &path, std::string_view bytes) {
+    // Without O_NONBLOCK, opening a pipe would wait for a reader for ever; with it, a pipe
+    // without one fails at once (ENXIO).
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd < 0)
+        return errno == ENXIO ? make_error_code(AppendFault::NotARegularFile)
+                              : std::error_code(errno, std::generic_category());
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return make_error_code(AppendFault::NotARegularFile);
+    }
+
+    size_t written = 0;
+    std::error_code result = WriteAll(fd, bytes, written);
+    if (!result && ::fdatasync(fd) != 0)
+        result = {errno, std::generic_category()};
+    if (result && written > 0) {
+        // Appending leaves the offset at the end of this line, even if another program has
+        // appended since, so this cuts off exactly what was written here.
+        const off_t end = ::lseek(fd, 0, SEEK_CUR);
+        // Should the file not go back, that is the graver news.
+        if (end < 0 || ::ftruncate(fd, end - static_cast<off_t>(written)) != 0)
+            result = {errno, std::generic_category()};
+    }
+    if (::close(fd) != 0 && !result)
+        result = {errno, std::generic_category()};
+    return result;
+}

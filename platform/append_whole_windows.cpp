@@ -1,0 +1,53 @@
+#include "append_whole.h"
+
+#include "text_file.h"
+
+#include <windows.h>
+
+namespace {
+
+std::error_code LastError() {
+    return {static_cast<int>(::GetLastError()), std::system_category()};
+}
+
+} // namespace
+
+std::error_code AppendWhole(const std::filesystem::path &path, std::string_view bytes) {
+    // A handle that may only append makes every write land at the end whole, whoever else
+    // appends at the same time. Binary, as every Windows handle is.
+    const HANDLE file = ::CreateFileW(path.c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return LastError();
+    if (::GetFileType(file) != FILE_TYPE_DISK) {
+        ::CloseHandle(file);
+        return make_error_code(AppendFault::NotARegularFile);
+    }
+
+    std::error_code result;
+    DWORD written = 0;
+    if (!::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+        result = LastError();
+    else if (written != bytes.size())
+        result = std::make_error_code(std::errc::no_space_on_device);
+    else if (!::FlushFileBuffers(file))
+        result = LastError();
+    LARGE_INTEGER size{};
+    const bool sized = ::GetFileSizeEx(file, &size);
+    ::CloseHandle(file);
+    if (result && written > 0) {
+        // Cutting back takes a handle that may write anywhere.
+        const HANDLE cut = ::CreateFileW(path.c_str(), GENERIC_WRITE,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        FILE_END_OF_FILE_INFO end{};
+        end.EndOfFile.QuadPart = size.QuadPart - written;
+        if (!sized || cut == INVALID_HANDLE_VALUE ||
+            !::SetFileInformationByHandle(cut, FileEndOfFileInfo, &end, sizeof end))
+            result = LastError(); // the graver news: the file could not go back
+        if (cut != INVALID_HANDLE_VALUE)
+            ::CloseHandle(cut);
+    }
+    return result;
+}

@@ -1,0 +1,42 @@
+#include "byte_source.h"
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+FileBytes::~FileBytes() {
+    if (handle_ != -1)
+        ::close(static_cast<int>(handle_));
+}
+
+bool FileBytes::open(const std::filesystem::path &path) {
+    // Opening a pipe for reading waits for a writer, unless told not to.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    handle_ = fd;
+    size_ = static_cast<uint64_t>(status.st_size);
+    return true;
+}
+
+size_t FileBytes::read(uint64_t offset, char *into, size_t length) const {
+    const int fd = static_cast<int>(handle_);
+    size_t done = 0;
+    while (done < length) {
+        const ssize_t count =
+            ::pread(fd, into + done, length - done, static_cast<off_t>(offset + done));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            break;
+        done += static_cast<size_t>(count);
+    }
+    return done;
+}

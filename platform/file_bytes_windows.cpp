@@ -1,0 +1,43 @@
+#include "byte_source.h"
+
+#include <algorithm>
+
+#include <windows.h>
+
+FileBytes::~FileBytes() {
+    if (handle_ != -1)
+        ::CloseHandle(reinterpret_cast<HANDLE>(handle_));
+}
+
+bool FileBytes::open(const std::filesystem::path &path) {
+    // A folder does not open without backup semantics; a pipe or a device is no disk file.
+    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER size{};
+    if (::GetFileType(file) != FILE_TYPE_DISK || !::GetFileSizeEx(file, &size)) {
+        ::CloseHandle(file);
+        return false;
+    }
+    handle_ = reinterpret_cast<intptr_t>(file);
+    size_ = static_cast<uint64_t>(size.QuadPart);
+    return true;
+}
+
+size_t FileBytes::read(uint64_t offset, char *into, size_t length) const {
+    size_t done = 0;
+    while (done < length) {
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(offset + done);
+        at.OffsetHigh = static_cast<DWORD>((offset + done) >> 32);
+        DWORD count = 0;
+        const DWORD want = static_cast<DWORD>(std::min<size_t>(length - done, 1 << 30));
+        if (!::ReadFile(reinterpret_cast<HANDLE>(handle_), into + done, want, &count, &at) ||
+            count == 0)
+            break;
+        done += count;
+    }
+    return done;
+}
