@@ -15,7 +15,7 @@ std::error_code LastError() {
 std::error_code AppendWhole(const std::filesystem::path &path, std::string_view bytes) {
     // A handle that may only append makes every write land at the end whole, whoever else
     // appends at the same time. Binary, as every Windows handle is.
-    const HANDLE file = ::CreateFileW(path.c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
+    const HANDLE file = ::CreateFileW(path.c_str(), FILE_APPEND_DATA | GENERIC_READ | SYNCHRONIZE,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
@@ -25,6 +25,12 @@ std::error_code AppendWhole(const std::filesystem::path &path, std::string_view 
         return make_error_code(AppendFault::NotARegularFile);
     }
 
+    // Copies saving at once take turns as well: appending is whole on a local disk, but not on
+    // every file system. The lock lies far past any data, so it keeps no one from writing.
+    OVERLAPPED turn{};
+    turn.OffsetHigh = 0x40000000;
+    const bool locked = ::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &turn);
+
     std::error_code result;
     DWORD written = 0;
     if (!::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
@@ -33,21 +39,25 @@ std::error_code AppendWhole(const std::filesystem::path &path, std::string_view 
         result = std::make_error_code(std::errc::no_space_on_device);
     else if (!::FlushFileBuffers(file))
         result = LastError();
-    LARGE_INTEGER size{};
-    const bool sized = ::GetFileSizeEx(file, &size);
-    ::CloseHandle(file);
     if (result && written > 0) {
-        // Cutting back takes a handle that may write anywhere.
-        const HANDLE cut = ::CreateFileW(path.c_str(), GENERIC_WRITE,
-                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        FILE_END_OF_FILE_INFO end{};
-        end.EndOfFile.QuadPart = size.QuadPart - written;
-        if (!sized || cut == INVALID_HANDLE_VALUE ||
-            !::SetFileInformationByHandle(cut, FileEndOfFileInfo, &end, sizeof end))
+        // Cut back before the next copy's turn, with a handle that may write anywhere.
+        LARGE_INTEGER size{};
+        const HANDLE cut =
+            ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        bool back = cut != INVALID_HANDLE_VALUE && ::GetFileSizeEx(file, &size);
+        if (back) {
+            FILE_END_OF_FILE_INFO end{};
+            end.EndOfFile.QuadPart = size.QuadPart - written;
+            back = ::SetFileInformationByHandle(cut, FileEndOfFileInfo, &end, sizeof end);
+        }
+        if (!back)
             result = LastError(); // the graver news: the file could not go back
         if (cut != INVALID_HANDLE_VALUE)
             ::CloseHandle(cut);
     }
+    if (locked)
+        ::UnlockFileEx(file, 0, 1, 0, &turn);
+    ::CloseHandle(file);
     return result;
 }
