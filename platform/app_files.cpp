@@ -2,7 +2,6 @@
 
 #include "text_file.h"
 
-
 namespace fs = std::filesystem;
 
 namespace {

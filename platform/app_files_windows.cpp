@@ -12,9 +12,11 @@ namespace {
 // Whether a file can be made in the folder. Asking for access rights would say yes under
 // Program Files, whose access-control lists only creating a file puts to the test.
 bool CanWriteIn(const fs::path &directory) {
-    const fs::path probe = directory / (L"vilifex-probe-" + std::to_wstring(::GetCurrentProcessId()));
-    const HANDLE file = ::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    const fs::path probe =
+        directory / (L"vilifex-probe-" + std::to_wstring(::GetCurrentProcessId()));
+    const HANDLE file =
+        ::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     ::CloseHandle(file);
@@ -30,7 +32,8 @@ fs::path InstalledDataDirectory(const fs::path &programDirectory) {
 fs::path ProgramDirectory() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length =
+            ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0)
             return {};
         if (length < path.size()) {
