@@ -2,7 +2,6 @@
 
 #include "words/word_pool.h"
 
-#include <bit>
 #include <string>
 
 namespace {
@@ -14,32 +13,6 @@ constexpr size_t kShortestTabledText = 256;
 constexpr size_t kLongestTabledText = UINT32_MAX / 2;
 
 } // namespace
-
-ClashTest::Substrings::Substrings(std::u16string_view text, size_t length)
-    : text_(text), length_(length) {
-    const size_t count = text.size() - length + 1;
-    slots_.resize(std::bit_ceil(count + count / 2 + 1));
-    const size_t mask = slots_.size() - 1;
-    for (size_t position = 0; position < count; ++position) {
-        const std::u16string_view part = text.substr(position, length);
-        for (size_t slot = HashText(part) & mask;; slot = (slot + 1) & mask) {
-            if (slots_[slot] == 0) {
-                slots_[slot] = static_cast<uint32_t>(position + 1);
-                break;
-            }
-            if (text.substr(slots_[slot] - 1, length) == part)
-                break;
-        }
-    }
-}
-
-bool ClashTest::Substrings::contains(std::u16string_view part) const {
-    const size_t mask = slots_.size() - 1;
-    for (size_t slot = HashText(part) & mask; slots_[slot] != 0; slot = (slot + 1) & mask)
-        if (text_.substr(slots_[slot] - 1, length_) == part)
-            return true;
-    return false;
-}
 
 ClashTest::ClashTest(const WordPool &pool, std::u16string_view text,
                      std::initializer_list<std::u16string_view> parts, const EchoIndex &index,
@@ -89,12 +62,15 @@ bool ClashTest::searchOrLookUp(std::u16string_view candidate) {
     const std::u16string_view prefix = candidate.substr(0, kPrefixLength);
     if (prefix.size() > text_.size()) // an empty text included
         return false;
-    std::optional<Substrings> &table = tables_[prefix.size()];
-    if (!table && searched_ >= kSearchesBeforeTable * text_.size() &&
-        text_.size() >= kShortestTabledText && text_.size() <= kLongestTabledText)
-        table.emplace(text_, prefix.size());
-    if (table)
-        return table->contains(prefix);
+    TextSet &table = tables_[prefix.size()];
+    if (table.size() == 0 && searched_ >= kSearchesBeforeTable * text_.size() &&
+        text_.size() >= kShortestTabledText && text_.size() <= kLongestTabledText) {
+        for (size_t at = 0; at + prefix.size() <= text_.size(); ++at)
+            table.add(text_.substr(at, prefix.size()));
+    }
+    uint32_t number = 0;
+    if (table.size() > 0)
+        return table.find(prefix, number);
     const size_t found = text_.find(prefix);
     searched_ += found == text_.npos ? text_.size() : found + prefix.size();
     return found != text_.npos;

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "words/echo_index.h"
+#include "words/text_set.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -33,26 +33,15 @@ public:
     bool clashes(int k);
 
 private:
-    // Where each distinct substring of one length first stands in the text.
-    class Substrings {
-    public:
-        Substrings(std::u16string_view text, size_t length);
-        bool contains(std::u16string_view part) const;
-
-    private:
-        std::u16string_view text_;
-        size_t length_;
-        std::vector<uint32_t> slots_; // a position + 1, or 0 for an empty slot
-    };
-
     bool searchOrLookUp(std::u16string_view candidate);
     void markPrefixesIn(std::u16string_view piece, const EchoIndex &index, EchoIndex::Pool which);
     void mark(uint32_t number) { echoed_[number / 64] |= uint64_t{1} << number % 64; }
 
     const WordPool &pool_;
     std::u16string_view text_;
-    size_t searched_ = 0;                                             // characters searched so far
-    std::array<std::optional<Substrings>, kPrefixLength + 1> tables_; // by length
+    size_t searched_ = 0; // characters searched so far
+    // The text's distinct substrings, by their length; empty until searching grows costly.
+    std::array<TextSet, kPrefixLength + 1> tables_;
     bool indexed_ = false;
     std::vector<uint64_t> echoed_; // by prefix number: whether that prefix occurs in the text
 };

@@ -2,50 +2,12 @@
 
 #include "word_list.h"
 
-#include <bit>
-
 uint32_t EchoIndex::Prefixes::add(std::u16string_view prefix) {
-    uint32_t number = 0;
-    if (find(prefix, number))
-        return number;
-    if (2 * (numbered_.size() + 1) > slots_.size())
-        grow();
-    number = static_cast<uint32_t>(numbered_.size());
-    numbered_.push_back(prefix);
-    const size_t mask = slots_.size() - 1;
-    size_t slot = HashText(prefix) & mask;
-    while (slots_[slot] != 0)
-        slot = (slot + 1) & mask;
-    slots_[slot] = number + 1;
     std::vector<uint8_t> &starts = starts_[prefix.size()];
     if (starts.empty())
         starts.resize(1 << 16);
     starts[prefix.front()] = 1;
-    return number;
-}
-
-void EchoIndex::Prefixes::grow() {
-    slots_.assign(std::max<size_t>(64, 2 * slots_.size()), 0);
-    const size_t mask = slots_.size() - 1;
-    for (uint32_t number = 0; number < numbered_.size(); ++number) {
-        size_t slot = HashText(numbered_[number]) & mask;
-        while (slots_[slot] != 0)
-            slot = (slot + 1) & mask;
-        slots_[slot] = number + 1;
-    }
-}
-
-bool EchoIndex::Prefixes::find(std::u16string_view prefix, uint32_t &number) const {
-    if (slots_.empty())
-        return false;
-    const size_t mask = slots_.size() - 1;
-    for (size_t slot = HashText(prefix) & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
-        if (numbered_[slots_[slot] - 1] == prefix) {
-            number = slots_[slot] - 1;
-            return true;
-        }
-    }
-    return false;
+    return texts_.add(prefix);
 }
 
 void EchoIndex::build(WordLists &lists) {

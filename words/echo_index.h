@@ -7,20 +7,14 @@
 #include <unordered_map>
 #include <vector>
 
+#include "text_set.h"
+
 class WordPool;
 struct WordLists;
 
 // A word's prefix is its first five characters, or all of it if shorter; a candidate clashes
 // with a text that holds its prefix.
 constexpr size_t kPrefixLength = 5;
-
-// A quick hash of a short text, for the tables of prefixes and of substrings.
-inline uint64_t HashText(std::u16string_view text) {
-    uint64_t hash = 0xcbf29ce484222325;
-    for (char16_t unit : text)
-        hash = (hash ^ unit) * 0x100000001b3;
-    return hash ^ (hash >> 29);
-}
 
 // For lists that hold very long words: which prefixes of the adjectives and of the nouns occur
 // inside each long modifier, found once as the list is loaded. Testing a candidate against a
@@ -56,18 +50,17 @@ private:
     class Prefixes {
     public:
         uint32_t add(std::u16string_view prefix);
-        bool find(std::u16string_view prefix, uint32_t &number) const;
-        size_t size() const { return numbered_.size(); }
+        bool find(std::u16string_view prefix, uint32_t &number) const {
+            return texts_.find(prefix, number);
+        }
+        size_t size() const { return texts_.size(); }
         bool hasLength(size_t length) const { return !starts_[length].empty(); }
         // Whether some prefix of this length starts with this character: most places of a
         // long word are passed over on that alone.
         bool mayStart(char16_t unit, size_t length) const { return starts_[length][unit] != 0; }
 
     private:
-        void grow();
-
-        std::vector<std::u16string_view> numbered_;
-        std::vector<uint32_t> slots_; // a number + 1, or 0 for an empty slot
+        TextSet texts_;
         std::array<std::vector<uint8_t>, kPrefixLength + 1> starts_; // by length, by character
     };
 
