@@ -1,5 +1,6 @@
 #include "frm_scoffle.h"
 
+#include "caption_fit.h"
 #include "compose/epithet.h"
 #include "platform/desktop.h"
 #include "platform/random_source.h"
@@ -19,6 +20,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <QWindow>
 
@@ -31,23 +34,33 @@ const QString kMessageTitle = QStringLiteral("Vilifex");
 const QString kAutoOn = QStringLiteral("&Auto On");
 const QString kAutoOff = QStringLiteral("&Auto Off");
 constexpr int kAutoIntervalMs = 4000;
+constexpr QSize kClientTwips(5955, 1275);
+constexpr int kFrameWidthTwips = 1530;
 
 QPushButton *CreateButton(QWidget *parent, const char *name, const QString &caption,
-                          const QString &toolTip, QRect geometry) {
+                          const QString &toolTip) {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setToolTip(toolTip);
-    button->setGeometry(geometry);
     // Enter clicks whichever button has the focus; elsewhere it falls through to Make.
     button->setAutoDefault(true);
     return button;
 }
 
-QLabel *CreateLabel(QWidget *parent, const char *name, const QString &caption, QRect geometry) {
+QLabel *CreateLabel(QWidget *parent, const char *name, const QString &caption) {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
     return label;
+}
+
+// The caption in the button's font with the style's padding around it. The option carries no
+// text, or Fusion would add its least width for buttons with captions.
+QSize ButtonCaptionSize(const QPushButton *button, const QString &caption) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.features = QStyleOptionButton::AutoDefaultButton;
+    const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, caption);
+    return button->style()->sizeFromContents(QStyle::CT_PushButton, &option, text, button);
 }
 
 // A label keeps its left edge and height, and takes the width of its caption.
@@ -111,36 +124,36 @@ FrmScoffle::FrmScoffle(RandomSource &random, Desktop &desktop, AppFiles files, Q
 
 void FrmScoffle::createControls() {
     auto *client = new QWidget(this);
-    client->setFixedSize(TwipsToPixels(5955), TwipsToPixels(1275));
     setCentralWidget(client);
 
     tmrRun = new QTimer(this);
     tmrRun->setObjectName(QStringLiteral("tmrRun"));
     tmrRun->setInterval(kAutoIntervalMs);
 
-    cmdAuto = CreateButton(client, "cmdAuto", kAutoOn, QStringLiteral("Scoffle every 4 sec"),
-                           TwipsRect(1650, 750, 900, 360));
+    cmdAuto = CreateButton(client, "cmdAuto", kAutoOn, QStringLiteral("Scoffle every 4 sec"));
+    placements_.append({cmdAuto, QRect(1650, 750, 900, 360), {kAutoOn, kAutoOff}});
     cmdClip = CreateButton(client, "cmdClip", QStringLiteral("&Clip"),
-                           QStringLiteral("Copies to Clipboard"), TwipsRect(3539, 750, 645, 360));
+                           QStringLiteral("Copies to Clipboard"));
+    placements_.append({cmdClip, QRect(3539, 750, 645, 360), {cmdClip->text()}});
 
     fraStats = new QFrame(client);
     fraStats->setObjectName(QStringLiteral("fraStats"));
-    fraStats->setGeometry(TwipsRect(120, 585, 1530, 705));
     fraStats->setAccessibleName(QStringLiteral("Statistics"));
     fraStats->hide();
-    lblAdjectives = CreateLabel(fraStats, "lblAdjectives", QStringLiteral("8888 Adjectives"),
-                                TwipsRect(105, 225, 1140, 195));
-    lblAdverbs = CreateLabel(fraStats, "lblAdverbs", QStringLiteral("8888 Adverbs"),
-                             TwipsRect(105, 0, 990, 195));
-    lblNouns = CreateLabel(fraStats, "lblNouns", QStringLiteral("8888 Nouns"),
-                           TwipsRect(105, 450, 870, 195));
+    placements_.append({fraStats, QRect(120, 585, kFrameWidthTwips, 705), {}});
+    lblAdjectives = CreateLabel(fraStats, "lblAdjectives", QStringLiteral("8888 Adjectives"));
+    placements_.append({lblAdjectives, QRect(105, 225, 1140, 195), {lblAdjectives->text()}});
+    lblAdverbs = CreateLabel(fraStats, "lblAdverbs", QStringLiteral("8888 Adverbs"));
+    placements_.append({lblAdverbs, QRect(105, 0, 990, 195), {lblAdverbs->text()}});
+    lblNouns = CreateLabel(fraStats, "lblNouns", QStringLiteral("8888 Nouns"));
+    placements_.append({lblNouns, QRect(105, 450, 870, 195), {lblNouns->text()}});
 
     cmdSave = CreateButton(client, "cmdSave", QStringLiteral("&Save"),
-                           QStringLiteral("Adds to SAVED.TXT"), TwipsRect(4356, 750, 645, 360));
+                           QStringLiteral("Adds to SAVED.TXT"));
+    placements_.append({cmdSave, QRect(4356, 750, 645, 360), {cmdSave->text()}});
 
     txtOutput = new QLineEdit(QStringLiteral("verbose, splendiferous generator"), client);
     txtOutput->setObjectName(QStringLiteral("txtOutput"));
-    txtOutput->setGeometry(TwipsRect(75, 120, 5730, 390));
     txtOutput->setAccessibleName(QStringLiteral("Epithet"));
     // Qt's default of 32,767 characters would cut a long epithet, and Clip and Save with it.
     txtOutput->setMaxLength(std::numeric_limits<int>::max());
@@ -149,12 +162,15 @@ void FrmScoffle::createControls() {
     font.setPointSizeF(9.75);
     font.setBold(true);
     txtOutput->setFont(font);
+    placements_.append({txtOutput, QRect(75, 120, 5730, 390), {}});
 
-    cmdMake = CreateButton(client, "cmdMake", QStringLiteral("&Make"), QString(),
-                           TwipsRect(2722, 750, 645, 360));
+    cmdMake = CreateButton(client, "cmdMake", QStringLiteral("&Make"), QString());
     cmdMake->setDefault(true);
-    cmdExit = CreateButton(client, "cmdExit", QStringLiteral("E&xit"), QString(),
-                           TwipsRect(5175, 750, 645, 360));
+    placements_.append({cmdMake, QRect(2722, 750, 645, 360), {cmdMake->text()}});
+    cmdExit = CreateButton(client, "cmdExit", QStringLiteral("E&xit"), QString());
+    placements_.append({cmdExit, QRect(5175, 750, 645, 360), {cmdExit->text()}});
+
+    layOut();
 
     connect(tmrRun, &QTimer::timeout, cmdMake, &QPushButton::click);
     connect(cmdMake, &QPushButton::clicked, this, &FrmScoffle::make);
@@ -197,6 +213,40 @@ void FrmScoffle::createMenus() {
     connect(mnuFileExit, &QAction::triggered, this, &FrmScoffle::exitFromMenu);
     connect(mnuSettingsStats, &QAction::triggered, this, &FrmScoffle::switchStats);
     connect(mnuSettingsSingle, &QAction::triggered, this, &FrmScoffle::switchSingle);
+}
+
+double FrmScoffle::fontScale() const {
+    QList<CaptionRoom> captions;
+    for (const Placement &placement : placements_) {
+        for (const QString &caption : placement.captions) {
+            if (auto *button = qobject_cast<QPushButton *>(placement.control)) {
+                captions.append({ButtonCaptionSize(button, caption), placement.twips});
+            } else {
+                // A label widens with its caption, up to the frame's edge where the Auto button
+                // begins. It may lose its last column and row of pixels: at Qt's own default
+                // font the widest placeholder needs just that, and there the layout stays as
+                // designed.
+                const QRect &at = placement.twips;
+                const QRect room(at.x(), at.y(), kFrameWidthTwips - at.x(), at.height());
+                const QSize text = placement.control->fontMetrics().size(0, caption);
+                captions.append({text - QSize(1, 1), room});
+            }
+        }
+    }
+    return ScaleToFit(captions);
+}
+
+void FrmScoffle::layOut() {
+    const TwipsScale twips(fontScale());
+    centralWidget()->setFixedSize(twips.pixels(kClientTwips.width()),
+                                  twips.pixels(kClientTwips.height()));
+    for (const Placement &placement : placements_) {
+        placement.control->setGeometry(twips.rect(placement.twips));
+        // A label showing a count keeps the width of its caption.
+        auto *label = qobject_cast<QLabel *>(placement.control);
+        if (label && label->text() != placement.captions.first())
+            SetCaption(label, label->text());
+    }
 }
 
 void FrmScoffle::orderTabs() {
@@ -357,5 +407,7 @@ void FrmScoffle::keyPressEvent(QKeyEvent *event) {
 void FrmScoffle::changeEvent(QEvent *event) {
     if (event->type() == QEvent::WindowStateChange)
         followWindowState();
+    else if (event->type() == QEvent::FontChange && !placements_.isEmpty())
+        layOut(); // the desktop's font changed while the program ran
     QMainWindow::changeEvent(event);
 }

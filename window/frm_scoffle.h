@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QStringList>
 
 class Desktop;
 class QAction;
@@ -36,6 +37,8 @@ private:
     void createControls();
     void createMenus();
     void orderTabs();
+    double fontScale() const;
+    void layOut();
     void waitUntilPlaced();
     void showCounts();
     void announce(const QString &epithet);
@@ -51,12 +54,20 @@ private:
     void switchSingle();
     void followWindowState();
 
+    // Where a control goes in twips, and the captions it must show whole.
+    struct Placement {
+        QWidget *control;
+        QRect twips;
+        QStringList captions;
+    };
+
     RandomSource &random_;
     Desktop &desktop_;
     const AppFiles files_;
     WordLists lists_;
     bool MirrorToCaption = false;           // the title follows each new epithet
     QPointer<QPushButton> describedButton_; // carries the last epithet for screen readers
+    QList<Placement> placements_;           // in the order the controls were made
 
     QTimer *tmrRun;
     QPushButton *cmdAuto;

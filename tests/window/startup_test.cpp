@@ -1,10 +1,26 @@
 #include "window_fixture.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFrame>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
+
+// The names of the first two controls found to overlap, or nothing.
+QString FirstOverlap(WindowFixture &f) {
+    const QList<QWidget *> controls = {
+        f.output(),          f.button("cmdAuto"), f.button("cmdMake"),        f.button("cmdClip"),
+        f.button("cmdSave"), f.button("cmdExit"), f.child<QFrame>("fraStats")};
+    for (QWidget *a : controls)
+        for (QWidget *b : controls)
+            if (a != b && a->geometry().intersects(b->geometry()))
+                return a->objectName() + QStringLiteral(" overlaps ") + b->objectName();
+    return {};
+}
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -124,18 +140,48 @@ private slots:
         QCOMPARE(f.button("cmdAuto")->geometry(), QRect(110, 50, 60, 24));
         QCOMPARE(f.child<QFrame>("fraStats")->geometry().right() + 1,
                  f.button("cmdAuto")->geometry().left());
-        const QList<QWidget *> controls = {f.output(),
-                                           f.button("cmdAuto"),
-                                           f.button("cmdMake"),
-                                           f.button("cmdClip"),
-                                           f.button("cmdSave"),
-                                           f.button("cmdExit"),
-                                           f.child<QFrame>("fraStats")};
-        for (QWidget *a : controls)
-            for (QWidget *b : controls)
-                QVERIFY2(
-                    a == b || !a->geometry().intersects(b->geometry()),
-                    qPrintable(a->objectName() + QStringLiteral(" overlaps ") + b->objectName()));
+        QCOMPARE(FirstOverlap(f), QString());
+    }
+
+    void growsWithALargeDesktopFontSoNoCaptionIsCut() {
+        const QFont standard = QApplication::font();
+        const auto restore = qScopeGuard([&standard] { QApplication::setFont(standard); });
+        QFont large = standard;
+        large.setPointSize(16);
+        QApplication::setFont(large);
+        WindowFixture f;
+        QVERIFY(f.open());
+
+        QVERIFY(f.window->centralWidget()->width() >= 1.5 * 397);
+        QCOMPARE(FirstOverlap(f), QString());
+        for (QPushButton *button : f.window->findChildren<QPushButton *>()) {
+            for (const QString &caption : {button->text(), QStringLiteral("&Auto Off")}) {
+                QStyleOptionButton option;
+                option.initFrom(button);
+                const QRect room =
+                    button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+                const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, caption);
+                QVERIFY2(text.width() <= room.width() && text.height() <= room.height(),
+                         qPrintable(caption));
+                if (button->objectName() != QStringLiteral("cmdAuto"))
+                    break;
+            }
+        }
+        // The widest count a label was laid out for, to the frame's edge, one pixel spared.
+        const QFrame *frame = f.child<QFrame>("fraStats");
+        const char *labels[][2] = {{"lblAdverbs", "8888 Adverbs"},
+                                   {"lblAdjectives", "8888 Adjectives"},
+                                   {"lblNouns", "8888 Nouns"}};
+        for (const auto &[name, caption] : labels) {
+            const QLabel *label = f.child<QLabel>(name);
+            const QSize text = label->fontMetrics().size(0, QString::fromLatin1(caption));
+            QVERIFY2(text.width() <= frame->width() - label->x() + 1, caption);
+            QVERIFY2(text.height() <= label->height() + 1, caption);
+        }
+
+        f.window->setFont(standard); // as when the desktop's font changes while it runs
+        QCOMPARE(f.window->centralWidget()->size(), QSize(397, 85));
+        QCOMPARE(f.button("cmdAuto")->geometry(), QRect(110, 50, 60, 24));
     }
 
     void seedsAndShowsTheCountsInTheStatistics() {
