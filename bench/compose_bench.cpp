@@ -7,6 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <map>
 #include <random>
 #include <vector>
 
@@ -69,35 +70,60 @@ void ComposeStartingNewPasses(benchmark::State &state) {
     }
 }
 
-// A list of 16 MB built to make the clash test costly: one adjective of 8 million random
-// letters and a million nouns, each five letters of it, so that every noun echoes it. With a
-// single modifier every noun is rejected, until the retry finds that none can pass.
-WordLists &LongWordList() {
-    static WordLists lists = [] {
-        std::mt19937 letters(5);
-        std::u16string word(8 << 20, u'a');
-        for (char16_t &letter : word)
-            letter = static_cast<char16_t>(u'a' + letters() % 26);
-        WordLists made;
-        made.AdjectivePool.append(word);
-        for (size_t at = 0; made.NounCount() < 1000000; at += 7)
-            made.NounPool.append(std::u16string_view(word).substr(at, 5));
-        made.Echoes.build(made); // as loading does
-        return made;
-    }();
+// A list built to make the clash test costly: one adjective of `length` random letters and a
+// million nouns, each five letters of it, so that every noun echoes it (16 MB with 8 million
+// letters). With a single modifier every noun is rejected, until the retry finds that none
+// can pass. With `outsider`, one more noun echoes nothing.
+WordLists &LongWordList(size_t length, bool outsider = false) {
+    static std::map<std::pair<size_t, bool>, WordLists> made;
+    auto [at, added] = made.try_emplace({length, outsider});
+    WordLists &lists = at->second;
+    if (!added)
+        return lists;
+    std::mt19937 letters(5);
+    std::u16string word(length, u'a');
+    for (char16_t &letter : word)
+        letter = static_cast<char16_t>(u'a' + letters() % 26);
+    lists.AdjectivePool.append(word);
+    for (size_t i = 0; lists.NounCount() < 1000000; ++i)
+        lists.NounPool.append(std::u16string_view(word).substr(i * 7 % (length - 4), 5));
+    if (outsider)
+        lists.NounPool.append(u"00000");
+    lists.Echoes.build(lists); // as loading does
     return lists;
 }
 
 void ComposeAgainstALongWord(benchmark::State &state) {
-    WordLists &lists = LongWordList();
+    WordLists &lists = LongWordList(state.range(0));
     StandardRandom random(4);
     for (auto _ : state)
         benchmark::DoNotOptimize(ComposeEpithet(lists, true, true, true, random));
 }
 
+// The outsider is handed out before each Make, so only a handed-out noun could pass: the Make
+// waits for a new pass to come by itself, then begins one.
+void ComposeWhileOnlyAHandedOutNounCouldPass(benchmark::State &state) {
+    WordLists &lists = LongWordList(state.range(0), true);
+    WordPool &nouns = lists.NounPool;
+    StandardRandom random(4);
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (int k = 1; k <= nouns.size(); ++k)
+            if (nouns.word(k) == u"00000")
+                nouns.markDrawn(k);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(ComposeEpithet(lists, true, true, true, random));
+    }
+}
+
 } // namespace
 
-BENCHMARK(ComposeAgainstALongWord)->Unit(benchmark::kMillisecond);
+BENCHMARK(ComposeWhileOnlyAHandedOutNounCouldPass)->Arg(4095)->Unit(benchmark::kMillisecond);
+BENCHMARK(ComposeAgainstALongWord)
+    ->Arg(255)
+    ->Arg(4095)
+    ->Arg(8 << 20)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(ComposeDefaultList)->DenseRange(0, 7);
 BENCHMARK(ComposeMillionWords)->Arg(0)->Arg(1)->Arg(6);
 BENCHMARK(ComposeStartingNewPasses)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);

@@ -21,6 +21,10 @@ class WordPool;
 // each test is a look-up of the candidate's prefix number. Otherwise the first tests search
 // the text; once searching has cost a few times the text's length, the text's substrings of
 // the length asked for are gathered into a table, and from then on each test is a look-up.
+//
+// Either way a test reads the candidate's text from wherever it lies in memory. A Make that
+// tests a good share of a large pool therefore tests the whole pool at once, in order, fetching
+// each text ahead of its turn, and keeps the answers for as long as the pool keeps its order.
 class ClashTest {
 public:
     // Candidates from `pool` against `text`, which is `parts` one after the other; `which`
@@ -33,9 +37,10 @@ public:
     bool clashes(int k);
 
 private:
+    bool test(int k);
+    void testWholePool();
     bool searchOrLookUp(std::u16string_view candidate);
     void markPrefixesIn(std::u16string_view piece, const EchoIndex &index, EchoIndex::Pool which);
-    void mark(uint32_t number) { echoed_[number / 64] |= uint64_t{1} << number % 64; }
 
     const WordPool &pool_;
     std::u16string_view text_;
@@ -43,5 +48,8 @@ private:
     // The text's distinct substrings, by their length; empty until searching grows costly.
     std::array<TextSet, kPrefixLength + 1> tables_;
     bool indexed_ = false;
-    std::vector<uint64_t> echoed_; // by prefix number: whether that prefix occurs in the text
+    std::vector<uint64_t> echoed_;   // by prefix number: whether that prefix occurs in the text
+    size_t tested_ = 0;              // candidates tested one by one
+    std::vector<uint64_t> clashing_; // by entry, while the pool is in the order it was tested
+    long testedInPass_ = -1;         // the pass of the pool that clashing_ is for
 };

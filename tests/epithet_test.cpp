@@ -1,5 +1,6 @@
 #include "scripted_random.h"
 
+#include "compose/clash_test.h"
 #include "compose/epithet.h"
 #include "platform/standard_random.h"
 #include "words/word_list.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string>
 
 namespace {
 
@@ -160,6 +162,31 @@ TEST(ComposeEpithet, FindsTheOneWordThatPassesAmongManyThatClash) {
     StandardRandom seeded(2);
     for (int i = 0; i < 100; ++i)
         EXPECT_EQ(ComposeEpithet(lists, false, true, true, seeded), u"stinkingly rancid oaf");
+}
+
+TEST(ClashTest, AnswersRightWhenItTestsTheWholePoolAndAgainAfterANewPass) {
+    // Words are five-digit numbers; the head holds every seventh, so those and only those clash.
+    const auto number = [](int i) {
+        std::u16string digits(5, u'0');
+        for (int at = 4; i > 0; --at, i /= 10)
+            digits[at] = static_cast<char16_t>(u'0' + i % 10);
+        return digits;
+    };
+    WordPool pool;
+    std::u16string head;
+    for (int i = 0; i < 5000; ++i) {
+        pool.append(number(i));
+        if (i % 7 == 0)
+            head += number(i) + u' ';
+    }
+    const EchoIndex none;
+    ClashTest test(pool, head, {head}, none, EchoIndex::Nouns);
+    StandardRandom random(1);
+    for (int pass = 0; pass < 3; ++pass) {
+        for (int k = 1; k <= pool.size(); ++k)
+            ASSERT_EQ(test.clashes(k), PrefixClash(pool.word(k), head)) << pass << ' ' << k;
+        StartNewPass(pool, random); // which entry holds which word changes
+    }
 }
 
 } // namespace

@@ -72,8 +72,9 @@ public:
     void setPrefixNumbers(std::vector<uint32_t> numbers) { prefixNumbers_ = std::move(numbers); }
     uint32_t prefixNumber(int index) const { return prefixNumbers_[index - 1]; }
 
-    // Starts fetching an entry from memory ahead of its use.
+    // Start fetching an entry, or its word's text, from memory ahead of its use.
     void prefetch(int index) const { __builtin_prefetch(&words_[index - 1]); }
+    void prefetchText(int index) const { __builtin_prefetch(words_[index - 1].data()); }
 
 private:
     WordStore store_;
