@@ -33,7 +33,8 @@ DISPLAY=":$outer" weston --backend=x11-backend.so --xwayland --socket=vilifex-te
     --width=800 --height=600 --log="$stage/weston.log" >/dev/null 2>&1 &
 weston=$!
 for _ in $(seq 100); do
-    xwayland="$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$stage/weston.log" 2>/dev/null || true)"
+    xwayland="$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' \
+        "$stage/weston.log" 2>/dev/null || true)"
     [ -n "$xwayland" ] && break
     sleep 0.1
 done
@@ -78,6 +79,7 @@ DISPLAY="$xwayland" "$stage/program/vilifex" >/dev/null 2>&1 &
 program=$!
 window="$(DISPLAY="$xwayland" timeout 10 xdotool search --sync --name 'Zestive Vilifex' |
     head -n 1)" || { echo "no window on XWayland"; exit 1; }
+sleep 1 # for Weston to activate the window it has just been shown
 # Keys go in as the user's would: to Weston's window, which passes them to the window it has
 # activated, the new one. wl-paste takes that focus for itself, so it reads the clipboard last.
 press() { DISPLAY=":$outer" xdotool mousemove 700 500 key "$@"; }
@@ -107,6 +109,7 @@ program=$!
 sleep 3
 press Tab Tab Return
 wait_for "heard the bell on Wayland" test -s "$stage/bell"
-[ "$(cat "$stage/bell")" = '--id=bell' ]
-[ "$(cat "$stage/program/saved.txt")" = $'verbose, splendiferous generator\r' ]
+[ "$(cat "$stage/bell")" = '--id=bell' ] || { echo "the bell was asked for wrongly"; exit 1; }
+[ "$(cat "$stage/program/saved.txt")" = $'verbose, splendiferous generator\r' ] ||
+    { echo "nothing saved on Wayland"; exit 1; }
 echo "X11 through XWayland: clipboard and minimised title work; Wayland alone: the bell sounds"
