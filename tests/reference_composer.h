@@ -86,6 +86,18 @@ inline void ThrowIfNoWordPasses(const Pool &pool, const std::u16string &text) {
     throw NeverEnds{};
 }
 
+// Draws until a word does not clash with `text`, putting each rejected word back.
+inline std::u16string DrawWithoutClash(Pool &pool, const std::u16string &text,
+                                       RandomSource &random) {
+    ThrowIfNoWordPasses(pool, text);
+    for (;;) {
+        const int k = Draw(pool, random);
+        if (!Clash(pool.words[k - 1], text))
+            return pool.words[k - 1];
+        pool.drawn[k - 1] = 0;
+    }
+}
+
 inline std::u16string Compose(Lists &lists, bool single, bool commas, bool lengthOrder,
                               RandomSource &random) {
     std::u16string m1, sep, m2;
@@ -101,28 +113,11 @@ inline std::u16string Compose(Lists &lists, bool single, bool commas, bool lengt
                 sep = u", ";
         }
     }
-    ThrowIfNoWordPasses(lists.adjectives, m1);
-    for (;;) {
-        const int k = Draw(lists.adjectives, random);
-        if (Clash(lists.adjectives.words[k - 1], m1)) {
-            lists.adjectives.drawn[k - 1] = 0;
-            continue;
-        }
-        m2 = lists.adjectives.words[k - 1];
-        break;
-    }
+    m2 = DrawWithoutClash(lists.adjectives, m1, random);
     if (!single && lengthOrder && !firstIsAdverb && m1.size() > m2.size())
         std::swap(m1, m2);
     const std::u16string head = m1 + sep + m2 + u" ";
-    ThrowIfNoWordPasses(lists.nouns, head);
-    for (;;) {
-        const int k = Draw(lists.nouns, random);
-        if (Clash(lists.nouns.words[k - 1], head)) {
-            lists.nouns.drawn[k - 1] = 0;
-            continue;
-        }
-        return head + lists.nouns.words[k - 1];
-    }
+    return head + DrawWithoutClash(lists.nouns, head, random);
 }
 
 } // namespace reference
