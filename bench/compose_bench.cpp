@@ -7,6 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <map>
 #include <random>
 #include <vector>
@@ -93,6 +94,43 @@ WordLists &LongWordList(size_t length, bool outsider = false) {
     return lists;
 }
 
+// 200,000 adjectives and a million nouns that all begin "clash", so that every candidate
+// clashes with whatever modifier came before it.
+WordLists &AllBeginAlikeList() {
+    static WordLists lists = [] {
+        WordLists made;
+        std::mt19937 letters(6);
+        const auto word = [&letters] {
+            std::u16string text = u"clash";
+            for (int n = 3 + letters() % 6; n > 0; --n)
+                text += static_cast<char16_t>(u'a' + letters() % 26);
+            return text;
+        };
+        while (made.AdjectiveCount() < 200000)
+            made.AdjectivePool.append(word());
+        while (made.NounCount() < 1000000)
+            made.NounPool.append(word());
+        made.Echoes.build(made);
+        return made;
+    }();
+    return lists;
+}
+
+void ComposeWhereEveryWordBeginsAlike(benchmark::State &state) {
+    WordLists &lists = AllBeginAlikeList();
+    StandardRandom random(4);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ComposeEpithet(lists, false, true, true, random));
+}
+
+// The floor of any Make that rejects a million candidates: a million random numbers.
+void DrawAMillionNumbers(benchmark::State &state) {
+    StandardRandom random(4);
+    for (auto _ : state)
+        for (int i = 0; i < 1000000; ++i)
+            benchmark::DoNotOptimize(random.next());
+}
+
 void ComposeAgainstALongWord(benchmark::State &state) {
     WordLists &lists = LongWordList(state.range(0));
     StandardRandom random(4);
@@ -118,12 +156,21 @@ void ComposeWhileOnlyAHandedOutNounCouldPass(benchmark::State &state) {
 
 } // namespace
 
+// One Make a repetition, so that the worst and the median Make show.
+double Worst(const std::vector<double> &times) {
+    return *std::max_element(times.begin(), times.end());
+}
+#define EACH_MAKE Iterations(1)->Repetitions(30)->ComputeStatistics("max", Worst)
+
+BENCHMARK(DrawAMillionNumbers)->Unit(benchmark::kMillisecond);
 BENCHMARK(ComposeWhileOnlyAHandedOutNounCouldPass)->Arg(4095)->Unit(benchmark::kMillisecond);
 BENCHMARK(ComposeAgainstALongWord)
     ->Arg(255)
     ->Arg(4095)
     ->Arg(8 << 20)
-    ->Unit(benchmark::kMillisecond);
+    ->Unit(benchmark::kMillisecond)
+    ->EACH_MAKE;
+BENCHMARK(ComposeWhereEveryWordBeginsAlike)->Unit(benchmark::kMillisecond)->EACH_MAKE;
 BENCHMARK(ComposeDefaultList)->DenseRange(0, 7);
 BENCHMARK(ComposeMillionWords)->Arg(0)->Arg(1)->Arg(6);
 BENCHMARK(ComposeStartingNewPasses)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,7 @@
 #include "epithet.h"
 
-#include "clash_test.h"
 #include "platform/counting_random.h"
+#include "prefix_clashes.h"
 #include "words/word_list.h"
 
 #include <algorithm>
@@ -9,19 +9,12 @@
 
 namespace {
 
-enum class Passers { None, OnlyDrawn, SomeFree };
-
-// Which words of the pool could pass against `text`, if any.
-Passers FindPassers(const WordPool &pool, ClashTest &clashes) {
-    Passers found = Passers::None;
-    for (int k = 1; k <= pool.size(); ++k) {
-        if (clashes.clashes(k))
-            continue;
-        if (!pool.isDrawn(k))
-            return Passers::SomeFree;
-        found = Passers::OnlyDrawn;
-    }
-    return found;
+// Whether a word that is not handed out yet in this pass could pass.
+bool FreeWordPasses(const WordPool &pool, const PrefixClashes &clashes) {
+    for (int k = 1; k <= pool.size(); ++k)
+        if (!pool.isDrawn(k) && !clashes.clashes(k))
+            return true;
+    return false;
 }
 
 struct Candidate {
@@ -35,29 +28,31 @@ struct Candidate {
 constexpr long kPatiencePerWord = 4;
 constexpr long kLeastPatience = 1 << 16;
 
-// Draws until a word does not clash with `text`, putting each rejected word back. A plain
-// retry loop can run for ever: when no word can pass, and all but for ever when every word
-// that could is already handed out in this pass, since a new pass, which would free them,
-// comes only after a run of probes that all miss the free words the loop keeps putting back.
-// So each time the rejected draws have taken as many random numbers as the pool holds, it
-// looks: if no word can pass, the candidate is kept, clash and all; if only handed-out words
-// can, it goes on waiting for that run of misses, and begins the new pass itself only once
-// the wait has used up its patience. Counting numbers rather than rejections keeps the
-// looking in proportion to the drawing, however long each draw probes. Looking draws no
+// Draws until a word does not clash, putting each rejected word back. A plain retry loop can
+// run for ever: when no word can pass, and all but for ever when every word that could is
+// already handed out in this pass, since a new pass, which would free them, comes only after a
+// run of probes that all miss the free words the loop keeps putting back. So where no word
+// can pass, one draw is kept, clash and all. Otherwise, each time the rejected draws have
+// taken as many random numbers as the pool holds, it looks whether only handed-out words could
+// pass; while so, it goes on waiting for that run of misses, and begins the new pass itself
+// only once the wait has used up its patience. Counting numbers rather than rejections keeps
+// the looking in proportion to the drawing, however long each draw probes. Looking draws no
 // random numbers, so until the patience runs out the draws are exactly those of the plain
 // loop.
-Candidate DrawWithoutClash(WordPool &pool, ClashTest &clashes, RandomSource &random) {
+Candidate DrawWithoutClash(WordPool &pool, const PrefixClashes &clashes, RandomSource &random) {
+    if (clashes.nonePass())
+        return {DrawWord(pool, random), true};
     const long patience = std::max(kPatiencePerWord * pool.size(), kLeastPatience);
     CountingRandom counting(random);
     long waited = 0; // numbers drawn while only handed-out words could pass
     // Rejected words go back at once, so which words could pass changes only with a new pass.
     long passLookedAt = -1;
-    Passers passers = Passers::SomeFree;
+    bool onlyDrawnPass = false;
     for (;;) {
         const int k = DrawWord(pool, counting);
         // While only handed-out words could pass, a draw within the same pass takes a free
         // word, which is known to clash.
-        const bool knownToClash = passers == Passers::OnlyDrawn && passLookedAt == pool.passes();
+        const bool knownToClash = onlyDrawnPass && passLookedAt == pool.passes();
         if (!knownToClash && !clashes.clashes(k))
             return {k, false};
         pool.putBack(k);
@@ -67,22 +62,16 @@ Candidate DrawWithoutClash(WordPool &pool, ClashTest &clashes, RandomSource &ran
         counting.count = 0;
         if (passLookedAt != pool.passes()) {
             passLookedAt = pool.passes();
-            passers = FindPassers(pool, clashes);
+            onlyDrawnPass = !FreeWordPasses(pool, clashes);
         }
-        switch (passers) {
-        case Passers::None:
-            pool.markDrawn(k);
-            return {k, true};
-        case Passers::OnlyDrawn:
-            waited += drawn;
-            if (waited >= patience) {
-                waited = 0;
-                StartNewPass(pool, counting);
-            }
-            break;
-        case Passers::SomeFree:
+        if (!onlyDrawnPass) {
             waited = 0;
-            break;
+            continue;
+        }
+        waited += drawn;
+        if (waited >= patience) {
+            waited = 0;
+            StartNewPass(pool, counting);
         }
     }
 }
@@ -95,6 +84,10 @@ bool PrefixClash(std::u16string_view candidate, std::u16string_view text) {
 
 std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool lengthOrder,
                               RandomSource &random) {
+    // Loading numbers the prefixes already; pools filled otherwise are numbered on first use.
+    lists.AdjectivePool.numberPrefixes();
+    lists.NounPool.numberPrefixes();
+
     // The pools keep their words' text in place for good, even when a draw reshuffles them,
     // so the modifiers can stay views into it.
     std::u16string_view first;
@@ -113,8 +106,8 @@ std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool l
         }
     }
 
-    ClashTest againstFirst(lists.AdjectivePool, first, {first}, lists.Echoes,
-                           EchoIndex::Adjectives);
+    const PrefixClashes againstFirst(lists.AdjectivePool, first, {first}, lists.Echoes,
+                                     EchoIndex::Adjectives);
     const Candidate adjective = DrawWithoutClash(lists.AdjectivePool, againstFirst, random);
     std::u16string_view second = lists.AdjectivePool.word(adjective.index);
     if (adjective.clashes) {
@@ -138,8 +131,8 @@ std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool l
 
     // A noun that clashes with every possible head is kept all the same: the epithet is still
     // well formed, and Make must always return.
-    ClashTest againstHead(lists.NounPool, epithet, {first, separator, second, u" "}, lists.Echoes,
-                          EchoIndex::Nouns);
+    const PrefixClashes againstHead(lists.NounPool, epithet, {first, separator, second, u" "},
+                                    lists.Echoes, EchoIndex::Nouns);
     const Candidate noun = DrawWithoutClash(lists.NounPool, againstHead, random);
     epithet += lists.NounPool.word(noun.index);
     return epithet;

@@ -1,7 +1,7 @@
 #include "scripted_random.h"
 
-#include "compose/clash_test.h"
 #include "compose/epithet.h"
+#include "compose/prefix_clashes.h"
 #include "platform/standard_random.h"
 #include "words/word_list.h"
 
@@ -164,7 +164,7 @@ TEST(ComposeEpithet, FindsTheOneWordThatPassesAmongManyThatClash) {
         EXPECT_EQ(ComposeEpithet(lists, false, true, true, seeded), u"stinkingly rancid oaf");
 }
 
-TEST(ClashTest, AnswersRightWhenItTestsTheWholePoolAndAgainAfterANewPass) {
+TEST(PrefixClashes, AnswersAsSearchingWouldForEveryEntryAndAgainAfterANewPass) {
     // Words are five-digit numbers; the head holds every seventh, so those and only those clash.
     const auto number = [](int i) {
         std::u16string digits(5, u'0');
@@ -179,8 +179,9 @@ TEST(ClashTest, AnswersRightWhenItTestsTheWholePoolAndAgainAfterANewPass) {
         if (i % 7 == 0)
             head += number(i) + u' ';
     }
+    pool.numberPrefixes();
     const EchoIndex none;
-    ClashTest test(pool, head, {head}, none, EchoIndex::Nouns);
+    const PrefixClashes test(pool, head, {head}, none, EchoIndex::Nouns);
     StandardRandom random(1);
     for (int pass = 0; pass < 3; ++pass) {
         for (int k = 1; k <= pool.size(); ++k)

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "prefix_table.h"
 #include "word_store.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <string_view>
 #include <utility>
@@ -10,9 +12,9 @@
 
 class RandomSource;
 
-// The words of one class, with indices 1..size(), each with its handed-out flag. Words are
-// appended, reordered and marked, never removed. Words and flags lie in two arrays: a draw
-// probes flags at random, and a million of them fit in the processor's cache.
+// The words of one class, with indices 1..size(), each with its handed-out flag and the number
+// of its prefix. Words are appended, reordered and marked, never removed. Words and flags lie in
+// two arrays: a draw probes flags at random, and a million of them fit in the processor's cache.
 class WordPool {
 public:
     WordPool() = default;
@@ -22,8 +24,8 @@ public:
     WordPool(const WordPool &) = delete;
     WordPool &operator=(const WordPool &) = delete;
 
-    int size() const { return static_cast<int>(words_.size()); }
-    bool empty() const { return words_.empty(); }
+    int size() const { return static_cast<int>(entries_.size()); }
+    bool empty() const { return entries_.empty(); }
 
     void append(std::u16string_view word) {
         appendWritten(word.size(), [word](char16_t *out) {
@@ -38,11 +40,18 @@ public:
         const std::u16string_view word = store_.keep(most, fill);
         if (word.empty())
             return;
-        words_.push_back(word);
+        // A word of more than four thousand million characters keeps that many.
+        const auto length = static_cast<uint32_t>(std::min<size_t>(word.size(), UINT32_MAX));
+        const uint32_t number = numbered_ ? prefixes_.add(word.substr(0, kPrefixLength)) : 0;
+        entries_.push_back({word.data(), length, number});
         drawn_.push_back(0);
     }
 
-    std::u16string_view word(int index) const { return words_[index - 1]; }
+    // Numbers the words' prefixes, and from then on each word's as it is appended. Only pools
+    // whose words are tested for clashes need them; the composer numbers those it draws from.
+    void numberPrefixes();
+
+    std::u16string_view word(int index) const { return entries_[index - 1].word(); }
 
     // Whether the word has been handed out in the current pass.
     bool isDrawn(int index) const { return drawn_[index - 1] != 0; }
@@ -60,27 +69,34 @@ public:
 
     // Swaps two entries, each word with its flag and its prefix's number.
     void swap(int i, int j) {
-        std::swap(words_[i - 1], words_[j - 1]);
+        std::swap(entries_[i - 1], entries_[j - 1]);
         std::swap(drawn_[i - 1], drawn_[j - 1]);
-        if (!prefixNumbers_.empty())
-            std::swap(prefixNumbers_[i - 1], prefixNumbers_[j - 1]);
     }
 
-    // A number for each entry's prefix, the same for entries whose prefixes are the same (see
-    // EchoIndex); they stay with their entries from then on. Only lists with very long words
-    // have them.
-    void setPrefixNumbers(std::vector<uint32_t> numbers) { prefixNumbers_ = std::move(numbers); }
-    uint32_t prefixNumber(int index) const { return prefixNumbers_[index - 1]; }
+    // Once numbered: the distinct prefixes of the pool's words, and the number of the entry's.
+    const PrefixTable &prefixes() const {
+        assert(numbered_);
+        return prefixes_;
+    }
+    uint32_t prefixNumber(int index) const { return entries_[index - 1].prefixNumber; }
 
-    // Start fetching an entry, or its word's text, from memory ahead of its use.
-    void prefetch(int index) const { __builtin_prefetch(&words_[index - 1]); }
-    void prefetchText(int index) const { __builtin_prefetch(words_[index - 1].data()); }
+    // Start fetching an entry from memory ahead of its use.
+    void prefetch(int index) const { __builtin_prefetch(&entries_[index - 1]); }
 
 private:
+    // A word's text and its prefix's number, in the room of one string view.
+    struct Entry {
+        const char16_t *text;
+        uint32_t length;
+        uint32_t prefixNumber; // into prefixes_, once numbered
+        std::u16string_view word() const { return {text, length}; }
+    };
+
     WordStore store_;
-    std::vector<std::u16string_view> words_;
+    std::vector<Entry> entries_;
     std::vector<uint8_t> drawn_; // 1 once handed out in the current pass
-    std::vector<uint32_t> prefixNumbers_;
+    PrefixTable prefixes_;
+    bool numbered_ = false;
     long passes_ = 0;
 };
 

@@ -1,0 +1,65 @@
+#include "prefix_table.h"
+
+namespace {
+
+// Slots per prefix: searches stay short, and a table of a million prefixes takes 7 MB.
+constexpr size_t kSlotsPerPrefix = 4;
+constexpr size_t kPrefixesPerSlots = 3;
+
+size_t SlotsFor(size_t prefixes) {
+    return std::max<size_t>(16, prefixes * kSlotsPerPrefix / kPrefixesPerSlots + 1);
+}
+
+} // namespace
+
+void PrefixTable::reserve(size_t count) {
+    firsts_.reserve(size() + count);
+    rests_.reserve(size() + count);
+    if (SlotsFor(size() + count) > slots_.size())
+        resize(SlotsFor(size() + count));
+}
+
+void PrefixTable::shrinkToFit() {
+    firsts_.shrink_to_fit();
+    rests_.shrink_to_fit();
+    if (2 * SlotsFor(size()) < slots_.size())
+        resize(SlotsFor(size()));
+}
+
+uint32_t PrefixTable::add(std::u16string_view prefix) {
+    if (SlotsFor(size() + 1) > slots_.size())
+        resize(2 * SlotsFor(size() + 1));
+    const Key key = Pack(prefix);
+    const uint64_t hash = Hash(key);
+    size_t slot = firstSlot(hash);
+    for (; slots_[slot] != 0; slot = next(slot)) {
+        const uint32_t number = slots_[slot] - 1;
+        if (tags_[slot] == Tag(hash) && firsts_[number] == key.first && rests_[number] == key.rest)
+            return number;
+    }
+    const auto number = static_cast<uint32_t>(size());
+    firsts_.push_back(key.first);
+    rests_.push_back(key.rest);
+    slots_[slot] = number + 1;
+    tags_[slot] = Tag(hash);
+    lengths_ |= 1u << prefix.size();
+    if (prefix.size() >= 3)
+        threes_.set(ThreeSlot(key.first));
+    return number;
+}
+
+void PrefixTable::resize(size_t slots) {
+    slots_.assign(slots, 0);
+    tags_.assign(slots, 0);
+    for (uint32_t number = 0; number < size(); ++number)
+        place(number);
+}
+
+void PrefixTable::place(uint32_t number) {
+    const uint64_t hash = Hash({firsts_[number], rests_[number]});
+    size_t slot = firstSlot(hash);
+    while (slots_[slot] != 0)
+        slot = next(slot);
+    slots_[slot] = number + 1;
+    tags_[slot] = Tag(hash);
+}
