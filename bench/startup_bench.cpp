@@ -2,7 +2,7 @@
 // bare main window with the same menu bar: the floor that Qt itself sets.
 #include "platform/qt_desktop.h"
 #include "platform/standard_random.h"
-#include "window/frm_scoffle.h"
+#include "window/qt/frm_scoffle.h"
 
 #include <benchmark/benchmark.h>
 

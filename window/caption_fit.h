@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QList>
-#include <QRect>
-#include <QSize>
+#include "twips.h"
+
+#include <vector>
 
 // A caption's size in pixels, and the room its control has for it in twips.
 struct CaptionRoom {
-    QSize caption;
-    QRect room;
+    int width;
+    int height;
+    Rect room;
 };
 
 // The smallest scale of the twips layout, at least 1, at which every caption fits its room.
-double ScaleToFit(const QList<CaptionRoom> &captions);
+double ScaleToFit(const std::vector<CaptionRoom> &captions, int dotsPerInch = 96);

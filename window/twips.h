@@ -1,22 +1,31 @@
 #pragma once
 
-#include <QRect>
-#include <QtMath>
+#include <cmath>
 
-// The layout is given in twips: 15 make one device-independent pixel, times a scale that grows
+// A rectangle in twips (1/1440 inch), or in pixels, from its container's top-left corner.
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    int right() const { return x + width; }
+    int bottom() const { return y + height; }
+};
+
+// The layout is given in twips: at 96 dots per inch 15 make one pixel, times a scale that grows
 // the whole layout for a desktop font whose captions it would cut. Edges are rounded rather
 // than sizes, so controls that meet in twips meet in pixels too.
 class TwipsScale {
 public:
-    explicit TwipsScale(double scale = 1.0) : pixelsPerTwip_(scale / 15.0) {}
+    explicit TwipsScale(double scale = 1.0, int dotsPerInch = 96)
+        : pixelsPerTwip_(scale * dotsPerInch / 1440.0) {}
 
-    int pixels(int twips) const { return qRound(twips * pixelsPerTwip_); }
+    int pixels(int twips) const { return static_cast<int>(std::lround(twips * pixelsPerTwip_)); }
 
-    QRect rect(const QRect &twips) const {
-        const int x = pixels(twips.x());
-        const int y = pixels(twips.y());
-        return {x, y, pixels(twips.x() + twips.width()) - x,
-                pixels(twips.y() + twips.height()) - y};
+    Rect rect(const Rect &twips) const {
+        const int x = pixels(twips.x);
+        const int y = pixels(twips.y);
+        return {x, y, pixels(twips.right()) - x, pixels(twips.bottom()) - y};
     }
 
 private:

@@ -2,7 +2,7 @@
 
 #include "platform/desktop.h"
 #include "platform/standard_random.h"
-#include "window/frm_scoffle.h"
+#include "window/qt/frm_scoffle.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/app_files.h"
-#include "words/word_list.h"
+#include "window/scoffle_front_end.h"
+#include "window/scoffle_rules.h"
+#include "window/twips.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -17,9 +19,9 @@ class QMenu;
 class QTimer;
 class RandomSource;
 
-// The program's one window: an epithet over a row of buttons, a statistics frame that Show
-// Stats reveals, and the File and Settings menus.
-class FrmScoffle : public QMainWindow {
+// The program's one window, drawn with Qt: an epithet over a row of buttons, a statistics frame
+// that Show Stats reveals, and the File and Settings menus. What its events do is ScoffleRules'.
+class FrmScoffle : public QMainWindow, private ScoffleFrontEnd {
     Q_OBJECT
 
 public:
@@ -27,7 +29,7 @@ public:
 
     // Shows the window and reads the word list. False when the program cannot run: the user
     // has been told why, and the program should end.
-    bool load();
+    bool load() { return rules_.load(); }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -40,32 +42,36 @@ private:
     double fontScale() const;
     void layOut();
     void waitUntilPlaced();
-    void showCounts();
-    void announce(const QString &epithet);
-    // Shows a stop message and returns once the user has dismissed it.
-    void tell(const QString &text);
 
-    void make();
-    void switchAuto();
-    void clip();
-    void save();
-    void exitFromMenu();
-    void switchStats();
-    void switchSingle();
-    void followWindowState();
+    // ScoffleFrontEnd
+    void showWindow() override;
+    void closeWindow() override { close(); }
+    void setTitle(const std::u16string &title) override;
+    std::u16string outputText() const override;
+    void setOutputText(const std::u16string &text) override;
+    std::u16string autoCaption() const override;
+    void setAutoCaption(const std::u16string &caption) override;
+    bool timerEnabled() const override;
+    void setTimerEnabled(bool enabled) override;
+    bool isChecked(Setting item) const override;
+    void setEnabled(Setting item, bool enabled) override;
+    void setStatsVisible(bool visible) override;
+    void setCounts(const std::u16string &adverbs, const std::u16string &adjectives,
+                   const std::u16string &nouns) override;
+    void announce(const std::u16string &epithet) override;
+    void showStopMessage(const std::u16string &title, const std::u16string &text) override;
+    void beep() override;
+    void setClipboardText(const std::u16string &text) override;
 
     // Where a control goes in twips, and the captions it must show whole.
     struct Placement {
         QWidget *control;
-        QRect twips;
+        Rect twips;
         QStringList captions;
     };
 
-    RandomSource &random_;
     Desktop &desktop_;
-    const AppFiles files_;
-    WordLists lists_;
-    bool MirrorToCaption = false;           // the title follows each new epithet
+    ScoffleRules rules_;
     QPointer<QPushButton> describedButton_; // carries the last epithet for screen readers
     QList<Placement> placements_;           // in the order the controls were made
 
@@ -84,8 +90,5 @@ private:
     QMenu *mnuFile;
     QAction *mnuFileExit;
     QMenu *mnuSettings;
-    QAction *mnuSettingsStats;
-    QAction *mnuSettingsCommas;
-    QAction *mnuSettingsOrder;
-    QAction *mnuSettingsSingle;
+    QAction *settingItems_[4]; // by Setting
 };

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+// A path as the user reads it, in the system's own separators, whatever bytes its names hold.
+std::u16string PathText(const std::filesystem::path &path);
+
+// The system's own words for an error, without a closing full stop.
+std::u16string ErrorText(const std::error_code &error);

@@ -1,0 +1,326 @@
+#include "frm_scoffle.h"
+
+#include "platform/desktop.h"
+#include "window/caption_fit.h"
+#include "window/scoffle_layout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTimer>
+#include <QWindow>
+
+#include <limits>
+
+namespace {
+
+QString Text(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect ToQRect(const Rect &r) {
+    return {r.x, r.y, r.width, r.height};
+}
+
+QPushButton *CreateButton(QWidget *parent, const layout::Control &control) {
+    auto *button = new QPushButton(Text(control.caption), parent);
+    button->setObjectName(Text(control.name));
+    button->setToolTip(Text(control.toolTip));
+    // Enter clicks whichever button has the focus; elsewhere it falls through to Make.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QLabel *CreateLabel(QWidget *parent, const layout::Control &control) {
+    auto *label = new QLabel(Text(control.caption), parent);
+    label->setObjectName(Text(control.name));
+    return label;
+}
+
+// The caption in the button's font with the style's padding around it. The option carries no
+// text, or Fusion would add its least width for buttons with captions.
+QSize ButtonCaptionSize(const QPushButton *button, const QString &caption) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.features = QStyleOptionButton::AutoDefaultButton;
+    const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, caption);
+    return button->style()->sizeFromContents(QStyle::CT_PushButton, &option, text, button);
+}
+
+// A label keeps its left edge and height, and takes the width of its caption.
+void SetCaption(QLabel *label, const QString &caption) {
+    label->setText(caption);
+    label->resize(label->sizeHint().width(), label->height());
+}
+
+} // namespace
+
+FrmScoffle::FrmScoffle(RandomSource &random, Desktop &desktop, AppFiles files, QWidget *parent)
+    : QMainWindow(parent), desktop_(desktop), rules_(*this, random, std::move(files)) {
+    setObjectName(QStringLiteral("frmScoffle"));
+    setWindowTitle(Text(layout::kTitle));
+    // A fixed layout: no maximise button, and the window cannot be resized.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    createControls();
+    createMenus();
+    orderTabs();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    cmdMake->setFocus();
+}
+
+void FrmScoffle::createControls() {
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+
+    tmrRun = new QTimer(this);
+    tmrRun->setObjectName(QStringLiteral("tmrRun"));
+    tmrRun->setInterval(layout::kAutoIntervalMs);
+
+    cmdAuto = CreateButton(client, layout::kAuto);
+    placements_.append({cmdAuto, layout::kAuto.twips, {cmdAuto->text(), Text(layout::kAutoOff)}});
+    cmdClip = CreateButton(client, layout::kClip);
+    placements_.append({cmdClip, layout::kClip.twips, {cmdClip->text()}});
+
+    fraStats = new QFrame(client);
+    fraStats->setObjectName(Text(layout::kStats.name));
+    fraStats->setAccessibleName(QStringLiteral("Statistics"));
+    fraStats->hide();
+    placements_.append({fraStats, layout::kStats.twips, {}});
+    lblAdjectives = CreateLabel(fraStats, layout::kAdjectives);
+    placements_.append({lblAdjectives, layout::kAdjectives.twips, {lblAdjectives->text()}});
+    lblAdverbs = CreateLabel(fraStats, layout::kAdverbs);
+    placements_.append({lblAdverbs, layout::kAdverbs.twips, {lblAdverbs->text()}});
+    lblNouns = CreateLabel(fraStats, layout::kNouns);
+    placements_.append({lblNouns, layout::kNouns.twips, {lblNouns->text()}});
+
+    cmdSave = CreateButton(client, layout::kSave);
+    placements_.append({cmdSave, layout::kSave.twips, {cmdSave->text()}});
+
+    txtOutput = new QLineEdit(Text(layout::kOutput.caption), client);
+    txtOutput->setObjectName(Text(layout::kOutput.name));
+    txtOutput->setAccessibleName(QStringLiteral("Epithet"));
+    // Qt's default of 32,767 characters would cut a long epithet, and Clip and Save with it.
+    txtOutput->setMaxLength(std::numeric_limits<int>::max());
+    QFont font(Text(layout::kOutputFace));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(layout::kOutputPoints);
+    font.setBold(true);
+    txtOutput->setFont(font);
+    placements_.append({txtOutput, layout::kOutput.twips, {}});
+
+    cmdMake = CreateButton(client, layout::kMake);
+    cmdMake->setDefault(true);
+    placements_.append({cmdMake, layout::kMake.twips, {cmdMake->text()}});
+    cmdExit = CreateButton(client, layout::kExit);
+    placements_.append({cmdExit, layout::kExit.twips, {cmdExit->text()}});
+
+    layOut();
+
+    connect(tmrRun, &QTimer::timeout, cmdMake, &QPushButton::click);
+    connect(cmdMake, &QPushButton::clicked, this, [this] { rules_.make(); });
+    connect(cmdAuto, &QPushButton::clicked, this, [this] { rules_.switchAuto(); });
+    connect(cmdClip, &QPushButton::clicked, this, [this] { rules_.clip(); });
+    connect(cmdSave, &QPushButton::clicked, this, [this] { rules_.save(); });
+    connect(cmdExit, &QPushButton::clicked, this, &FrmScoffle::close);
+}
+
+void FrmScoffle::createMenus() {
+    mnuFile = menuBar()->addMenu(Text(layout::kFileMenu));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileExit = mnuFile->addAction(Text(layout::kFileExit));
+    mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
+    connect(mnuFileExit, &QAction::triggered, this, [this] { rules_.exitFromMenu(); });
+
+    mnuSettings = menuBar()->addMenu(Text(layout::kSettingsMenu));
+    mnuSettings->setObjectName(QStringLiteral("mnuSettings"));
+    for (const SettingItem &setting : kSettingItems) {
+        QAction *item = mnuSettings->addAction(QString::fromUtf16(setting.caption));
+        item->setObjectName(QString::fromUtf16(setting.name));
+        item->setCheckable(true);
+        item->setChecked(setting.checked);
+        settingItems_[static_cast<int>(setting.setting)] = item;
+    }
+    // Checkable items invert their own check marks; the rules do the rest.
+    connect(settingItems_[static_cast<int>(Setting::Stats)], &QAction::triggered, this,
+            [this] { rules_.switchStats(); });
+    connect(settingItems_[static_cast<int>(Setting::Single)], &QAction::triggered, this,
+            [this] { rules_.switchSingle(); });
+}
+
+double FrmScoffle::fontScale() const {
+    std::vector<CaptionRoom> captions;
+    for (const Placement &placement : placements_) {
+        for (const QString &caption : placement.captions) {
+            if (auto *button = qobject_cast<QPushButton *>(placement.control)) {
+                const QSize size = ButtonCaptionSize(button, caption);
+                captions.push_back({size.width(), size.height(), placement.twips});
+            } else {
+                // A label may lose its last column and row of pixels: at Qt's own default font
+                // the widest placeholder needs just that, and there the layout stays as
+                // designed.
+                const QSize text = placement.control->fontMetrics().size(0, caption);
+                captions.push_back(
+                    {text.width() - 1, text.height() - 1, layout::LabelRoom(placement.twips)});
+            }
+        }
+    }
+    return ScaleToFit(captions);
+}
+
+void FrmScoffle::layOut() {
+    const TwipsScale twips(fontScale());
+    centralWidget()->setFixedSize(twips.pixels(layout::kClient.width),
+                                  twips.pixels(layout::kClient.height));
+    for (const Placement &placement : placements_) {
+        placement.control->setGeometry(ToQRect(twips.rect(placement.twips)));
+        // A label showing a count keeps the width of its caption.
+        auto *label = qobject_cast<QLabel *>(placement.control);
+        if (label && label->text() != placement.captions.first())
+            SetCaption(label, label->text());
+    }
+}
+
+void FrmScoffle::orderTabs() {
+    QWidget::setTabOrder(cmdMake, cmdClip);
+    QWidget::setTabOrder(cmdClip, cmdSave);
+    QWidget::setTabOrder(cmdSave, txtOutput);
+    QWidget::setTabOrder(txtOutput, cmdExit);
+    QWidget::setTabOrder(cmdExit, cmdAuto);
+}
+
+void FrmScoffle::showWindow() {
+    show();
+    waitUntilPlaced();
+}
+
+void FrmScoffle::waitUntilPlaced() {
+    // Until the window system has placed the window, a message box over it would open in the
+    // screen's corner. Clicks and keys wait meanwhile, so none reaches Make before the list is
+    // loaded; a second is plenty for any window manager.
+    constexpr int kLongestWaitMs = 1000;
+    QElapsedTimer waited;
+    waited.start();
+    while (!windowHandle()->isExposed() && waited.elapsed() < kLongestWaitMs) {
+        QEventLoop pause;
+        QTimer::singleShot(5, &pause, &QEventLoop::quit);
+        pause.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+}
+
+void FrmScoffle::setTitle(const std::u16string &title) {
+    // Qt reads "[*]" as the place for the unsaved-changes mark; doubled, it shows as is.
+    setWindowTitle(Text(title).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+}
+
+std::u16string FrmScoffle::outputText() const {
+    return txtOutput->text().toStdU16String();
+}
+
+void FrmScoffle::setOutputText(const std::u16string &text) {
+    txtOutput->setText(Text(text));
+}
+
+std::u16string FrmScoffle::autoCaption() const {
+    return cmdAuto->text().toStdU16String();
+}
+
+void FrmScoffle::setAutoCaption(const std::u16string &caption) {
+    cmdAuto->setText(Text(caption));
+}
+
+bool FrmScoffle::timerEnabled() const {
+    return tmrRun->isActive();
+}
+
+void FrmScoffle::setTimerEnabled(bool enabled) {
+    if (enabled)
+        tmrRun->start();
+    else
+        tmrRun->stop();
+}
+
+bool FrmScoffle::isChecked(Setting item) const {
+    return settingItems_[static_cast<int>(item)]->isChecked();
+}
+
+void FrmScoffle::setEnabled(Setting item, bool enabled) {
+    settingItems_[static_cast<int>(item)]->setEnabled(enabled);
+}
+
+void FrmScoffle::setStatsVisible(bool visible) {
+    fraStats->setVisible(visible);
+}
+
+void FrmScoffle::setCounts(const std::u16string &adverbs, const std::u16string &adjectives,
+                           const std::u16string &nouns) {
+    SetCaption(lblAdverbs, Text(adverbs));
+    SetCaption(lblAdjectives, Text(adjectives));
+    SetCaption(lblNouns, Text(nouns));
+}
+
+void FrmScoffle::announce(const std::u16string &epithet) {
+    // Screen readers do not speak a change in a text box that has no focus, but they do speak
+    // a new description of the focused control: the button the user is on carries the epithet.
+    auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
+    if (focused && focused->window() != this)
+        focused = nullptr;
+    if (describedButton_ && describedButton_ != focused)
+        describedButton_->setAccessibleDescription(QString());
+    describedButton_ = focused;
+    if (focused)
+        focused->setAccessibleDescription(Text(epithet));
+}
+
+void FrmScoffle::showStopMessage(const std::u16string &title, const std::u16string &text) {
+    // Qt breaks lines at LF alone.
+    desktop_.showStopMessage(this, Text(title),
+                             Text(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void FrmScoffle::beep() {
+    desktop_.beep();
+}
+
+void FrmScoffle::setClipboardText(const std::u16string &text) {
+    desktop_.setClipboardText(Text(text));
+}
+
+void FrmScoffle::keyPressEvent(QKeyEvent *event) {
+    // Keys reach the window only when the focused control leaves them: a focused button takes
+    // Enter itself, so here Enter is Make's, and Esc is always Exit's.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        cmdMake->click();
+        break;
+    case Qt::Key_Escape:
+        cmdExit->click();
+        break;
+    default:
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+void FrmScoffle::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        if (windowState() & Qt::WindowMinimized)
+            rules_.followWindowState(WindowState::Minimized);
+        else if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+            rules_.followWindowState(WindowState::Maximized);
+        else
+            rules_.followWindowState(WindowState::Normal);
+    } else if (event->type() == QEvent::FontChange && !placements_.isEmpty()) {
+        layOut(); // the desktop's font changed while the program ran
+    }
+    QMainWindow::changeEvent(event);
+}

@@ -1,0 +1,152 @@
+#include "scoffle_rules.h"
+
+#include "compose/epithet.h"
+#include "platform/display_text.h"
+#include "platform/random_source.h"
+#include "platform/text_file.h"
+#include "scoffle_layout.h"
+
+#include <utility>
+
+namespace {
+
+constexpr std::u16string_view kMessageTitle = u"Vilifex";
+
+// A title long enough to read on a task bar; an epithet of many megabytes in the title would
+// be more than the window system takes.
+constexpr size_t kLongestTitle = 250;
+
+std::u16string Decimal(int count) {
+    const std::string digits = std::to_string(count);
+    return {digits.begin(), digits.end()};
+}
+
+std::u16string StartupFailureMessage(LoadResult result) {
+    switch (result) {
+    case LoadResult::NoAdjectives:
+        return u"WORDLIST.TXT has no adjectives.";
+    case LoadResult::NoNouns:
+        return u"WORDLIST.TXT has no nouns.";
+    case LoadResult::NoAdjectivesOrNouns:
+        return u"WORDLIST.TXT has no adjectives and no nouns.";
+    case LoadResult::TooLarge:
+        return u"WORDLIST.TXT is too large: there is not enough memory to load it.";
+    case LoadResult::CannotOpen:
+    case LoadResult::Loaded:
+        break;
+    }
+    return u"Can't run without WORDLIST.TXT,\r\nyou necrotic, incontinent pustule!";
+}
+
+} // namespace
+
+std::u16string TitleFor(const std::u16string &text) {
+    if (text.size() <= kLongestTitle)
+        return text;
+    return text.substr(0, kLongestTitle - 1) + u'\u2026';
+}
+
+ScoffleRules::ScoffleRules(ScoffleFrontEnd &window, RandomSource &random, AppFiles files)
+    : window_(window), random_(random), files_(std::move(files)) {}
+
+bool ScoffleRules::load() {
+    random_.seedFromClock();
+    window_.showWindow();
+    const LoadResult result = LoadWordList(lists_, files_.wordListDirectory, random_);
+    if (result != LoadResult::Loaded) {
+        tell(StartupFailureMessage(result));
+        window_.closeWindow();
+        return false;
+    }
+    window_.setCounts(Decimal(lists_.AdverbCount()) + u" Adverbs",
+                      Decimal(lists_.AdjectiveCount()) + u" Adjectives",
+                      Decimal(lists_.NounCount()) + u" Nouns");
+    return true;
+}
+
+void ScoffleRules::tell(const std::u16string &text) {
+    // Auto waits while the message is open, so that the epithet it speaks of stays in view.
+    const bool automatic = window_.timerEnabled();
+    window_.setTimerEnabled(false);
+    window_.showStopMessage(std::u16string(kMessageTitle), text);
+    if (automatic)
+        window_.setTimerEnabled(true);
+}
+
+void ScoffleRules::make() {
+    const std::u16string epithet = ComposeEpithet(lists_, window_.isChecked(Setting::Single),
+                                                  window_.isChecked(Setting::Commas),
+                                                  window_.isChecked(Setting::Order), random_);
+    window_.setOutputText(epithet);
+    if (MirrorToCaption)
+        window_.setTitle(TitleFor(epithet));
+    window_.announce(epithet);
+}
+
+void ScoffleRules::switchAuto() {
+    if (window_.timerEnabled()) {
+        window_.setAutoCaption(std::u16string(layout::kAuto.caption));
+        window_.setTimerEnabled(false);
+    } else {
+        window_.setAutoCaption(std::u16string(layout::kAutoOff));
+        window_.setTimerEnabled(true);
+        make();
+    }
+}
+
+void ScoffleRules::clip() {
+    window_.setClipboardText(window_.outputText());
+}
+
+void ScoffleRules::save() {
+    if (files_.saveDirectory.empty()) {
+        tell(u"Can't add to SAVED.TXT:\r\nThere is no folder for it: neither XDG_DATA_HOME nor "
+             u"HOME names one.");
+        return;
+    }
+    // The user's data folder, where an installed program saves, may not exist yet.
+    std::error_code error;
+    std::filesystem::create_directories(files_.saveDirectory, error);
+    const std::filesystem::path path = FindFileIgnoringCase(files_.saveDirectory, "saved.txt");
+    if (!error)
+        error = AppendLine(path, window_.outputText());
+    if (error) {
+        // No beep: it would say the save took place. The text box keeps the epithet.
+        tell(u"Can't add to " + PathText(path) + u":\r\n" + ErrorText(error) + u".");
+        return;
+    }
+    window_.beep();
+}
+
+void ScoffleRules::exitFromMenu() {
+    window_.setTimerEnabled(false);
+    window_.closeWindow();
+}
+
+void ScoffleRules::switchStats() {
+    random_.seedFromClock();
+    window_.setStatsVisible(window_.isChecked(Setting::Stats));
+}
+
+void ScoffleRules::switchSingle() {
+    const bool single = window_.isChecked(Setting::Single);
+    window_.setEnabled(Setting::Commas, !single);
+    window_.setEnabled(Setting::Order, !single);
+}
+
+void ScoffleRules::followWindowState(WindowState state) {
+    switch (state) {
+    case WindowState::Minimized:
+        if (window_.autoCaption() == layout::kAutoOff) {
+            MirrorToCaption = true;
+            window_.setTitle(TitleFor(window_.outputText()));
+        }
+        break;
+    case WindowState::Normal:
+        MirrorToCaption = false;
+        window_.setTitle(std::u16string(layout::kTitle));
+        break;
+    case WindowState::Maximized:
+        break;
+    }
+}
