@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <knownfolders.h>
+#include <shlobj.h>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -23,10 +26,38 @@ bool CanWriteIn(const fs::path &directory) {
     return true;
 }
 
+// Whether `path` is `folder` or lies within it, names compared as Windows compares them.
+bool IsWithin(const fs::path &path, const fs::path &folder) {
+    auto at = path.begin();
+    for (const fs::path &name : folder) {
+        if (at == path.end() ||
+            ::CompareStringOrdinal(at->c_str(), -1, name.c_str(), -1, TRUE) != CSTR_EQUAL)
+            return false;
+        ++at;
+    }
+    return !folder.empty();
+}
+
+bool IsUnderProgramFiles(const fs::path &directory) {
+    for (const KNOWNFOLDERID &id : {FOLDERID_ProgramFiles, FOLDERID_ProgramFilesX86}) {
+        wchar_t *folder = nullptr;
+        const bool found =
+            ::SHGetKnownFolderPath(id, 0, nullptr, &folder) == S_OK &&
+            IsWithin(directory.lexically_normal(), fs::path(folder).lexically_normal());
+        ::CoTaskMemFree(folder);
+        if (found)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 fs::path InstalledDataDirectory(const fs::path &programDirectory) {
-    return CanWriteIn(programDirectory) ? fs::path() : programDirectory;
+    // Under Program Files even where the folder happens to be writable, as it is for an
+    // administrator without UAC, or under Wine.
+    const bool installed = IsUnderProgramFiles(programDirectory) || !CanWriteIn(programDirectory);
+    return installed ? programDirectory : fs::path();
 }
 
 fs::path ProgramDirectory() {

@@ -1,0 +1,177 @@
+#!/usr/bin/env bash
+# Runs the packaged Windows program black-box under Wine inside Xvfb, as a person would, with
+# xdotool for keys, xclip for the clipboard and xwininfo for the window: the portable program
+# from the zip, then the installer, silently, and its uninstaller.
+#
+# windows_test.sh BUILD-WINDOWS-DIRECTORY
+set -euo pipefail
+out="$1"
+zip="$(ls "$out"/vilifex-*-windows-x64.zip)"
+setup="$(ls "$out"/vilifex-*-setup.exe)"
+stage="$(mktemp -d)"
+cleanup() {
+    WINEPREFIX="$stage/prefix" wineserver -k 2>/dev/null || true
+    kill ${openbox:-} ${xvfb:-} 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$stage"
+}
+trap cleanup EXIT
+
+exec {display_pipe}<> <(:)
+Xvfb -displayfd "$display_pipe" -ac -screen 0 1024x768x24 >/dev/null 2>&1 &
+xvfb=$!
+read -r -u "$display_pipe" number
+export DISPLAY=":$number" WINEPREFIX="$stage/prefix" WINEDEBUG=-all
+openbox >/dev/null 2>&1 &
+openbox=$!
+
+# A prefix of this run's own, with Wine's own fonts, and no crash dialog to hang on. Its server
+# is kept running: each program then starts in a fraction of a second.
+mkdir -p "$WINEPREFIX"
+wineserver -p
+wineboot -i >/dev/null 2>&1
+mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+appdata="$(winepath -u "$(wine cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')" 2>/dev/null)"
+
+passed=0 failed=0
+check() { # check DESCRIPTION COMMAND...
+    local what="$1"
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+        echo "ok - $what"
+    else
+        failed=$((failed + 1))
+        echo "not ok - $what"
+    fi
+}
+wait_for() { # wait_for SECONDS COMMAND...: retries COMMAND every tenth of a second
+    local tries=$(($1 * 10))
+    shift
+    for _ in $(seq "$tries"); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+window_named() { xdotool search --onlyvisible --name "^$1\$" | head -n 1 | grep .; }
+title() { xdotool getwindowname "$window"; }
+title_is_not() { [ "$(title)" != "$1" ]; }
+title_is() { [ "$(title)" = "$1" ]; }
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+keys() { # keys KEY...: each key to the focused window, a moment apart
+    for key in "$@"; do
+        xdotool key "$key"
+        sleep 0.3
+    done
+}
+launch() { # launch FOLDER: starts the program there and waits for its window
+    (cd "$1" && exec wine vilifex.exe >/dev/null 2>&1) &
+    program=$!
+    window=""
+    window="$(wait_for 20 window_named 'Zestive Vilifex' && window_named 'Zestive Vilifex')" || true
+    [ -n "$window" ] && xdotool windowactivate --sync "$window" >/dev/null 2>&1
+    [ -n "$window" ]
+}
+ended_with() { # ended_with CODE: the program ends with that exit code within 10 seconds
+    local code=0
+    wait_for 10 bash -c "! kill -0 $program" || return 1
+    wait "$program" || code=$?
+    [ "$code" -eq "$1" ]
+}
+# The epithet is made of the list's words: it ends with one of its nouns.
+of_the_list() {
+    local epithet="$1" noun
+    [ "$epithet" != "verbose, splendiferous generator" ] || return 1
+    while IFS= read -r noun; do
+        [[ "$epithet" == *" $noun" ]] && return 0
+    done < <(sed -n 's/^[Nn] \(.*[^ \r]\) *\r\?$/\1/p' "$portable/wordlist.txt")
+    return 1
+}
+# How many colours the statistics frame's place shows: one while it is hidden.
+frame_colours() {
+    local x y
+    eval "$(xwininfo -id "$window" | sed -n 's/.*Absolute upper-left X: *\([0-9]*\)/x=\1/p;
+        s/.*Absolute upper-left Y: *\([0-9]*\)/y=\1/p')"
+    local height menu
+    height="$(xwininfo -id "$window" | sed -n 's/.*Height: *\([0-9]*\)/\1/p')"
+    menu=$((height - 85))
+    import -window root -crop "100x45+$((x + 9))+$((y + menu + 40))" "$stage/frame.png"
+    convert "$stage/frame.png" -format %k info:
+}
+
+mkdir -p "$WINEPREFIX/drive_c/Vilifex"
+unzip -q "$zip" -d "$WINEPREFIX/drive_c/Vilifex"
+portable="$(ls -d "$WINEPREFIX"/drive_c/Vilifex/vilifex-*)"
+
+echo "# the portable program, from the zip"
+check "the window appears, titled Zestive Vilifex" launch "$portable"
+geometry="$(xwininfo -id "$window")"
+width="$(sed -n 's/.*Width: *\([0-9]*\)/\1/p' <<<"$geometry")"
+height="$(sed -n 's/.*Height: *\([0-9]*\)/\1/p' <<<"$geometry")"
+check "its client area is 5955 twips wide at 96 dpi (397 pixels; found $width)" [ "$width" = 397 ]
+check "and 1275 twips high below the menu bar (85 pixels; found $height with the menu)" \
+    test "$height" -gt 85 -a "$height" -le 115
+keys Return alt+c
+epithet="$(clipboard)"
+check "Enter makes an epithet of the list's words, and Clip copies it ($epithet)" \
+    of_the_list "$epithet"
+keys alt+s
+check "Save appends it as one UTF-8 line ended by CR LF" \
+    cmp -s <(printf '%s\r\n' "$epithet") "$portable/saved.txt"
+keys alt+s
+check "a second Save appends a second equal line" \
+    cmp -s <(printf '%s\r\n%s\r\n' "$epithet" "$epithet") "$portable/saved.txt"
+
+keys alt+a
+xdotool windowminimize "$window"
+check "Auto with the window minimised puts the epithet into the title" \
+    wait_for 3 title_is_not "Zestive Vilifex"
+first="$(title)"
+check "and the next one, four seconds later" wait_for 7 title_is_not "$first"
+xdotool windowactivate --sync "$window" >/dev/null 2>&1
+check "restoring the window gives the title Zestive Vilifex back" \
+    wait_for 3 title_is "Zestive Vilifex"
+keys alt+a
+
+before="$(frame_colours)"
+keys F10 Right Down Return
+after="$(frame_colours)"
+check "Show Stats shows the counts ($before colour before, $after after)" \
+    test "$before" -eq 1 -a "$after" -gt 1
+keys Escape
+check "Esc ends the program, with exit code 0" ended_with 0
+
+mkdir -p "$WINEPREFIX/drive_c/NoList"
+cp "$portable/vilifex.exe" "$WINEPREFIX/drive_c/NoList/"
+(cd "$WINEPREFIX/drive_c/NoList" && exec wine vilifex.exe >/dev/null 2>&1) &
+program=$!
+check "without a word list, the start-up message box opens" wait_for 20 window_named Vilifex
+window="$(window_named Vilifex || true)"
+[ -n "$window" ] && xdotool windowactivate --sync "$window" >/dev/null 2>&1 && keys Return
+check "and the program ends once it is dismissed" ended_with 1
+
+echo "# the installer, silently"
+installed="$WINEPREFIX/drive_c/Program Files/Zestive Vilifex"
+check "setup.exe /S installs into Program Files" \
+    bash -c "wine '$setup' /S >/dev/null 2>&1 && [ -f '$installed/vilifex.exe' ]"
+check "with an entry in Add/Remove Programs" bash -c "wine reg query \
+    'HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZestiveVilifex' \
+    /v DisplayName 2>/dev/null | grep -q 'Zestive Vilifex'"
+listing="$(ls "$installed")"
+launch "$installed"
+keys Return alt+c
+epithet="$(clipboard)"
+keys alt+s Escape
+ended_with 0 || true
+check "a Save of the installed program lands in %APPDATA%\\vilifex\\saved.txt" \
+    cmp -s <(printf '%s\r\n' "$epithet") "$appdata/vilifex/saved.txt"
+check "and nothing is written under Program Files" [ "$(ls "$installed")" = "$listing" ]
+wine "$installed/uninstall.exe" /S >/dev/null 2>&1 || true
+check "the uninstaller leaves no program file behind" wait_for 20 bash -c "[ ! -e '$installed' ]"
+check "and keeps the user's saved epithets" [ -f "$appdata/vilifex/saved.txt" ]
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
