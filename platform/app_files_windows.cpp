@@ -5,9 +5,6 @@
 
 #include <windows.h>
 
-#include <knownfolders.h>
-#include <shlobj.h>
-
 namespace fs = std::filesystem;
 
 namespace {
@@ -38,14 +35,13 @@ bool IsWithin(const fs::path &path, const fs::path &folder) {
     return !folder.empty();
 }
 
+// Windows names the Program Files folders to every program; asking the shell would load much
+// of it at every start.
 bool IsUnderProgramFiles(const fs::path &directory) {
-    for (const KNOWNFOLDERID &id : {FOLDERID_ProgramFiles, FOLDERID_ProgramFilesX86}) {
-        wchar_t *folder = nullptr;
-        const bool found =
-            ::SHGetKnownFolderPath(id, 0, nullptr, &folder) == S_OK &&
-            IsWithin(directory.lexically_normal(), fs::path(folder).lexically_normal());
-        ::CoTaskMemFree(folder);
-        if (found)
+    for (const wchar_t *name : {L"ProgramFiles", L"ProgramFiles(x86)", L"ProgramW6432"}) {
+        const wchar_t *folder = _wgetenv(name);
+        if (folder && *folder &&
+            IsWithin(directory.lexically_normal(), fs::path(folder).lexically_normal()))
             return true;
     }
     return false;

@@ -10,7 +10,11 @@
 namespace {
 
 constexpr wchar_t kClassName[] = L"ZestiveVilifex";
+// A fixed layout: a minimise box, no maximise box, no border to resize by.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT_PTR kTimerId = 1;
+// Posted once the window shows: tooltips are not wanted before, and making them costs time.
+constexpr UINT kAddToolTips = WM_APP;
 
 // Control and menu identifiers. Esc comes as IDCANCEL, which is Exit's.
 enum : int {
@@ -40,17 +44,28 @@ std::u16string WindowText(HWND window) {
     return {text.begin(), text.end()};
 }
 
-// A caption's size in pixels as a control draws it, its access key's "&" left out.
-SIZE CaptionSize(HWND control, HFONT font, const std::u16string &caption) {
-    const HDC dc = ::GetDC(control);
+// A caption's size in pixels in the font, its access key's "&" left out.
+SIZE CaptionSize(HDC dc, HFONT font, const std::u16string &caption) {
     const HGDIOBJ old = ::SelectObject(dc, font);
     RECT box{};
     const std::wstring text = Wide(caption);
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_CALCRECT | DT_SINGLELINE);
     ::SelectObject(dc, old);
-    ::ReleaseDC(control, dc);
     return {box.right - box.left, box.bottom - box.top};
 }
+
+// The screen's device context, for measuring text, while it lives.
+class ScreenDc {
+public:
+    ScreenDc() : dc_(::GetDC(nullptr)) {}
+    ~ScreenDc() { ::ReleaseDC(nullptr, dc_); }
+    ScreenDc(const ScreenDc &) = delete;
+    ScreenDc &operator=(const ScreenDc &) = delete;
+    operator HDC() const { return dc_; }
+
+private:
+    HDC dc_;
+};
 
 } // namespace
 
@@ -71,10 +86,12 @@ FrmScoffle::FrmScoffle(HINSTANCE instance, RandomSource &random, AppFiles files)
     ::RegisterClassExW(&type);
 
     createMenus();
-    // A fixed layout: a minimise box, no maximise box, no border to resize by.
-    window_ = ::CreateWindowExW(0, kClassName, Wide(layout::kTitle).c_str(),
-                                WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, menu_, instance, this);
+    // Made at the size the layout has at the system's resolution, which is where it stays
+    // unless the font asks for more: each change of size costs a round trip.
+    const SIZE size =
+        frameSize(TwipsScale(1.0, static_cast<int>(::GetDpiForSystem())), ::GetDpiForSystem());
+    window_ = ::CreateWindowExW(0, kClassName, Wide(layout::kTitle).c_str(), kStyle, CW_USEDEFAULT,
+                                CW_USEDEFAULT, size.cx, size.cy, nullptr, menu_, instance, this);
     createControls();
     layOut();
     ::SetFocus(cmdMake);
@@ -102,6 +119,9 @@ LRESULT FrmScoffle::handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
     case WM_COMMAND:
         command(LOWORD(w), HIWORD(w), reinterpret_cast<HWND>(l));
+        return 0;
+    case kAddToolTips:
+        addToolTips();
         return 0;
     case DM_GETDEFID: // Enter, where no button has the focus, is Make's
         return MAKELRESULT(kMakeId, DC_HASDEFID);
@@ -241,7 +261,9 @@ void FrmScoffle::createControls() {
     placements_.back().captions.clear();
     place(cmdMake, layout::kMake, true);
     place(cmdExit, layout::kExit, true);
+}
 
+void FrmScoffle::addToolTips() {
     const HWND tips = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP,
                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                         window_, nullptr, instance_, nullptr);
@@ -263,10 +285,11 @@ double FrmScoffle::fontScale(HFONT font) const {
     const int dpi = static_cast<int>(::GetDpiForWindow(window_));
     // A button's caption needs its frame and a little room on either side of it.
     const int padX = ::MulDiv(12, dpi, 96), padY = ::MulDiv(8, dpi, 96);
+    const ScreenDc dc;
     std::vector<CaptionRoom> captions;
     for (const Placement &placement : placements_) {
         for (const std::u16string &caption : placement.captions) {
-            const SIZE size = CaptionSize(placement.control, font, caption);
+            const SIZE size = CaptionSize(dc, font, caption);
             if (placement.isButton)
                 captions.push_back({size.cx + padX, size.cy + padY, placement.twips});
             else
@@ -310,12 +333,19 @@ void FrmScoffle::layOut() {
     for (HWND label : {lblAdverbs, lblAdjectives, lblNouns})
         sizeLabel(label);
 
-    RECT frame{0, 0, twips.pixels(layout::kClient.width), twips.pixels(layout::kClient.height)};
-    const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(window_, GWL_STYLE));
-    ::AdjustWindowRectExForDpi(&frame, style, TRUE, 0, static_cast<UINT>(dpi));
-    ::SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    const SIZE size = frameSize(twips, static_cast<UINT>(dpi));
+    RECT now{};
+    ::GetWindowRect(window_, &now);
+    if (now.right - now.left != size.cx || now.bottom - now.top != size.cy)
+        ::SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
+                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     ::InvalidateRect(window_, nullptr, TRUE);
+}
+
+SIZE FrmScoffle::frameSize(const TwipsScale &twips, UINT dpi) {
+    RECT frame{0, 0, twips.pixels(layout::kClient.width), twips.pixels(layout::kClient.height)};
+    ::AdjustWindowRectExForDpi(&frame, kStyle, TRUE, 0, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
 void FrmScoffle::sizeLabel(HWND label) {
@@ -323,7 +353,7 @@ void FrmScoffle::sizeLabel(HWND label) {
     RECT at{};
     ::GetWindowRect(label, &at);
     ::MapWindowPoints(HWND_DESKTOP, fraStats, reinterpret_cast<POINT *>(&at), 2);
-    const SIZE caption = CaptionSize(label, messageFont_, WindowText(label));
+    const SIZE caption = CaptionSize(ScreenDc(), messageFont_, WindowText(label));
     ::SetWindowPos(label, nullptr, 0, 0, caption.cx, at.bottom - at.top,
                    SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 }
@@ -331,6 +361,7 @@ void FrmScoffle::sizeLabel(HWND label) {
 void FrmScoffle::showWindow() {
     ::ShowWindow(window_, SW_SHOWNORMAL);
     ::UpdateWindow(window_);
+    ::PostMessageW(window_, kAddToolTips, 0, 0);
 }
 
 void FrmScoffle::closeWindow() {

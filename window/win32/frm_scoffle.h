@@ -33,8 +33,11 @@ private:
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
     void createControls();
     void createMenus();
+    void addToolTips();
     void command(int id, int code, HWND control);
     void layOut();
+    // The window's outer size for a client area laid out at this scale.
+    static SIZE frameSize(const TwipsScale &twips, UINT dpi);
     double fontScale(HFONT font) const;
     void makeDefault(int id);
     void sizeLabel(HWND label);
