@@ -2,6 +2,7 @@
 
 #include "text_file.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -26,13 +27,24 @@ std::error_code WriteAll(int fd, std::string_view line, size_t &written) {
     return {};
 }
 
+std::string ReadAt(int fd, uint64_t offset, size_t count) {
+    std::string bytes(count, '\0');
+    const ssize_t read = ::pread(fd, bytes.data(), count, static_cast<off_t>(offset));
+    bytes.resize(read > 0 ? static_cast<size_t>(read) : 0);
+    return bytes;
+}
+
 } // namespace
 
-std::error_code AppendWhole(const std::filesystem::path &path, std::string_view bytes) {
+std::error_code AppendWhole(const std::filesystem::path &path,
+                            const std::function<std::string(const FileEnds &)> &bytesFor) {
     // Without O_NONBLOCK, opening a pipe would wait for a reader for ever; with it, a pipe
-    // without one fails at once (ENXIO).
-    const int fd =
-        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+    // without one fails at once (ENXIO). A file that may be written but not read is appended
+    // to all the same, as if it ended its last line.
+    constexpr int kFlags = O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK;
+    int fd = ::open(path.c_str(), O_RDWR | kFlags, 0666);
+    if (fd < 0 && errno == EACCES)
+        fd = ::open(path.c_str(), O_WRONLY | kFlags, 0666);
     if (fd < 0)
         return errno == ENXIO ? make_error_code(AppendFault::NotARegularFile)
                               : std::error_code(errno, std::generic_category());
@@ -41,6 +53,12 @@ std::error_code AppendWhole(const std::filesystem::path &path, std::string_view 
         ::close(fd);
         return make_error_code(AppendFault::NotARegularFile);
     }
+
+    FileEnds ends;
+    ends.size = static_cast<uint64_t>(status.st_size);
+    ends.head = ReadAt(fd, 0, 3);
+    ends.tail = ReadAt(fd, ends.size - std::min<uint64_t>(ends.size, 2), 2);
+    const std::string bytes = bytesFor(ends);
 
     size_t written = 0;
     std::error_code result = WriteAll(fd, bytes, written);

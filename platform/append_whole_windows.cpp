@@ -2,6 +2,8 @@
 
 #include "text_file.h"
 
+#include <algorithm>
+
 #include <windows.h>
 
 namespace {
@@ -10,9 +12,22 @@ std::error_code LastError() {
     return {static_cast<int>(::GetLastError()), std::system_category()};
 }
 
+std::string ReadAt(HANDLE file, uint64_t offset, DWORD count) {
+    std::string bytes(count, '\0');
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD read = 0;
+    if (!::ReadFile(file, bytes.data(), count, &read, &at))
+        read = 0;
+    bytes.resize(read);
+    return bytes;
+}
+
 } // namespace
 
-std::error_code AppendWhole(const std::filesystem::path &path, std::string_view bytes) {
+std::error_code AppendWhole(const std::filesystem::path &path,
+                            const std::function<std::string(const FileEnds &)> &bytesFor) {
     // A handle that may only append makes every write land at the end whole, whoever else
     // appends at the same time. Binary, as every Windows handle is.
     const HANDLE file = ::CreateFileW(path.c_str(), FILE_APPEND_DATA | GENERIC_READ | SYNCHRONIZE,
@@ -31,6 +46,15 @@ std::error_code AppendWhole(const std::filesystem::path &path, std::string_view 
     turn.OffsetHigh = 0x40000000;
     const bool locked = ::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &turn);
 
+    FileEnds ends;
+    LARGE_INTEGER size{};
+    if (::GetFileSizeEx(file, &size)) {
+        ends.size = static_cast<uint64_t>(size.QuadPart);
+        ends.head = ReadAt(file, 0, 3);
+        ends.tail = ReadAt(file, ends.size - std::min<uint64_t>(ends.size, 2), 2);
+    }
+    const std::string bytes = bytesFor(ends);
+
     std::error_code result;
     DWORD written = 0;
     if (!::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
@@ -41,7 +65,6 @@ std::error_code AppendWhole(const std::filesystem::path &path, std::string_view 
         result = LastError();
     if (result && written > 0) {
         // Cut back before the next copy's turn, with a handle that may write anywhere.
-        LARGE_INTEGER size{};
         const HANDLE cut =
             ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
+#include <system_error>
 
 // Bytes that can be read at any offset: a file, or text already in memory.
 class ByteSource {
@@ -37,8 +38,9 @@ public:
     FileBytes &operator=(const FileBytes &) = delete;
 
     // Fails for anything but a regular file that can be read: a missing file, a folder, a pipe
-    // or a device (which could block for ever), a file without read access. Never blocks.
-    bool open(const std::filesystem::path &path);
+    // or a device (which could block for ever), a file without read access; `why` then says
+    // which, a missing file as std::errc::no_such_file_or_directory. Never blocks.
+    bool open(const std::filesystem::path &path, std::error_code *why = nullptr);
 
     uint64_t size() const override { return size_; }
     size_t read(uint64_t offset, char *into, size_t length) const override;

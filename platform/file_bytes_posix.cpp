@@ -1,5 +1,7 @@
 #include "byte_source.h"
 
+#include "text_file.h"
+
 #include <cerrno>
 
 #include <fcntl.h>
@@ -11,15 +13,21 @@ FileBytes::~FileBytes() {
         ::close(static_cast<int>(handle_));
 }
 
-bool FileBytes::open(const std::filesystem::path &path) {
+bool FileBytes::open(const std::filesystem::path &path, std::error_code *why) {
+    const auto fail = [why](std::error_code error) {
+        if (why)
+            *why = error;
+        return false;
+    };
     // Opening a pipe for reading waits for a writer, unless told not to.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return false;
+        return fail({errno, std::generic_category()});
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return false;
+        return fail(S_ISDIR(status.st_mode) ? std::make_error_code(std::errc::is_a_directory)
+                                            : make_error_code(AppendFault::NotARegularFile));
     }
     handle_ = fd;
     size_ = static_cast<uint64_t>(status.st_size);

@@ -1,5 +1,7 @@
 #include "byte_source.h"
 
+#include "text_file.h"
+
 #include <algorithm>
 
 #include <windows.h>
@@ -9,17 +11,26 @@ FileBytes::~FileBytes() {
         ::CloseHandle(reinterpret_cast<HANDLE>(handle_));
 }
 
-bool FileBytes::open(const std::filesystem::path &path) {
+bool FileBytes::open(const std::filesystem::path &path, std::error_code *why) {
+    const auto fail = [why](std::error_code error) {
+        if (why)
+            *why = error;
+        return false;
+    };
     // A folder does not open without backup semantics; a pipe or a device is no disk file.
     const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            return fail(std::make_error_code(std::errc::no_such_file_or_directory));
+        return fail({static_cast<int>(error), std::system_category()});
+    }
     LARGE_INTEGER size{};
     if (::GetFileType(file) != FILE_TYPE_DISK || !::GetFileSizeEx(file, &size)) {
         ::CloseHandle(file);
-        return false;
+        return fail(make_error_code(AppendFault::NotARegularFile));
     }
     handle_ = reinterpret_cast<intptr_t>(file);
     size_ = static_cast<uint64_t>(size.QuadPart);

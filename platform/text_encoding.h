@@ -24,3 +24,13 @@ size_t CutUtf8Sequence(std::string_view bytes);
 
 // UTF-16 text as UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string EncodeUtf8(std::u16string_view text);
+
+// Makes text hold one line that every reader reads alike, in place; returns its new length,
+// never more than before. A CR LF, any other control character but tab (C0, DEL, C1) and the
+// line and paragraph separators become a space; an unpaired surrogate becomes U+FFFD; a
+// bidirectional embedding, override or isolate that the text does not close is left out, so
+// that none reaches past it.
+size_t MakeOneLine(char16_t *text, size_t length);
+
+// The same on a copy.
+std::u16string OneLine(std::u16string_view text);

@@ -24,20 +24,60 @@ public:
     std::string message(int) const override { return "Not a regular file"; }
 };
 
+// A file that Notepad saved as "Unicode" stays UTF-16, in its own byte order.
+enum class SavedEncoding { Utf8, Utf16LittleEndian, Utf16BigEndian };
+
+SavedEncoding EncodingOf(std::string_view head) {
+    if (head.starts_with("\xFF\xFE"))
+        return SavedEncoding::Utf16LittleEndian;
+    if (head.starts_with("\xFE\xFF"))
+        return SavedEncoding::Utf16BigEndian;
+    return SavedEncoding::Utf8;
+}
+
+// The file's last character past its byte-order mark, or 0 for none (or none known).
+char16_t LastUnit(const FileEnds &ends, SavedEncoding encoding) {
+    const auto byte = [&ends](size_t at) { return static_cast<unsigned char>(ends.tail[at]); };
+    if (encoding == SavedEncoding::Utf8) {
+        const bool onlyMark = ends.size == 3 && ends.head == "\xEF\xBB\xBF";
+        return ends.tail.empty() || onlyMark ? 0 : byte(ends.tail.size() - 1);
+    }
+    if (ends.size <= 2 || ends.tail.size() < 2)
+        return 0;
+    return static_cast<char16_t>(encoding == SavedEncoding::Utf16LittleEndian
+                                     ? byte(0) | byte(1) << 8
+                                     : byte(0) << 8 | byte(1));
+}
+
+std::string Encode(std::u16string_view text, SavedEncoding encoding) {
+    if (encoding == SavedEncoding::Utf8)
+        return EncodeUtf8(text);
+    std::string bytes;
+    for (char16_t unit : text) {
+        const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+        if (encoding == SavedEncoding::Utf16LittleEndian)
+            bytes += {low, high};
+        else
+            bytes += {high, low};
+    }
+    return bytes;
+}
+
 } // namespace
 
 fs::path FindFileIgnoringCase(const fs::path &directory, const std::string &name) {
     const fs::path exact = directory / name;
     std::error_code error;
-    if (fs::exists(exact, error))
+    if (fs::is_regular_file(exact, error))
         return exact;
 
     // Of several matches take the first by name, so the choice never depends on listing order.
+    // A folder of the name hides no file beside it.
     fs::path found;
     for (const auto &entry : fs::directory_iterator(directory, error)) {
         const fs::path candidate = entry.path();
         if (EqualIgnoringCase(candidate.filename().u8string(), name) &&
-            (found.empty() || candidate < found))
+            fs::is_regular_file(candidate, error) && (found.empty() || candidate < found))
             found = candidate;
     }
     return found.empty() ? exact : found;
@@ -49,11 +89,12 @@ std::error_code make_error_code(AppendFault fault) {
 }
 
 std::error_code AppendLine(const fs::path &path, std::u16string_view text) {
-    // A line end inside the text would split it into two saved lines.
-    std::u16string oneLine(text);
-    std::replace(oneLine.begin(), oneLine.end(), u'\r', u' ');
-    std::replace(oneLine.begin(), oneLine.end(), u'\n', u' ');
-    const std::string line = EncodeUtf8(oneLine) + "\r\n";
-
-    return AppendWhole(path, line);
+    const std::u16string line = OneLine(text);
+    return AppendWhole(path, [&line](const FileEnds &ends) {
+        const SavedEncoding encoding = EncodingOf(ends.head);
+        // A last line that the file leaves open, typed by hand, is ended first.
+        const char16_t last = LastUnit(ends, encoding);
+        const bool ended = last == 0 || last == u'\n' || last == u'\r';
+        return Encode((ended ? u"" : u"\r\n") + line + u"\r\n", encoding);
+    });
 }

@@ -83,10 +83,12 @@ TEST_F(BadWordListTest, TakesTheWellFormedLinesOutOfBinaryGarbage) {
     EXPECT_GE(lists.NounCount(), 1);
 }
 
-TEST_F(BadWordListTest, KeepsNulBytesInsideWords) {
-    ASSERT_EQ(load(std::string("J vi\0le\nN toad\n\0 \0\n", 18)), LoadResult::Loaded);
-    EXPECT_EQ(lists.AdjectivePool.word(1), std::u16string(u"vi\0le", 5));
-    EXPECT_EQ(lists.AdverbCount(), 0);
+TEST_F(BadWordListTest, TurnsControlCharactersInsideWordsIntoSpaces) {
+    ASSERT_EQ(load(std::string("J vi\0le\nN toad\x1B\x01\n\0 \0\nV \xC2\x85\n", 26)),
+              LoadResult::Loaded);
+    EXPECT_EQ(lists.AdjectivePool.word(1), u"vi le");
+    EXPECT_EQ(lists.NounPool.word(1), u"toad"); // the spaces at its end trimmed
+    EXPECT_EQ(lists.AdverbCount(), 0);          // nothing but a control character
 }
 
 TEST_F(BadWordListTest, ReadsAroundAMegabyteLine) {

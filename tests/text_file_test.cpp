@@ -1,6 +1,7 @@
 #include "temp_dir.h"
 
 #include "platform/byte_source.h"
+#include "platform/text_encoding.h"
 #include "platform/text_file.h"
 
 #include <gtest/gtest.h>
@@ -68,7 +69,48 @@ TEST(AppendLine, AppendsUtf8LinesEndedByCrLfCreatingTheFile) {
 TEST(AppendLine, KeepsTextWithLineEndsOnOneLine) {
     TempDir dir;
     EXPECT_FALSE(AppendLine(dir.path() / "saved.txt", u"two\r\nlines\n"));
-    EXPECT_EQ(dir.read("saved.txt"), "two  lines \r\n");
+    EXPECT_EQ(dir.read("saved.txt"), "two lines \r\n");
+}
+
+TEST(AppendLine, StartsALineOfItsOwnInTheFilesOwnEncoding) {
+    struct Row {
+        std::string before, after;
+    } rows[] = {
+        {"", "oaf\r\n"},
+        {"old\r\n", "old\r\noaf\r\n"},
+        {"old", "old\r\noaf\r\n"}, // a last line typed without a line end
+        {"old\n", "old\noaf\r\n"},
+        {"\xEF\xBB\xBF", "\xEF\xBB\xBFoaf\r\n"},
+        {"\xFF\xFE", std::string("\xFF\xFEo\0a\0f\0\r\0\n\0", 12)},
+        {std::string("\xFF\xFEx\0", 4), std::string("\xFF\xFEx\0\r\0\n\0o\0a\0f\0\r\0\n\0", 18)},
+        {std::string("\xFE\xFF\0x\0\n", 6), std::string("\xFE\xFF\0x\0\n\0o\0a\0f\0\r\0\n", 16)},
+        {std::string("\xFF\xFE\x0A\x01", 4), // U+010A, no line end
+         std::string("\xFF\xFE\x0A\x01\r\0\n\0o\0a\0f\0\r\0\n\0", 18)},
+    };
+    for (const Row &row : rows) {
+        TempDir dir;
+        const auto path = dir.write("saved.txt", row.before);
+        EXPECT_FALSE(AppendLine(path, u"oaf"));
+        EXPECT_EQ(dir.read("saved.txt"), row.after) << row.before;
+    }
+}
+
+TEST(OneLine, MakesEveryReaderSeeOneLineThatClosesWhatItOpens) {
+    const struct {
+        std::u16string text, line;
+    } rows[] = {
+        {u"a\r\nb\rc\nd", u"a b c d"},
+        {std::u16string(u"a\0b\x01\x1B[31m\x7F\x85\u2028\u2029\v\f", 15), u"a b  [31m      "},
+        {u"tab\tkept", u"tab\tkept"},
+        {u"lone \xD800 and \xDC00", u"lone \xFFFD and \xFFFD"},
+        {u"pair \xD83D\xDE00 kept", u"pair \xD83D\xDE00 kept"},
+        {u"\u202Eopen", u"open"},
+        {u"\u202Eclosed\u202C", u"\u202Eclosed\u202C"},
+        {u"\u2067\u202Bboth\u2069", u"\u2067\u202Bboth\u2069"},
+        {u"\u202B\u2067inner\u2069", u"\u2067inner\u2069"},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(OneLine(row.text), row.line);
 }
 
 TEST(AppendLine, ReportsWhyAFileCannotBeWritten) {

@@ -3,6 +3,7 @@
 #include "compose/epithet.h"
 #include "platform/display_text.h"
 #include "platform/random_source.h"
+#include "platform/text_encoding.h"
 #include "platform/text_file.h"
 #include "scoffle_layout.h"
 
@@ -41,9 +42,10 @@ std::u16string StartupFailureMessage(LoadResult result) {
 } // namespace
 
 std::u16string TitleFor(const std::u16string &text) {
-    if (text.size() <= kLongestTitle)
-        return text;
-    return text.substr(0, kLongestTitle - 1) + u'\u2026';
+    const std::u16string line = OneLine(text);
+    if (line.size() <= kLongestTitle)
+        return line;
+    return line.substr(0, kLongestTitle - 1) + u'\u2026';
 }
 
 ScoffleRules::ScoffleRules(ScoffleFrontEnd &window, RandomSource &random, AppFiles files)
@@ -52,9 +54,16 @@ ScoffleRules::ScoffleRules(ScoffleFrontEnd &window, RandomSource &random, AppFil
 bool ScoffleRules::load() {
     random_.seedFromClock();
     window_.showWindow();
-    const LoadResult result = LoadWordList(lists_, files_.wordListDirectory, random_);
+    std::error_code openError;
+    const LoadResult result = LoadWordList(lists_, files_.wordListDirectory, random_, openError);
     if (result != LoadResult::Loaded) {
-        tell(StartupFailureMessage(result));
+        std::u16string message = StartupFailureMessage(result);
+        // A list that is there but cannot be read: where, and what the system says of it.
+        if (openError && openError != std::errc::no_such_file_or_directory)
+            message += u"\r\n" +
+                       PathText(FindFileIgnoringCase(files_.wordListDirectory, "wordlist.txt")) +
+                       u": " + ErrorText(openError) + u".";
+        tell(message);
         window_.closeWindow();
         return false;
     }
@@ -95,7 +104,8 @@ void ScoffleRules::switchAuto() {
 }
 
 void ScoffleRules::clip() {
-    window_.setClipboardText(window_.outputText());
+    // What Save would write, so that the two always agree on what the user typed.
+    window_.setClipboardText(OneLine(window_.outputText()));
 }
 
 void ScoffleRules::save() {

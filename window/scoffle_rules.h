@@ -41,5 +41,5 @@ private:
     bool MirrorToCaption = false; // the title follows each new epithet
 };
 
-// An epithet as a window title: cut short with an ellipsis where it is long.
+// An epithet as a window title: one line, cut short with an ellipsis where it is long.
 std::u16string TitleFor(const std::u16string &text);

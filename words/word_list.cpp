@@ -1,6 +1,7 @@
 #include "word_list.h"
 
 #include "platform/byte_source.h"
+#include "platform/text_encoding.h"
 #include "platform/text_file.h"
 #include "platform/text_reader.h"
 
@@ -81,6 +82,18 @@ private:
     uint64_t wordEnd_ = 0;
 };
 
+// A word holds one line that every reader reads alike (see MakeOneLine): a control character
+// becomes a space, and spaces that end up at its ends are trimmed as the others were.
+size_t CleanWord(char16_t *word, size_t length) {
+    length = MakeOneLine(word, length);
+    while (length > 0 && word[length - 1] == u' ')
+        --length;
+    const size_t lead =
+        std::find_if(word, word + length, [](char16_t c) { return c != u' '; }) - word;
+    std::copy(word + lead, word + length, word);
+    return length - lead;
+}
+
 bool IsLineEnd(char16_t unit) {
     return unit == u'\n' || unit == u'\r';
 }
@@ -94,7 +107,7 @@ void ReadTaggedLines(WordLists &lists, const ByteSource &text) {
         WordPool *pool = line.hasWord() ? PoolForTag(lists, line.tag()) : nullptr;
         if (pool) {
             pool->appendWritten(line.wordEnd() - line.wordBegin(), [&](char16_t *out) {
-                return reader.decode(line.wordBegin(), line.wordEnd(), out);
+                return CleanWord(out, reader.decode(line.wordBegin(), line.wordEnd(), out));
             });
         }
         line = {};
@@ -138,8 +151,14 @@ int SplitTaggedLine(std::u16string &line) {
 
 LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory,
                         RandomSource &random) {
+    std::error_code ignored;
+    return LoadWordList(lists, directory, random, ignored);
+}
+
+LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory,
+                        RandomSource &random, std::error_code &openError) {
     FileBytes file;
-    if (!file.open(FindFileIgnoringCase(directory, "wordlist.txt")))
+    if (!file.open(FindFileIgnoringCase(directory, "wordlist.txt"), &openError))
         return LoadResult::CannotOpen;
     return LoadWordList(lists, file, random);
 }

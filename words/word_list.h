@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 class ByteSource;
 class RandomSource;
@@ -40,6 +41,9 @@ int SplitTaggedLine(std::u16string &line);
 // can be composed from them.
 LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory,
                         RandomSource &random);
+// The same, saying why the list could not be opened.
+LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory,
+                        RandomSource &random, std::error_code &openError);
 
 // The same from a word list's bytes, wherever they lie.
 LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random);

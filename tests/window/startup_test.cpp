@@ -220,10 +220,21 @@ private slots:
         QVERIFY(missing.desktop.parentShown); // on the screen before the list was looked for
         QVERIFY(!missing.window->isVisible());
 
+        // A list that is there but cannot be read is named, with the system's reason.
         WindowFixture folder;
         QVERIFY(QDir(folder.dir.path()).mkdir(QStringLiteral("wordlist.txt")));
         QVERIFY(!folder.openWithoutWriting());
-        QCOMPARE(folder.desktop.messages, QStringList{message});
+        QCOMPARE(folder.desktop.messages,
+                 QStringList{
+                     message +
+                     QStringLiteral("\n%1/wordlist.txt: Is a directory.").arg(folder.dir.path())});
+        // And a folder of the name hides no list beside it.
+        WindowFixture beside;
+        QVERIFY(QDir(beside.dir.path()).mkdir(QStringLiteral("wordlist.txt")));
+        QFile list(beside.dir.filePath(QStringLiteral("WORDLIST.TXT")));
+        QVERIFY(list.open(QIODevice::WriteOnly) && list.write("J vile\nN toad\n") > 0);
+        list.close();
+        QVERIFY(beside.openWithoutWriting());
     }
 
     void endsSayingWhichWordsTheListLacks_data() {
