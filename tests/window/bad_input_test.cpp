@@ -123,6 +123,7 @@ private slots:
         f.item("mnuSettingsSingle")->trigger();
         f.button("cmdAuto")->click();
         QCOMPARE(f.output()->text(), QString::fromLatin1(huge + " toad"));
+        QCOMPARE(f.output()->cursorPosition(), 0); // its start in view
         f.button("cmdClip")->click();
         QCOMPARE(f.desktop.clipboard.last().size(), huge.size() + 5);
         f.window->setWindowState(Qt::WindowMinimized);

@@ -179,9 +179,27 @@ private slots:
             QVERIFY2(text.height() <= label->height() + 1, caption);
         }
 
+        // The epithet grows in proportion, and comes back to its own size.
+        const double scale = f.window->centralWidget()->width() / 397.0;
+        QVERIFY(qAbs(f.output()->font().pointSizeF() - 9.75 * scale) < 0.2);
+
         f.window->setFont(standard); // as when the desktop's font changes while it runs
         QCOMPARE(f.window->centralWidget()->size(), QSize(397, 85));
         QCOMPARE(f.button("cmdAuto")->geometry(), QRect(110, 50, 60, 24));
+        QCOMPARE(f.output()->font().pointSizeF(), 9.75);
+    }
+
+    void growsForCountsOfAnySize() {
+        QByteArray list = "N toad\n";
+        for (int i = 0; i < 120000; ++i)
+            list += "J vile\n";
+        WindowFixture f;
+        QVERIFY(f.open(list));
+        const QLabel *label = f.child<QLabel>("lblAdjectives");
+        QCOMPARE(label->text(), QStringLiteral("120000 Adjectives"));
+        const QSize text = label->fontMetrics().size(0, label->text());
+        QVERIFY(text.width() <= f.child<QFrame>("fraStats")->width() - label->x() + 1);
+        QCOMPARE(FirstOverlap(f), QString());
     }
 
     void seedsAndShowsTheCountsInTheStatistics() {

@@ -178,7 +178,12 @@ double FrmScoffle::fontScale() const {
 }
 
 void FrmScoffle::layOut() {
-    const TwipsScale twips(fontScale());
+    const double scale = fontScale();
+    const TwipsScale twips(scale);
+    // The epithet grows with the layout: 9.75 points bold at the design's size.
+    QFont output = txtOutput->font();
+    output.setPointSizeF(layout::kOutputPoints * scale);
+    txtOutput->setFont(output);
     centralWidget()->setFixedSize(twips.pixels(layout::kClient.width),
                                   twips.pixels(layout::kClient.height));
     for (const Placement &placement : placements_) {
@@ -228,6 +233,7 @@ std::u16string FrmScoffle::outputText() const {
 
 void FrmScoffle::setOutputText(const std::u16string &text) {
     txtOutput->setText(Text(text));
+    txtOutput->setCursorPosition(0); // a long epithet shows its start
 }
 
 std::u16string FrmScoffle::autoCaption() const {
@@ -266,6 +272,11 @@ void FrmScoffle::setCounts(const std::u16string &adverbs, const std::u16string &
     SetCaption(lblAdverbs, Text(adverbs));
     SetCaption(lblAdjectives, Text(adjectives));
     SetCaption(lblNouns, Text(nouns));
+    // Counts of any size must fit as the placeholders did: the layout grows for them too.
+    for (Placement &placement : placements_)
+        if (auto *label = qobject_cast<QLabel *>(placement.control))
+            placement.captions = {placement.captions.first(), label->text()};
+    layOut();
 }
 
 void FrmScoffle::announce(const std::u16string &epithet) {

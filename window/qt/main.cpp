@@ -7,13 +7,36 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
 #include <cstdlib>
+
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// Without a display Qt gives up with a fatal message about reinstalling and a core dump; the
+// user is told plainly instead, and the program ends with status 1.
+void NoDisplayIsAnError(QtMsgType type, const QMessageLogContext &context, const QString &text) {
+    if (type != QtFatalMsg) {
+        qtHandler(type, context, text);
+        return;
+    }
+    std::fputs("vilifex: no display could be opened: set DISPLAY or WAYLAND_DISPLAY to the one "
+               "to show the window on.\n",
+               stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
     if (const char *platform = PreferredQtPlatform(
             std::getenv("QT_QPA_PLATFORM"), std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY")))
         qputenv("QT_QPA_PLATFORM", platform);
+    qtHandler = qInstallMessageHandler(NoDisplayIsAnError);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtHandler);
     QApplication::setApplicationName(QStringLiteral("vilifex"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zestive.vilifex"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vilifex.xpm")));

@@ -379,6 +379,7 @@ std::u16string FrmScoffle::outputText() const {
 
 void FrmScoffle::setOutputText(const std::u16string &text) {
     ::SetWindowTextW(txtOutput, Wide(text).c_str());
+    ::SendMessageW(txtOutput, EM_SETSEL, 0, 0); // a long epithet shows its start
 }
 
 std::u16string FrmScoffle::autoCaption() const {
@@ -411,11 +412,16 @@ void FrmScoffle::setStatsVisible(bool visible) {
 
 void FrmScoffle::setCounts(const std::u16string &adverbs, const std::u16string &adjectives,
                            const std::u16string &nouns) {
-    ::SetWindowTextW(lblAdverbs, Wide(adverbs).c_str());
-    ::SetWindowTextW(lblAdjectives, Wide(adjectives).c_str());
-    ::SetWindowTextW(lblNouns, Wide(nouns).c_str());
-    for (HWND label : {lblAdverbs, lblAdjectives, lblNouns})
-        sizeLabel(label);
+    const std::pair<HWND, const std::u16string &> captions[] = {
+        {lblAdverbs, adverbs}, {lblAdjectives, adjectives}, {lblNouns, nouns}};
+    for (const auto &[label, caption] : captions) {
+        ::SetWindowTextW(label, Wide(caption).c_str());
+        // Counts of any size must fit as the placeholders did: the layout grows for them too.
+        for (Placement &placement : placements_)
+            if (placement.control == label)
+                placement.captions = {placement.captions.front(), caption};
+    }
+    layOut();
 }
 
 void FrmScoffle::announce(const std::u16string &) {
