@@ -110,7 +110,10 @@ LoadResult LoadWithRoomFor(const std::filesystem::path &directory, size_t room) 
         ::setrlimit(RLIMIT_AS, &space);
         WordLists lists;
         StandardRandom random(1);
-        ::_exit(static_cast<int>(LoadWordList(lists, directory, random)));
+        const LoadResult result = LoadWordList(lists, directory, random);
+        // Memory that ran out is given back: the lists are left empty.
+        const bool emptied = lists.AdjectiveCount() + lists.NounCount() + lists.AdverbCount() == 0;
+        ::_exit(result != LoadResult::TooLarge || emptied ? static_cast<int>(result) : 99);
     }
     int status = 0;
     ::waitpid(child, &status, 0);

@@ -147,24 +147,27 @@ TEST(AppendLine, RefusesWhatIsNotARegularFileWithoutBlocking) {
 }
 
 TEST(AppendLine, LeavesTheFileAsItWasWhenTheLineDoesNotFit) {
-    // A file-size limit stands in for a full disk: the write stops part of the way.
-    TempDir dir;
-    const auto path = dir.write("saved.txt", "old\r\n");
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{20, 20};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        const bool refused =
-            AppendLine(path, std::u16string(40, u'x')) == std::errc::file_too_large;
-        const bool fits = !AppendLine(path, u"short");
-        ::_exit(refused && fits ? 0 : 1);
+    // A file-size limit stands in for a full disk: the write stops part of the way, after one
+    // byte or after several.
+    for (const rlim_t limit : {6, 20}) {
+        TempDir dir;
+        const auto path = dir.write("saved.txt", "old\r\n");
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit size{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &size);
+            const bool refused =
+                AppendLine(path, std::u16string(40, u'x')) == std::errc::file_too_large;
+            const bool fits = limit < 12 || !AppendLine(path, u"short");
+            ::_exit(refused && fits ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << limit;
+        EXPECT_EQ(dir.read("saved.txt"), limit < 12 ? "old\r\n" : "old\r\nshort\r\n") << limit;
     }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(dir.read("saved.txt"), "old\r\nshort\r\n");
 }
 
 #endif
