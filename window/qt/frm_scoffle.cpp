@@ -1,5 +1,6 @@
 #include "frm_scoffle.h"
 
+#include "platform/atspi_announcer.h"
 #include "platform/desktop.h"
 #include "window/caption_fit.h"
 #include "window/scoffle_layout.h"
@@ -242,6 +243,7 @@ std::u16string FrmScoffle::autoCaption() const {
 
 void FrmScoffle::setAutoCaption(const std::u16string &caption) {
     cmdAuto->setText(Text(caption));
+    AtSpiAnnouncer::nameChanged(cmdAuto);
 }
 
 bool FrmScoffle::timerEnabled() const {
@@ -288,8 +290,10 @@ void FrmScoffle::announce(const std::u16string &epithet) {
     if (describedButton_ && describedButton_ != focused)
         describedButton_->setAccessibleDescription(QString());
     describedButton_ = focused;
-    if (focused)
+    if (focused) {
         focused->setAccessibleDescription(Text(epithet));
+        AtSpiAnnouncer::descriptionChanged(focused);
+    }
 }
 
 void FrmScoffle::showStopMessage(const std::u16string &title, const std::u16string &text) {
