@@ -19,10 +19,10 @@ EXPECTED = [
     ("menu item", "File"),
     ("menu item", "Exit"),
     ("menu item", "Settings"),
-    ("menu item", "Show Stats"),
-    ("menu item", "Use Commas"),
-    ("menu item", "Length Order"),
-    ("menu item", "Single Modifier"),
+    ("check box", "Show Stats"),
+    ("check box", "Use Commas"),
+    ("check box", "Length Order"),
+    ("check box", "Single Modifier"),
 ]
 
 

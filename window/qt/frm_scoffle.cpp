@@ -1,10 +1,13 @@
 #include "frm_scoffle.h"
 
+#include "epithet_accessible.h"
 #include "platform/atspi_announcer.h"
 #include "platform/desktop.h"
+#include "setting_item_accessible.h"
 #include "window/caption_fit.h"
 #include "window/scoffle_layout.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -67,6 +70,13 @@ void SetCaption(QLabel *label, const QString &caption) {
 
 FrmScoffle::FrmScoffle(RandomSource &random, Desktop &desktop, AppFiles files, QWidget *parent)
     : QMainWindow(parent), desktop_(desktop), rules_(*this, random, std::move(files)) {
+    // Where Qt's own accessible text box and setting items mislead a screen reader.
+    static const bool accessibleOnce = [] {
+        QAccessible::installFactory(&EpithetAccessible::Factory);
+        QAccessible::installFactory(&SettingsMenuAccessible::Factory);
+        return true;
+    }();
+    Q_UNUSED(accessibleOnce);
     setObjectName(QStringLiteral("frmScoffle"));
     setWindowTitle(Text(layout::kTitle));
     // A fixed layout: no maximise button, and the window cannot be resized.
