@@ -2,7 +2,8 @@
 
 namespace {
 
-// Slots per prefix: searches stay short, and a table of a million prefixes takes 7 MB.
+// Four slots for three prefixes: searches stay short, and the slots of a million prefixes take
+// under 7 MB.
 constexpr size_t kSlotsPerPrefix = 4;
 constexpr size_t kPrefixesPerSlots = 3;
 

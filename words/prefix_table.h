@@ -16,13 +16,15 @@ constexpr size_t kPrefixLength = 5;
 // is kept packed into twelve bytes, so that finding one never reads a word's text.
 class PrefixTable {
 public:
-    // Room for `count` more prefixes without growing, so that `prefetch` stays true.
+    // Room for `count` more prefixes without growing, so that what `prefetch` fetched stays.
     void reserve(size_t count);
     // Gives back the room that `reserve` kept and the prefixes did not take.
     void shrinkToFit();
 
     // Starts fetching from memory what adding or finding the prefix will read.
     void prefetch(std::u16string_view prefix) const {
+        if (slots_.empty())
+            return;
         const size_t slot = firstSlot(Hash(Pack(prefix)));
         __builtin_prefetch(&slots_[slot]);
         __builtin_prefetch(&tags_[slot]);

@@ -112,10 +112,10 @@ LRESULT CALLBACK FrmScoffle::Procedure(HWND window, UINT message, WPARAM w, LPAR
         ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto *self = reinterpret_cast<FrmScoffle *>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self ? self->handle(message, w, l) : ::DefWindowProcW(window, message, w, l);
+    return self ? self->handle(window, message, w, l) : ::DefWindowProcW(window, message, w, l);
 }
 
-LRESULT FrmScoffle::handle(UINT message, WPARAM w, LPARAM l) {
+LRESULT FrmScoffle::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
     switch (message) {
     case WM_COMMAND:
         command(LOWORD(w), HIWORD(w), reinterpret_cast<HWND>(l));
@@ -154,7 +154,7 @@ LRESULT FrmScoffle::handle(UINT message, WPARAM w, LPARAM l) {
         ::PostQuitMessage(0);
         return 0;
     }
-    return ::DefWindowProcW(window_, message, w, l);
+    return ::DefWindowProcW(window, message, w, l); // window_ is gone once it is destroyed
 }
 
 void FrmScoffle::command(int id, int code, HWND control) {
@@ -425,8 +425,8 @@ void FrmScoffle::setCounts(const std::u16string &adverbs, const std::u16string &
 }
 
 void FrmScoffle::announce(const std::u16string &) {
-    // The text box tells accessibility clients of its new value itself; this says it again for
-    // readers that listen only while the box has no focus.
+    // Accessibility clients hear of the text box's new value from this event, whichever
+    // control has the focus.
     ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, txtOutput, OBJID_CLIENT, CHILDID_SELF);
 }
 
