@@ -55,7 +55,7 @@ bool ScoffleRules::load() {
     random_.seedFromClock();
     window_.showWindow();
     std::error_code openError;
-    const LoadResult result = LoadWordList(lists_, files_.wordListDirectory, random_, openError);
+    const LoadResult result = LoadWordList(lists_, files_.wordListDirectory, random_, &openError);
     if (result != LoadResult::Loaded) {
         std::u16string message = StartupFailureMessage(result);
         // A list that is there but cannot be read: where, and what the system says of it.

@@ -150,15 +150,9 @@ int SplitTaggedLine(std::u16string &line) {
 }
 
 LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory,
-                        RandomSource &random) {
-    std::error_code ignored;
-    return LoadWordList(lists, directory, random, ignored);
-}
-
-LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory,
-                        RandomSource &random, std::error_code &openError) {
+                        RandomSource &random, std::error_code *openError) {
     FileBytes file;
-    if (!file.open(FindFileIgnoringCase(directory, "wordlist.txt"), &openError))
+    if (!file.open(FindFileIgnoringCase(directory, "wordlist.txt"), openError))
         return LoadResult::CannotOpen;
     return LoadWordList(lists, file, random);
 }

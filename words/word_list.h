@@ -39,11 +39,9 @@ int SplitTaggedLine(std::u16string &line);
 // shuffles them and works out the adverb share. Lines that are not a tag, a space and a word
 // are skipped. Without adjectives or nouns the lists are filled all the same, but no epithet
 // can be composed from them.
+// `openError`, where given, says why the list could not be opened.
 LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory,
-                        RandomSource &random);
-// The same, saying why the list could not be opened.
-LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory,
-                        RandomSource &random, std::error_code &openError);
+                        RandomSource &random, std::error_code *openError = nullptr);
 
 // The same from a word list's bytes, wherever they lie.
 LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random);
