@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,6 +55,13 @@ std::error_code AppendWhole(const std::filesystem::path &path,
         return make_error_code(AppendFault::NotARegularFile);
     }
 
+    // Copies saving at once take turns, so that none reads the file's end while another's line
+    // is half written; appending would keep lines whole without, but not the line end's test.
+    ::flock(fd, LOCK_EX);
+    if (::fstat(fd, &status) != 0) {
+        ::close(fd);
+        return {errno, std::generic_category()};
+    }
     FileEnds ends;
     ends.size = static_cast<uint64_t>(status.st_size);
     ends.head = ReadAt(fd, 0, 3);

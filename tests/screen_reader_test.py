@@ -77,12 +77,13 @@ before = spoken()
 key("Right")  # the Settings menu, its first item current
 for name, mark in [("Show Stats", "not checked"), ("Use Commas", "checked"),
                    ("Length Order", "checked"), ("Single Modifier", "not checked")]:
+    if name != "Show Stats":
+        before = spoken()
+        key("Down")
     heard(f"the setting {name}", f"{name} check box {mark}", before)
-    before = spoken()
-    key("Down")
-key("Escape")
-key("Escape")
-time.sleep(1)
+for _ in range(2):  # the menu, then the menu bar
+    key("Escape")
+    time.sleep(1)
 
 for _ in range(3):  # Make, Auto, Exit, then the text box
     key("shift+Tab")
