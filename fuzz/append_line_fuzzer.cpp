@@ -1,8 +1,9 @@
-// Arbitrary UTF-16 text saved as a line: the file gains exactly one line, valid UTF-8 and ended
-// by CR LF, and what it held before stays as it was.
+// Arbitrary UTF-16 text saved as a line: the file gains exactly one line, valid UTF-8 without
+// control characters and ended by CR LF, and what it held before stays as it was.
 #include "platform/text_encoding.h"
 #include "platform/text_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -48,6 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     Check(saved.starts_with(before) && saved.ends_with("\r\n"), "one line added at the end");
     const std::string_view line(saved.data() + before.size(), saved.size() - before.size() - 2);
     Check(line.find_first_of("\r\n") == line.npos, "no line end inside the line");
+    Check(std::none_of(line.begin(), line.end(),
+                       [](char c) { return (c >= 0 && c < 0x20 && c != '\t') || c == 0x7F; }),
+          "no control character but tab");
     std::u16string decoded(line.size(), u'\0');
     Check(DecodeUtf8(line, decoded.data()) != kNotUtf8, "valid UTF-8");
     return 0;

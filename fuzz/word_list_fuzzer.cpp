@@ -68,7 +68,14 @@ UNINSTRUMENTED void Expect(std::string_view bytes, WordLists &expected) {
         line = line.substr(first, line.find_last_not_of(u' ') - first + 1);
         if (line.size() < 2)
             continue;
-        switch (SplitTaggedLine(line)) {
+        const int tag = SplitTaggedLine(line);
+        // A word holds one line: control characters become spaces, trimmed at its ends.
+        line = OneLine(line);
+        const size_t start = line.find_first_not_of(u' ');
+        if (start == line.npos)
+            continue;
+        line = line.substr(start, line.find_last_not_of(u' ') - start + 1);
+        switch (tag) {
         case 'V':
         case 'v':
             expected.AdverbPool.append(line);
