@@ -90,7 +90,8 @@ size_t CleanWord(char16_t *word, size_t length) {
         --length;
     const size_t lead =
         std::find_if(word, word + length, [](char16_t c) { return c != u' '; }) - word;
-    std::copy(word + lead, word + length, word);
+    if (lead > 0)
+        std::copy(word + lead, word + length, word);
     return length - lead;
 }
 
