@@ -43,7 +43,7 @@ inline constexpr Rect LabelRoom(const Rect &label) {
     return {label.x, label.y, kStats.twips.width - label.x, label.height};
 }
 
-// The menus: the Settings items in their order, with their captions and first check marks.
+// The menus' titles and the File menu's one item (the Settings items are kSettingItems).
 inline constexpr std::u16string_view kFileMenu = u"&File";
 inline constexpr std::u16string_view kFileExit = u"E&xit";
 inline constexpr std::u16string_view kSettingsMenu = u"&Settings";

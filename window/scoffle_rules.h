@@ -28,8 +28,6 @@ public:
     void switchSingle(); // likewise
     void followWindowState(WindowState state);
 
-    const WordLists &lists() const { return lists_; }
-
 private:
     // Shows a stop message and returns once the user has dismissed it.
     void tell(const std::u16string &text);

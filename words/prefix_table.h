@@ -33,10 +33,6 @@ public:
     // The prefix's number, a new one if the table did not hold it yet.
     uint32_t add(std::u16string_view prefix);
 
-    bool find(std::u16string_view prefix, uint32_t &number) const {
-        return !slots_.empty() && find(Pack(prefix), number);
-    }
-
     size_t size() const { return firsts_.size(); }
 
     // Calls `found(number)` for each place in `text` that holds one of the table's prefixes; a
