@@ -21,8 +21,11 @@ void PrefixTable::reserve(size_t count) {
 }
 
 void PrefixTable::shrinkToFit() {
-    firsts_.shrink_to_fit();
-    rests_.shrink_to_fit();
+    // A copy made to save a little would itself be the load's peak of memory.
+    if (2 * size() < firsts_.capacity()) {
+        firsts_.shrink_to_fit();
+        rests_.shrink_to_fit();
+    }
     if (2 * SlotsFor(size()) < slots_.size())
         resize(SlotsFor(size()));
 }

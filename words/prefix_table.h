@@ -18,7 +18,7 @@ class PrefixTable {
 public:
     // Room for `count` more prefixes without growing, so that what `prefetch` fetched stays.
     void reserve(size_t count);
-    // Gives back the room that `reserve` kept and the prefixes did not take.
+    // Gives back the room that `reserve` kept, where the prefixes took less than half of it.
     void shrinkToFit();
 
     // Starts fetching from memory what adding or finding the prefix will read.
