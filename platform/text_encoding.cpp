@@ -206,14 +206,19 @@ size_t DropUnclosedBidi(char16_t *text, size_t length) {
     return kept;
 }
 
+bool IsPrintableAscii(char16_t unit) {
+    return unit >= 0x20 && unit < 0x7F;
+}
+
 } // namespace
 
 size_t MakeOneLine(char16_t *text, size_t length) {
-    size_t kept = 0;
+    // Most text is printable ASCII, left as it stands: it is only looked at.
+    size_t kept = std::find_if_not(text, text + length, IsPrintableAscii) - text;
     bool bidi = false;
-    for (size_t i = 0; i < length; ++i) {
+    for (size_t i = kept; i < length; ++i) {
         char16_t unit = text[i];
-        if (unit >= 0x20 && unit < 0x7F) { // most text, passed through at once
+        if (IsPrintableAscii(unit)) {
             text[kept++] = unit;
             continue;
         }

@@ -12,14 +12,16 @@ public:
     // Keeps the word that `fill` writes into the room it is given for `most` units; `fill`
     // returns the units it wrote. So a word is decoded straight into its place.
     template <typename Fill> std::u16string_view keep(size_t most, Fill fill) {
-        char16_t *start = room(most);
+        const bool fits = !blocks_.empty() && most <= capacity_ - used_;
+        char16_t *start = fits ? blocks_.back().get() + used_ : newBlock(most);
         const size_t length = fill(start);
         used_ += length;
         return {start, length};
     }
 
 private:
-    char16_t *room(size_t most);
+    // A new last block, with room for at least `most` units.
+    char16_t *newBlock(size_t most);
 
     // 64 KiB: below the size at which the C library maps memory for a block of its own, which
     // made loading slower and its speed depend on what the program had freed before.
