@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <set>
 #include <vector>
 
 namespace {
@@ -163,6 +165,31 @@ TEST(LoadWordListFromMemory, ReadsEveryLineEndAndEncoding) {
     };
     for (const auto &row : rows)
         EXPECT_TRUE(AdjectivesOf(row.bytes) == row.adjectives) << row.name;
+}
+
+TEST(LoadWordListFromMemory, NumbersEachDistinctPrefixOnceInListsLargeEnoughToShareTheWork) {
+    // Pools large enough to be numbered side by side; each of 30,000 prefixes opens three words.
+    constexpr int kPrefixes = 30000;
+    std::string text;
+    for (int i = 0; i < 3 * kPrefixes; ++i) {
+        const std::string word = std::to_string(10000 + i % kPrefixes) + "-" + std::to_string(i);
+        text += "J " + word + "\nN " + word + "\n";
+    }
+    WordLists lists;
+    StandardRandom random(1);
+    ASSERT_EQ(LoadWordList(lists, MemoryBytes(text), random), LoadResult::Loaded);
+    for (const WordPool *pool : {&lists.AdjectivePool, &lists.NounPool}) {
+        std::map<std::u16string_view, uint32_t> numbers;
+        std::set<uint32_t> distinct;
+        for (int k = 1; k <= pool->size(); ++k) {
+            const auto [known, added] =
+                numbers.emplace(pool->word(k).substr(0, kPrefixLength), pool->prefixNumber(k));
+            ASSERT_EQ(known->second, pool->prefixNumber(k)) << known->first.size();
+            distinct.insert(known->second);
+        }
+        EXPECT_EQ(distinct.size(), kPrefixes);
+        EXPECT_EQ(pool->prefixes().size(), kPrefixes);
+    }
 }
 
 TEST_F(LoadWordListTest, FindsTheListUnderAnyCaseOfItsName) {
