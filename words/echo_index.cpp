@@ -22,7 +22,7 @@ std::vector<uint32_t> EchoesOf(std::u16string_view word, const PrefixTable &pref
 
 // Numbering a large pool waits on memory more than it computes, and the two pools share
 // nothing: so the nouns are numbered on a thread of their own while the adjectives are numbered
-// here, which takes a sixth off loading a list of a million words. A small list, or a system
+// here, which takes an eighth off loading a list of a million words. A small list, or a system
 // that has no thread to give, has both numbered here.
 void NumberPrefixes(WordLists &lists) {
     constexpr int kWorthAThread = 1 << 16;
