@@ -1,19 +1,40 @@
 #include "standard_random.h"
 
+#include <bit>
 #include <chrono>
 
 StandardRandom::StandardRandom() {
     seedFromClock();
 }
 
-StandardRandom::StandardRandom(unsigned seed) : engine_(seed) {}
+StandardRandom::StandardRandom(uint64_t value) {
+    seed(value);
+}
 
 void StandardRandom::seedFromClock() {
-    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    engine_.seed(static_cast<std::mt19937::result_type>(ticks ^ (ticks >> 32)));
+    seed(static_cast<uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+}
+
+// SplitMix64 spreads the seed over the state, which it never leaves all zero.
+void StandardRandom::seed(uint64_t value) {
+    for (uint64_t &word : state_) {
+        uint64_t z = value += 0x9E3779B97F4A7C15;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EB;
+        word = z ^ (z >> 31);
+    }
 }
 
 float StandardRandom::next() {
+    const uint64_t result = std::rotl(state_[1] * 5, 7) * 9;
+    const uint64_t shifted = state_[1] << 17;
+    state_[2] ^= state_[0];
+    state_[3] ^= state_[1];
+    state_[1] ^= state_[2];
+    state_[0] ^= state_[3];
+    state_[2] ^= shifted;
+    state_[3] = std::rotl(state_[3], 45);
     // The top 24 bits fill a float's mantissa exactly, so the result can never round up to 1.
-    return static_cast<float>(engine_() >> 8) * 0x1p-24f;
+    return static_cast<float>(result >> 40) * 0x1p-24f;
 }

@@ -2,17 +2,22 @@
 
 #include "random_source.h"
 
-#include <random>
+#include <array>
+#include <cstdint>
 
-// The program's generator: a Mersenne twister, seeded from the clock unless given a seed.
+// The program's generator: xoshiro256** (Blackman and Vigna), seeded from the clock unless
+// given a seed. It is of the statistical quality of std::mt19937 in under a third of its time a
+// number, which counts in a Make that begins a new pass: that draws two numbers a word.
 class StandardRandom : public RandomSource {
 public:
     StandardRandom();
-    explicit StandardRandom(unsigned seed);
+    explicit StandardRandom(uint64_t seed);
 
     void seedFromClock() override;
     float next() override;
 
 private:
-    std::mt19937 engine_;
+    void seed(uint64_t value);
+
+    std::array<uint64_t, 4> state_;
 };

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <cmath>
 #include <set>
@@ -52,14 +53,22 @@ TEST(RandomIndex, CoversOneToNAndNeverLeavesIt) {
     }
 }
 
-TEST(StandardRandom, StaysInUnitIntervalAndRepeatsForASeed) {
-    StandardRandom a(42), b(42);
-    for (int i = 0; i < 100000; ++i) {
+TEST(StandardRandom, IsUniformOnTheUnitIntervalAndRepeatsForASeedOnly) {
+    constexpr int kDraws = 100000;
+    StandardRandom a(42), b(42), other(43);
+    std::array<int, 10> tenths{};
+    int sameAsOther = 0;
+    for (int i = 0; i < kDraws; ++i) {
         const float r = a.next();
         ASSERT_GE(r, 0.0f);
         ASSERT_LT(r, 1.0f);
         ASSERT_EQ(r, b.next());
+        sameAsOther += r == other.next();
+        ++tenths[static_cast<size_t>(r * 10)];
     }
+    for (int count : tenths) // within five standard deviations of a tenth
+        EXPECT_NEAR(count, kDraws / 10, 5 * 95);
+    EXPECT_LT(sameAsOther, 10);
 }
 
 TEST(ShuffleWords, RedrawsThePartnerUntilItDiffersFromThePosition) {
