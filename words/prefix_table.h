@@ -16,19 +16,10 @@ constexpr size_t kPrefixLength = 5;
 // is kept packed into twelve bytes, so that finding one never reads a word's text.
 class PrefixTable {
 public:
-    // Room for `count` more prefixes without growing, so that what `prefetch` fetched stays.
+    // Room for `count` more prefixes without growing.
     void reserve(size_t count);
     // Gives back the room that `reserve` kept, where the prefixes took less than half of it.
     void shrinkToFit();
-
-    // Starts fetching from memory what adding or finding the prefix will read.
-    void prefetch(std::u16string_view prefix) const {
-        if (slots_.empty())
-            return;
-        const size_t slot = firstSlot(Hash(Pack(prefix)));
-        __builtin_prefetch(&slots_[slot]);
-        __builtin_prefetch(&tags_[slot]);
-    }
 
     // The prefix's number, a new one if the table did not hold it yet.
     uint32_t add(std::u16string_view prefix);
