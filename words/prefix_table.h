@@ -82,15 +82,12 @@ private:
     }
     // The slot a key's search starts at, from its hash's top 32 bits scaled to the table.
     size_t firstSlot(uint64_t hash) const { return (hash >> 32) * slots_.size() >> 32; }
-    static uint8_t Tag(uint64_t hash) { return static_cast<uint8_t>(hash >> 24); }
 
     bool find(Key key, uint32_t &number) const {
         const uint64_t hash = Hash(key);
-        const uint8_t tag = Tag(hash);
         for (size_t slot = firstSlot(hash); slots_[slot] != 0; slot = next(slot)) {
             const uint32_t candidate = slots_[slot] - 1;
-            if (tags_[slot] == tag && firsts_[candidate] == key.first &&
-                rests_[candidate] == key.rest) {
+            if (firsts_[candidate] == key.first && rests_[candidate] == key.rest) {
                 number = candidate;
                 return true;
             }
@@ -104,7 +101,6 @@ private:
     std::vector<uint64_t> firsts_; // by number
     std::vector<uint32_t> rests_;  // by number
     std::vector<uint32_t> slots_;  // a number + 1, or 0 for an empty slot
-    std::vector<uint8_t> tags_;    // by slot: a few bits of its key's hash, to pass most others by
     unsigned lengths_ = 0;         // bit n set when some prefix has n characters
     // The first three characters of every prefix of three or more, hashed: most places of a
     // text are passed over on one bit.
