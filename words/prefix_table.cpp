@@ -34,17 +34,13 @@ uint32_t PrefixTable::add(std::u16string_view prefix) {
     if (SlotsFor(size() + 1) > slots_.size())
         resize(2 * SlotsFor(size() + 1));
     const Key key = Pack(prefix);
-    const uint64_t hash = Hash(key);
-    size_t slot = firstSlot(hash);
-    for (; slots_[slot] != 0; slot = next(slot)) {
-        const uint32_t number = slots_[slot] - 1;
-        if (firsts_[number] == key.first && rests_[number] == key.rest)
-            return number;
-    }
+    uint32_t &held = slots_[slotOf(key)];
+    if (held != 0)
+        return held - 1;
     const auto number = static_cast<uint32_t>(size());
     firsts_.push_back(key.first);
     rests_.push_back(key.rest);
-    slots_[slot] = number + 1;
+    held = number + 1;
     lengths_ |= 1u << prefix.size();
     if (prefix.size() >= 3)
         threes_.set(ThreeSlot(key.first));
@@ -54,13 +50,5 @@ uint32_t PrefixTable::add(std::u16string_view prefix) {
 void PrefixTable::resize(size_t slots) {
     slots_.assign(slots, 0);
     for (uint32_t number = 0; number < size(); ++number)
-        place(number);
-}
-
-void PrefixTable::place(uint32_t number) {
-    const uint64_t hash = Hash({firsts_[number], rests_[number]});
-    size_t slot = firstSlot(hash);
-    while (slots_[slot] != 0)
-        slot = next(slot);
-    slots_[slot] = number + 1;
+        slots_[slotOf(keyOf(number))] = number + 1;
 }

@@ -76,27 +76,27 @@ private:
         return static_cast<size_t>((four & 0xFFFF'FFFF'FFFF) * 0x9E3779B97F4A7C15 >> 49);
     }
 
-    static uint64_t Hash(Key key) {
-        // Fibonacci hashing: the product's top bits depend on every bit of the key.
-        return (key.first ^ key.rest * 0xC2B2AE3D27D4EB4F) * 0x9E3779B97F4A7C15;
-    }
-    // The slot a key's search starts at, from its hash's top 32 bits scaled to the table.
-    size_t firstSlot(uint64_t hash) const { return (hash >> 32) * slots_.size() >> 32; }
-
-    bool find(Key key, uint32_t &number) const {
-        const uint64_t hash = Hash(key);
-        for (size_t slot = firstSlot(hash); slots_[slot] != 0; slot = next(slot)) {
-            const uint32_t candidate = slots_[slot] - 1;
-            if (firsts_[candidate] == key.first && rests_[candidate] == key.rest) {
-                number = candidate;
-                return true;
-            }
-        }
-        return false;
+    // The slot a key's search starts at: Fibonacci hashing, whose product's top bits depend on
+    // every bit of the key, scaled to the table.
+    size_t firstSlot(Key key) const {
+        const uint64_t hash = (key.first ^ key.rest * 0xC2B2AE3D27D4EB4F) * 0x9E3779B97F4A7C15;
+        return (hash >> 32) * slots_.size() >> 32;
     }
     size_t next(size_t slot) const { return slot + 1 == slots_.size() ? 0 : slot + 1; }
+    Key keyOf(uint32_t number) const { return {firsts_[number], rests_[number]}; }
+    // The slot that holds the key, or the empty slot where it would go.
+    size_t slotOf(Key key) const {
+        size_t slot = firstSlot(key);
+        while (slots_[slot] != 0 && keyOf(slots_[slot] - 1) != key)
+            slot = next(slot);
+        return slot;
+    }
+    bool find(Key key, uint32_t &number) const {
+        const uint32_t held = slots_[slotOf(key)];
+        number = held - 1;
+        return held != 0;
+    }
     void resize(size_t slots);
-    void place(uint32_t number);
 
     std::vector<uint64_t> firsts_; // by number
     std::vector<uint32_t> rests_;  // by number
