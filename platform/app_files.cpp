@@ -12,9 +12,13 @@ bool IsAbsolute(const char *path) {
 
 } // namespace
 
+fs::path WordListPath(const fs::path &directory) {
+    return FindFileIgnoringCase(directory, kWordListName);
+}
+
 bool HasWordList(const fs::path &directory) {
     std::error_code error;
-    return fs::is_regular_file(FindFileIgnoringCase(directory, "wordlist.txt"), error);
+    return fs::is_regular_file(WordListPath(directory), error);
 }
 
 AppFiles LocateAppFiles(const fs::path &programDirectory, const fs::path &userDirectory) {

@@ -22,6 +22,12 @@ AppFiles LocateAppFiles(const std::filesystem::path &programDirectory,
 // Program Files or one it cannot create a file in, where the list lies beside it.
 std::filesystem::path InstalledDataDirectory(const std::filesystem::path &programDirectory);
 
+// The word list's name; a folder may hold it under any case of its letters.
+inline constexpr char kWordListName[] = "wordlist.txt";
+
+// The word list in the folder, under whatever case of its name it has there.
+std::filesystem::path WordListPath(const std::filesystem::path &directory);
+
 // Whether the folder holds a word list, under any case of its name.
 bool HasWordList(const std::filesystem::path &directory);
 

@@ -11,9 +11,13 @@ StandardRandom::StandardRandom(uint64_t value) {
     seed(value);
 }
 
+uint64_t ClockSeed() {
+    return static_cast<uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
 void StandardRandom::seedFromClock() {
-    seed(static_cast<uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    seed(ClockSeed());
 }
 
 // SplitMix64 spreads the seed over the state, which it never leaves all zero.

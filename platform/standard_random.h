@@ -21,3 +21,7 @@ private:
 
     std::array<uint64_t, 4> state_;
 };
+
+// A seed taken from the clock, which differs between two starts however close; what
+// seedFromClock seeds with, for a caller that must be able to say which seed it used.
+uint64_t ClockSeed();

@@ -103,6 +103,11 @@ size_t CutUtf8Sequence(std::string_view bytes) {
 std::string EncodeUtf8(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());
+    AppendUtf8(text, out);
+    return out;
+}
+
+void AppendUtf8(std::u16string_view text, std::string &out) {
     for (size_t i = 0; i < text.size(); ++i) {
         char32_t code = text[i];
         if (code >= 0xD800 && code <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
@@ -127,7 +132,6 @@ std::string EncodeUtf8(std::u16string_view text) {
             out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
         }
     }
-    return out;
 }
 
 namespace {

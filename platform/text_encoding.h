@@ -25,6 +25,9 @@ size_t CutUtf8Sequence(std::string_view bytes);
 // UTF-16 text as UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string EncodeUtf8(std::u16string_view text);
 
+// The same, added to the end of `out`.
+void AppendUtf8(std::u16string_view text, std::string &out);
+
 // Makes text hold one line that every reader reads alike, in place; returns its new length,
 // never more than before. A CR LF, any other control character but tab (C0, DEL, C1) and the
 // line and paragraph separators become a space; an unpaired surrogate becomes U+FFFD; a

@@ -16,6 +16,10 @@ class TextReader {
 public:
     explicit TextReader(const ByteSource &source);
 
+    // What the byte-order mark said: 8-bit units, or UTF-16 in either byte order.
+    enum class Encoding { EightBit, Utf16LittleEndian, Utf16BigEndian };
+    Encoding encoding() const { return encoding_; }
+
     // The next chunk of units, empty once the text has been read.
     std::u16string_view next();
 
@@ -27,8 +31,6 @@ public:
     size_t decode(uint64_t begin, uint64_t end, char16_t *out) const;
 
 private:
-    enum class Encoding { EightBit, Utf16LittleEndian, Utf16BigEndian };
-
     int unitBytes() const { return encoding_ == Encoding::EightBit ? 1 : 2; }
     size_t readUnits(uint64_t position, size_t count, char *into) const;
     void toUnits(const char *bytes, size_t count, char16_t *out) const;

@@ -6,6 +6,7 @@
 #include "platform/text_encoding.h"
 #include "platform/text_file.h"
 #include "scoffle_layout.h"
+#include "words/load_failure.h"
 
 #include <utility>
 
@@ -20,23 +21,6 @@ constexpr size_t kLongestTitle = 250;
 std::u16string Decimal(int count) {
     const std::string digits = std::to_string(count);
     return {digits.begin(), digits.end()};
-}
-
-std::u16string StartupFailureMessage(LoadResult result) {
-    switch (result) {
-    case LoadResult::NoAdjectives:
-        return u"WORDLIST.TXT has no adjectives.";
-    case LoadResult::NoNouns:
-        return u"WORDLIST.TXT has no nouns.";
-    case LoadResult::NoAdjectivesOrNouns:
-        return u"WORDLIST.TXT has no adjectives and no nouns.";
-    case LoadResult::TooLarge:
-        return u"WORDLIST.TXT is too large: there is not enough memory to load it.";
-    case LoadResult::CannotOpen:
-    case LoadResult::Loaded:
-        break;
-    }
-    return u"Can't run without WORDLIST.TXT,\r\nyou necrotic, incontinent pustule!";
 }
 
 } // namespace
@@ -57,13 +41,7 @@ bool ScoffleRules::load() {
     std::error_code openError;
     const LoadResult result = LoadWordList(lists_, files_.wordListDirectory, random_, &openError);
     if (result != LoadResult::Loaded) {
-        std::u16string message = StartupFailureMessage(result);
-        // A list that is there but cannot be read: where, and what the system says of it.
-        if (openError && openError != std::errc::no_such_file_or_directory)
-            message += u"\r\n" +
-                       PathText(FindFileIgnoringCase(files_.wordListDirectory, "wordlist.txt")) +
-                       u": " + ErrorText(openError) + u".";
-        tell(message);
+        tell(LoadFailureMessage(result, WordListPath(files_.wordListDirectory), openError));
         window_.closeWindow();
         return false;
     }

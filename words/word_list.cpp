@@ -1,5 +1,6 @@
 #include "word_list.h"
 
+#include "platform/app_files.h"
 #include "platform/byte_source.h"
 #include "platform/text_encoding.h"
 #include "platform/text_file.h"
@@ -82,19 +83,6 @@ private:
     uint64_t wordEnd_ = 0;
 };
 
-// A word holds one line that every reader reads alike (see MakeOneLine): a control character
-// becomes a space, and spaces that end up at its ends are trimmed as the others were.
-size_t CleanWord(char16_t *word, size_t length) {
-    length = MakeOneLine(word, length);
-    while (length > 0 && word[length - 1] == u' ')
-        --length;
-    const size_t lead =
-        std::find_if(word, word + length, [](char16_t c) { return c != u' '; }) - word;
-    if (lead > 0)
-        std::copy(word + lead, word + length, word);
-    return length - lead;
-}
-
 bool IsLineEnd(char16_t unit) {
     return unit == u'\n' || unit == u'\r';
 }
@@ -141,6 +129,17 @@ void ReadTaggedLines(WordLists &lists, const ByteSource &text) {
 
 } // namespace
 
+size_t CleanWord(char16_t *word, size_t length) {
+    length = MakeOneLine(word, length);
+    while (length > 0 && word[length - 1] == u' ')
+        --length;
+    const size_t lead =
+        std::find_if(word, word + length, [](char16_t c) { return c != u' '; }) - word;
+    if (lead > 0)
+        std::copy(word + lead, word + length, word);
+    return length - lead;
+}
+
 int SplitTaggedLine(std::u16string &line) {
     if (line.size() < 2 || line[1] != u' ')
         return 0;
@@ -152,10 +151,15 @@ int SplitTaggedLine(std::u16string &line) {
 
 LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory,
                         RandomSource &random, std::error_code *openError) {
-    FileBytes file;
-    if (!file.open(FindFileIgnoringCase(directory, "wordlist.txt"), openError))
+    return LoadWordListFile(lists, WordListPath(directory), random, openError);
+}
+
+LoadResult LoadWordListFile(WordLists &lists, const std::filesystem::path &file,
+                            RandomSource &random, std::error_code *openError) {
+    FileBytes bytes;
+    if (!bytes.open(file, openError))
         return LoadResult::CannotOpen;
-    return LoadWordList(lists, file, random);
+    return LoadWordList(lists, bytes, random);
 }
 
 LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random) {

@@ -31,6 +31,11 @@ enum class LoadResult {
     TooLarge, // memory ran out; the lists are left empty
 };
 
+// A word holds one line that every reader reads alike (see MakeOneLine): a control character
+// becomes a space, and spaces that end up at its ends are trimmed as the others were. Cleans
+// the word in place and returns its new length; a word cleaned to nothing is no word.
+size_t CleanWord(char16_t *word, size_t length);
+
 // If the line's second character is a space, returns the first character's code and replaces
 // the line with the rest, spaces trimmed from both ends; otherwise returns 0 and leaves it.
 int SplitTaggedLine(std::u16string &line);
@@ -42,6 +47,10 @@ int SplitTaggedLine(std::u16string &line);
 // `openError`, where given, says why the list could not be opened.
 LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory,
                         RandomSource &random, std::error_code *openError = nullptr);
+
+// The same from the word list at `file`.
+LoadResult LoadWordListFile(WordLists &lists, const std::filesystem::path &file,
+                            RandomSource &random, std::error_code *openError = nullptr);
 
 // The same from a word list's bytes, wherever they lie.
 LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random);
