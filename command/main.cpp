@@ -1,0 +1,26 @@
+#include "console.h"
+#include "vilify.h"
+
+#ifdef _WIN32
+#include "platform/text_encoding.h"
+
+// The arguments as Windows gives them, in UTF-16, so that any file name can be named.
+int wmain(int argc, wchar_t *argv[]) {
+    std::vector<Argument> arguments;
+    for (int i = 1; i < argc; ++i) {
+        const std::u16string_view units(reinterpret_cast<const char16_t *>(argv[i]),
+                                        std::char_traits<wchar_t>::length(argv[i]));
+        arguments.push_back({EncodeUtf8(units), argv[i]});
+    }
+    Console console;
+    return RunVilify(arguments, console);
+}
+#else
+int main(int argc, char *argv[]) {
+    std::vector<Argument> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.push_back({argv[i], argv[i]});
+    Console console;
+    return RunVilify(arguments, console);
+}
+#endif

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+// One word of the command line: its text, to match options against, and the path it names as
+// the system gave it, whatever bytes or characters that holds.
+struct Argument {
+    std::string text; // UTF-8 on Windows, the bytes as given elsewhere
+    std::filesystem::path path;
+};
+
+enum class Action { Print, Check, Help, Version };
+
+// What the command was asked to do; the settings start as the window's menu does.
+struct Options {
+    Action action = Action::Print;
+    uint64_t count = 1; // 0: until the output is closed
+    bool single = false;
+    bool commas = true;
+    bool lengthOrder = true;
+    std::optional<std::filesystem::path> list; // else the list the window would read
+    std::optional<uint64_t> seed;              // else one from the clock
+    bool showSeed = false;
+};
+
+struct ParsedOptions {
+    Options options;
+    std::string error; // what is wrong with the command line; empty when nothing is
+};
+
+// Reads the arguments that follow the command's name. Options may come in any order; of one
+// given twice, the last counts.
+ParsedOptions ParseOptions(const std::vector<Argument> &arguments);
+
+// The command's usage, on one line.
+extern const char kUsage[];
+
+// What --help prints.
+extern const char kHelp[];

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string_view>
+#include <system_error>
+
+// The system's side of the command's two standard streams.
+enum class SystemStream { Output, Error };
+
+enum class StreamKind {
+    File,        // a file or a pipe: UTF-8, written in large pieces
+    Terminal,    // UTF-8, each line at once
+    WideConsole, // a Windows console, which takes UTF-16 so that every character shows
+};
+
+// Readies the streams for the calls below, once, before any of them.
+void PrepareStreams();
+
+StreamKind KindOf(SystemStream stream);
+
+// The system's line end: LF, or CR LF on Windows.
+extern const std::u16string_view kLineEnd;
+
+// Writes all the bytes, or the units to a wide console. std::errc::broken_pipe means that the
+// reader has closed the stream.
+std::error_code WriteBytes(SystemStream stream, std::string_view bytes);
+std::error_code WriteWide(SystemStream stream, std::u16string_view units);

@@ -1,0 +1,186 @@
+#include "vilify.h"
+
+#include "compose/epithet.h"
+#include "console.h"
+#include "list_check.h"
+#include "platform/app_files.h"
+#include "platform/byte_source.h"
+#include "platform/display_text.h"
+#include "platform/standard_random.h"
+#include "platform/text_encoding.h"
+#include "words/load_failure.h"
+#include "words/word_list.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kWrongCommandLine = 2;
+
+std::u16string Widened(std::string_view ascii) {
+    return {ascii.begin(), ascii.end()};
+}
+
+// The command line's words may hold anything: UTF-8 as such, other bytes as Windows-1252.
+std::u16string FromArgument(std::string_view text) {
+    std::u16string units(text.size(), u'\0');
+    units.resize(Decode8Bit(text, units.data()));
+    return units;
+}
+
+std::u16string Decimal(uint64_t number) {
+    return Widened(std::to_string(number));
+}
+
+// Writes a message of lines ended by CR LF to standard error, a line at a time.
+void Complain(Console &console, std::u16string_view message) {
+    size_t end;
+    while ((end = message.find(u"\r\n")) != message.npos) {
+        console.complain(message.substr(0, end));
+        message.remove_prefix(end + 2);
+    }
+    console.complain(message);
+}
+
+// The list the command reads: the one given, or the one the window would read.
+fs::path ListPath(const Options &options) {
+    if (options.list)
+        return *options.list;
+    return WordListPath(LocateAppFiles(ProgramDirectory(), UserDataDirectory()).wordListDirectory);
+}
+
+// Says why the list cannot be used; unlike the window's message, always with the file's name,
+// since a command may be pointed at any list.
+int CannotUse(Console &console, LoadResult result, const fs::path &list,
+              const std::error_code &openError) {
+    Complain(console, LoadFailureMessage(result, list, openError));
+    if (openError == std::errc::no_such_file_or_directory)
+        console.complain(PathText(list) + u": " + ErrorText(openError) + u".");
+    else if (!openError)
+        console.complain(u"The word list is " + PathText(list) + u".");
+    return kFailed;
+}
+
+int CannotWrite(Console &console) {
+    if (console.closed())
+        return 0; // the reader took what it wanted, as `yes | head` does
+    console.complain(u"Can't write the epithets: " + ErrorText(console.error()) + u".");
+    return kFailed;
+}
+
+// Prints lines ended by LF, each with the system's own line end.
+int PrintLines(Console &console, std::string_view text) {
+    size_t end;
+    while ((end = text.find('\n')) != text.npos) {
+        console.print(Widened(text.substr(0, end)));
+        text.remove_prefix(end + 1);
+    }
+    return console.flush() ? 0 : CannotWrite(console);
+}
+
+int Print(const Options &options, Console &console) {
+    const uint64_t seed = options.seed ? *options.seed : ClockSeed();
+    if (options.showSeed)
+        console.complain(u"seed " + Decimal(seed));
+    StandardRandom random(seed);
+    WordLists lists;
+    const fs::path list = ListPath(options);
+    std::error_code openError;
+    const LoadResult result = LoadWordListFile(lists, list, random, &openError);
+    if (result != LoadResult::Loaded)
+        return CannotUse(console, result, list, openError);
+    for (uint64_t made = 0; options.count == 0 || made < options.count; ++made) {
+        if (!console.print(
+                ComposeEpithet(lists, options.single, options.commas, options.lengthOrder, random)))
+            return CannotWrite(console);
+    }
+    return console.flush() ? 0 : CannotWrite(console);
+}
+
+std::u16string EncodingName(const ListCheck &check) {
+    switch (check.encoding) {
+    case TextReader::Encoding::Utf16LittleEndian:
+        return u"UTF-16 little-endian";
+    case TextReader::Encoding::Utf16BigEndian:
+        return u"UTF-16 big-endian";
+    case TextReader::Encoding::EightBit:
+        break;
+    }
+    if (check.windows1252Words == 0)
+        return u"UTF-8";
+    return u"UTF-8 (words read as Windows-1252: " + Decimal(check.windows1252Words) + u")";
+}
+
+std::u16string LineEnds(const ListCheck &check) {
+    const std::pair<uint64_t, std::u16string_view> kinds[] = {
+        {check.crLf, u"CR LF"}, {check.lineFeeds, u"LF"}, {check.carriageReturns, u"CR"}};
+    std::u16string counted;
+    std::u16string_view only = u"none";
+    int found = 0;
+    for (const auto &[count, name] : kinds) {
+        if (count == 0)
+            continue;
+        counted += (found++ ? u", " : u"") + Decimal(count) + u' ' + std::u16string(name);
+        only = name;
+    }
+    return found > 1 ? u"mixed: " + counted : std::u16string(only);
+}
+
+int Check(const Options &options, Console &console) {
+    const fs::path list = ListPath(options);
+    FileBytes bytes;
+    std::error_code openError;
+    if (!bytes.open(list, &openError))
+        return CannotUse(console, LoadResult::CannotOpen, list, openError);
+
+    const std::u16string name = PathText(list);
+    const ListCheck check = CheckWordList(bytes);
+    for (const Finding &finding : check.findings)
+        console.print(name + u':' + Decimal(finding.line) + u": " + finding.message);
+
+    // The counts are the loader's own, from the same bytes.
+    StandardRandom random(0);
+    WordLists lists;
+    const LoadResult result = LoadWordList(lists, bytes, random);
+    char share[16];
+    std::snprintf(share, sizeof share, "%.3f", lists.AdverbShare);
+    console.print(u"encoding: " + EncodingName(check));
+    console.print(u"line ends: " + LineEnds(check));
+    console.print(u"lines: " + Decimal(check.lines) + u" (" + Decimal(check.comments) +
+                  u" comments, " + Decimal(check.blanks) + u" blank)");
+    console.print(u"words: " + Decimal(lists.AdverbCount()) + u" adverbs, " +
+                  Decimal(lists.AdjectiveCount()) + u" adjectives, " + Decimal(lists.NounCount()) +
+                  u" nouns");
+    console.print(u"adverb share: " + Widened(share));
+    if (!console.flush())
+        return CannotWrite(console);
+    if (result != LoadResult::Loaded)
+        return CannotUse(console, result, list, {});
+    return 0;
+}
+
+} // namespace
+
+int RunVilify(const std::vector<Argument> &arguments, Console &console) {
+    const ParsedOptions parsed = ParseOptions(arguments);
+    if (!parsed.error.empty()) {
+        console.complain(FromArgument(parsed.error));
+        console.complain(Widened(kUsage), false);
+        return kWrongCommandLine;
+    }
+    switch (parsed.options.action) {
+    case Action::Help:
+        return PrintLines(console, kHelp);
+    case Action::Version:
+        return PrintLines(console, "vilify (Zestive Vilifex) " VILIFEX_VERSION "\n");
+    case Action::Check:
+        return Check(parsed.options, console);
+    case Action::Print:
+        break;
+    }
+    return Print(parsed.options, console);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "options.h"
+
+#include <vector>
+
+class Console;
+
+// Runs the command on its arguments (those after its name) and returns its exit status.
+int RunVilify(const std::vector<Argument> &arguments, Console &console);

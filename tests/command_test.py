@@ -1,0 +1,216 @@
+#!/usr/bin/env python3
+"""Runs the vilify command black-box: counts, options, exit statuses and messages, a closed
+pipe, the seeded epithets against their golden files, --check on a table of lists, and words
+beyond ASCII read back byte for byte.
+
+command_test.py COMMAND            the Linux command
+command_test.py --wine COMMAND     the Windows command, under Wine (WINEPREFIX as set)
+"""
+import os
+import pathlib
+import shutil
+import subprocess
+import sys
+import tempfile
+
+HERE = pathlib.Path(__file__).resolve().parent
+GOLDEN = HERE / "command"
+DEFAULT_LIST = HERE.parent / "data" / "wordlist.txt"
+
+wine = sys.argv[1] == "--wine"
+command = pathlib.Path(sys.argv[-1]).resolve()
+scratch = pathlib.Path(tempfile.mkdtemp())
+passed = failed = 0
+
+
+def native(path):
+    """A path as the command takes it: under Wine, on the drive that holds the Unix root."""
+    return "Z:" + str(path).replace("/", "\\") if wine else str(path)
+
+
+def run(*arguments, stdin=subprocess.DEVNULL, program=None):
+    """The command's status, standard output and standard error, with Windows' CR LF line
+    ends checked and taken off."""
+    prefix = ["wine"] if wine else []
+    done = subprocess.run(prefix + [str(program or command), *arguments], stdin=stdin,
+                          capture_output=True, timeout=60)
+    out, err = done.stdout, done.stderr
+    if wine:
+        err = b"\n".join(line for line in err.split(b"\n") if not line.startswith(b"wine"))
+        assert out.count(b"\n") == out.count(b"\r\n"), "a line end without CR"
+        out, err = out.replace(b"\r\n", b"\n"), err.replace(b"\r\n", b"\n")
+    return done.returncode, out, err
+
+
+def write_list(name, content):
+    path = scratch / name
+    path.write_bytes(content)
+    return native(path)
+
+
+def check(what, condition):
+    global passed, failed
+    if condition:
+        passed += 1
+        print("ok -", what)
+    else:
+        failed += 1
+        print("not ok -", what)
+
+
+def lines(out):
+    return out.decode("utf-8").splitlines()
+
+
+small = write_list("small.txt", b"V very\nJ vile\nJ putrid\nJ ab\nN toad\nN wart\n")
+
+# Counts and settings: each row gives options and what every line printed must satisfy.
+settings = [
+    ("one epithet", [], 1, lambda l: len(l.split()) in (2, 3)),
+    ("five epithets", ["-n", "5"], 5, lambda l: True),
+    ("-n attached", ["-n7"], 7, lambda l: True),
+    ("--count=", ["--count=3"], 3, lambda l: True),
+    ("single modifier", ["-n", "200", "--single"], 200,
+     lambda l: len(l.split()) == 2 and "very" not in l),
+    ("no commas", ["-n", "200", "--no-commas"], 200, lambda l: "," not in l),
+    ("length order", ["-n", "200", "--no-commas"], 200,
+     lambda l: not l.startswith(("vile ab", "putrid ab", "putrid vile"))),
+]
+for what, options, count, shape in settings:
+    status, out, err = run("--list", small, *options)
+    printed = lines(out)
+    check(what, status == 0 and err == b"" and len(printed) == count and all(map(shape, printed)))
+
+status, out, _ = run("--list", small, "-n", "300", "--no-length-order", "--no-commas")
+check("no length order keeps the order drawn",
+      status == 0 and any(l.startswith("vile ab ") for l in lines(out)))
+status, out, _ = run("--list", small, "-n", "300")
+check("commas between two adjectives, none after an adverb",
+      any(", " in l for l in lines(out)) and all("very," not in l for l in lines(out)))
+
+# Exit statuses and what standard error says.
+folder = scratch / "folder"
+folder.mkdir()
+missing = native(scratch / "missing.txt")
+failures = [
+    ("a missing list", ["--list", missing], 1,
+     [b"vilify: Can't run without WORDLIST.TXT,", b"vilify: you necrotic, incontinent pustule!",
+      b"vilify: " + missing.encode() + b": "]),
+    ("a folder for a list", ["--list", native(folder)], 1,
+     [b"vilify: Can't run without WORDLIST.TXT,", b"vilify: you necrotic, incontinent pustule!",
+      b"vilify: " + native(folder).encode() + b": "]),
+    ("no nouns", ["--list", write_list("no_nouns.txt", b"J vile\n")], 1,
+     [b"vilify: WORDLIST.TXT has no nouns.", b"vilify: The word list is "]),
+    ("no adjectives", ["--list", write_list("no_adjectives.txt", b"V very\nN toad\n")], 1,
+     [b"vilify: WORDLIST.TXT has no adjectives."]),
+    ("nothing", ["--list", write_list("empty.txt", b"")], 1,
+     [b"vilify: WORDLIST.TXT has no adjectives and no nouns."]),
+    ("an unknown option", ["--list", small, "--loud"], 2,
+     [b"vilify: unknown option --loud", b"usage: vilify [-n COUNT]"]),
+    ("a stray argument", ["--list", small, "twice"], 2, [b"vilify: unexpected argument twice"]),
+    ("a negative count", ["-n", "-1"], 2, [b"vilify: -n takes a whole number"]),
+    ("a count that is no number", ["-n", "many"], 2, [b"vilify: -n takes a whole number"]),
+    ("a missing count", ["-n"], 2, [b"vilify: -n takes a whole number"]),
+    ("a seed past 64 bits", ["--seed", "18446744073709551616"], 2, [b"vilify: --seed takes"]),
+    ("a value for a flag", ["--single=yes"], 2, [b"vilify: unknown option --single=yes"]),
+]
+for what, options, expected, starts in failures:
+    status, out, err = run(*options)
+    said = err.split(b"\n")
+    check(what, status == expected and out == b"" and len(said) >= len(starts) and
+          all(line.startswith(start) for line, start in zip(said, starts)))
+
+status, out, _ = run("--help")
+check("--help", status == 0 and out.startswith(b"Usage: vilify [OPTION]...\n"))
+status, out, _ = run("--version")
+check("--version", status == 0 and out.startswith(b"vilify (Zestive Vilifex) ") and
+      out.count(b"\n") == 1)
+
+# A reader that closes the pipe ends the command quietly and at once.
+prefix = ["wine"] if wine else []
+reader = subprocess.Popen(prefix + [str(command), "--list", small, "-n", "0"],
+                          stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+first = reader.stdout.readline()
+reader.stdout.close()
+status = reader.wait(timeout=30)
+check("a closed pipe ends -n 0 with status 0", first and status == 0 and
+      b"vilify" not in reader.stderr.read())
+if not wine and os.path.exists("/dev/full"):
+    with open("/dev/full", "wb") as full:
+        done = subprocess.run([str(command), "--list", small, "-n", "100000"], stdout=full,
+                              stderr=subprocess.PIPE)
+    check("a full disk is told, with status 1", done.returncode == 1 and
+          done.stderr.startswith(b"vilify: Can't write the epithets: "))
+
+# The same seed gives the same epithets, here and on every other system.
+for list_name, list_path in (("default", DEFAULT_LIST), ("clashes", GOLDEN / "clashes.txt")):
+    for seed in ("1", "18446744073709551615"):
+        status, out, _ = run("--list", native(list_path), "--seed", seed, "-n", "1000")
+        golden = (GOLDEN / f"{list_name}-{seed}.txt").read_bytes()
+        check(f"seed {seed} on the {list_name} list gives its golden epithets",
+              status == 0 and out == golden)
+status, out, err = run("--list", small, "--show-seed", "-n", "20")
+seed = err.decode().removeprefix("vilify: seed ").strip()
+check("--show-seed names a seed that gives the same epithets again",
+      seed.isdigit() and run("--list", small, "--seed", seed, "-n", "20")[1] == out)
+
+# Without --list the command reads the list beside it, as a portable window does.
+portable = scratch / "portable"
+portable.mkdir()
+shutil.copy(command, portable / command.name)
+(portable / "WORDLIST.TXT").write_bytes(b"J only\nN one\n")
+check("the list beside the command", run(program=portable / command.name)[1] == b"only one\n")
+
+# Words beyond ASCII come out as UTF-8, byte for byte, whatever the list's encoding.
+encoded = [
+    ("UTF-8", "J café\nN 𝔭𝔲𝔰𝔱𝔲𝔩𝔢\n".encode(), "café 𝔭𝔲𝔰𝔱𝔲𝔩𝔢\n"),
+    ("Windows-1252", "J café\nN naïf\n".encode("cp1252"), "café naïf\n"),
+    ("UTF-16", "\ufeffJ Ærgerlig\r\nN ørn\r\n".encode("utf-16-le"), "Ærgerlig ørn\n"),
+]
+for what, content, expected in encoded:
+    status, out, _ = run("--list", write_list("encoded.txt", content), "--single")
+    check(f"a {what} list's words", status == 0 and out == expected.encode())
+
+# --check: the findings and the summary, line by line, and the status.
+checks = [
+    ("words that are not what they seem",
+     b"J\tnecrotic\nN \nJ ne\x07crotic\nN pustule\nn pustule\nJ caf\xe9\n# a comment\n\n"
+     b"J \x07\nJ tabbed\t\n   \n", 0,
+     ["{}:1: a tab follows the class letter J, where a space must: nothing is taken",
+      "{}:2: the class letter N and a space, but no word: nothing is taken",
+      '{}:3: the word "ne\\u0007crotic" is taken as "ne crotic"',
+      '{}:5: the noun "pustule" is on line 4 too: it is drawn twice as often',
+      '{}:6: not valid UTF-8, so read as Windows-1252: "café"',
+      '{}:9: the word "\\u0007" is nothing once cleaned: nothing is taken',
+      '{}:10: the word "tabbed\\t" holds a tab, which stays part of it',
+      "encoding: UTF-8 (words read as Windows-1252: 1)", "line ends: LF",
+      "lines: 11 (4 comments, 2 blank)", "words: 0 adverbs, 3 adjectives, 2 nouns",
+      "adverb share: 0.000"]),
+    ("a bidirectional control left open", "V \u202eutterly\r\nJ vile\r\nN toad".encode(), 0,
+     ['{}:1: the word "\\u202Eutterly" is taken as "utterly"', "encoding: UTF-8",
+      "line ends: CR LF", "lines: 3 (0 comments, 0 blank)",
+      "words: 1 adverbs, 1 adjectives, 1 nouns", "adverb share: 0.500"]),
+    ("UTF-16 with mixed line ends", "\ufeffJ a\r\nN b\nJ c\rN d\n".encode("utf-16-be"), 0,
+     ["encoding: UTF-16 big-endian", "line ends: mixed: 1 CR LF, 2 LF, 1 CR",
+      "lines: 4 (0 comments, 0 blank)", "words: 0 adverbs, 2 adjectives, 2 nouns",
+      "adverb share: 0.000"]),
+    ("a list the window cannot run on", b"J vile\nJ vile\n", 1,
+     ['{}:2: the adjective "vile" is on line 1 too: it is drawn twice as often',
+      "encoding: UTF-8", "line ends: LF", "lines: 2 (0 comments, 0 blank)",
+      "words: 0 adverbs, 2 adjectives, 0 nouns", "adverb share: 0.000"]),
+]
+for what, content, expected, report in checks:
+    name = write_list("checked.txt", content)
+    status, out, err = run("--check", name)
+    check(f"--check: {what}", status == expected and
+          lines(out) == [line.format(name) for line in report] and
+          (err == b"") == (expected == 0))
+status, out, err = run("--check", missing)
+check("--check of a missing list", status == 1 and out == b"" and b"Can't run without" in err)
+status, out, _ = run("--list", native(DEFAULT_LIST), "--check")
+check("--check of the default list finds nothing", status == 0 and
+      lines(out)[0] == "encoding: UTF-8")
+
+shutil.rmtree(scratch)
+print(f"{passed} passed, {failed} failed")
+sys.exit(1 if failed else 0)
