@@ -22,10 +22,12 @@ prefix="$stage/usr"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 share="$prefix/share"
 test -x "$prefix/games/vilifex"
+test -x "$prefix/games/vilify"
 test -f "$share/vilifex/wordlist.txt"
 test -f "$share/applications/org.zestive.vilifex.desktop"
 test -f "$share/metainfo/org.zestive.vilifex.metainfo.xml"
 test -f "$share/man/man6/vilifex.6.gz"
+test -f "$share/man/man6/vilify.6.gz"
 test -f "$share/doc/vilifex/copyright"
 test -f "$share/doc/vilifex/changelog.gz"
 for size in 16 22 24 32 48 64 128 256; do
@@ -84,8 +86,13 @@ touch "$stage/before"
 data="$stage/data"
 [ "$(opened_list "$prefix/games/vilifex" XDG_DATA_HOME="$data")" = "$share/vilifex/wordlist.txt" ]
 save_once "$data/vilifex/saved.txt" env XDG_DATA_HOME="$data" "$prefix/games/vilifex"
+XDG_DATA_HOME="$data" "$prefix/games/vilify" --list "$share/vilifex/wordlist.txt" --check \
+    >"$stage/shared" && XDG_DATA_HOME="$data" "$prefix/games/vilify" --check >"$stage/found"
+cmp -s "$stage/shared" "$stage/found" || { echo "vilify did not find the shared list"; exit 1; }
 printf 'J vile\nN toad\n' >"$data/vilifex/wordlist.txt"
 [ "$(opened_list "$prefix/games/vilifex" XDG_DATA_HOME="$data")" = "$data/vilifex/wordlist.txt" ]
+[ "$(XDG_DATA_HOME="$data" "$prefix/games/vilify")" = "vile toad" ] ||
+    { echo "vilify did not read the user's own list"; exit 1; }
 home="$stage/home"
 mkdir "$home"
 chown 65534:65534 "$home"

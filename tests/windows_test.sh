@@ -105,6 +105,8 @@ frame_colours() {
 mkdir -p "$WINEPREFIX/drive_c/Vilifex"
 unzip -q "$zip" -d "$WINEPREFIX/drive_c/Vilifex"
 portable="$(ls -d "$WINEPREFIX"/drive_c/Vilifex/vilifex-*)"
+check "the zip holds the program and the vilify command" \
+    test -f "$portable/vilifex.exe" -a -f "$portable/vilify.exe"
 
 echo "# the portable program, from the zip"
 check "the window appears, titled Zestive Vilifex" launch "$portable"
@@ -161,6 +163,8 @@ check "with an entry in Add/Remove Programs" bash -c "wine reg query \
     'HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZestiveVilifex' \
     /v DisplayName 2>/dev/null | grep -q 'Zestive Vilifex'"
 listing="$(ls "$installed")"
+check "the installed vilify prints an epithet of the installed list" \
+    bash -c "wine '$installed/vilify.exe' | tr -d '\r' | grep -qx '[^ ].* [^ ].*'"
 launch "$installed"
 keys Return alt+c
 epithet="$(clipboard)"

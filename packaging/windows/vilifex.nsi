@@ -1,5 +1,5 @@
-; The Windows installer: the program in Program Files, a Start-menu shortcut, and an uninstaller
-; listed in Add/Remove Programs. Made by scripts/package-windows, which defines VERSION, STAGE
+; The Windows installer: the program and the vilify command in Program Files, a Start-menu
+; shortcut, and an uninstaller listed in Add/Remove Programs. Made by scripts/package-windows, which defines VERSION, STAGE
 ; (the folder of the portable program), ICON and OUTFILE.
 Unicode true
 Target amd64-unicode
@@ -34,6 +34,7 @@ Section "Install"
     SetRegView 64
     SetOutPath "$INSTDIR"
     File "${STAGE}/vilifex.exe"
+    File "${STAGE}/vilify.exe"
     File "${STAGE}/wordlist.txt"
     File "${STAGE}/LICENSE"
     File "${STAGE}/README.txt"
@@ -59,6 +60,7 @@ Section "Uninstall"
     SetRegView 64
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
     Delete "$INSTDIR\vilifex.exe"
+    Delete "$INSTDIR\vilify.exe"
     Delete "$INSTDIR\wordlist.txt"
     Delete "$INSTDIR\LICENSE"
     Delete "$INSTDIR\README.txt"
