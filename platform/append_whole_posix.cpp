@@ -57,7 +57,19 @@ std::error_code AppendWhole(const std::filesystem::path &path,
 
     // Copies saving at once take turns, so that none reads the file's end while another's line
     // is half written; appending would keep lines whole without, but not the line end's test.
-    ::flock(fd, LOCK_EX);
+    // A file system without such locks lets the save go on without its turn, as appending is
+    // whole all the same.
+    const bool turn = TakeTurn([fd] {
+        while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EINTR)
+                return errno != EWOULDBLOCK;
+        }
+        return true;
+    });
+    if (!turn) {
+        ::close(fd);
+        return make_error_code(AppendFault::LockedByAnother);
+    }
     if (::fstat(fd, &status) != 0) {
         ::close(fd);
         return {errno, std::generic_category()};

@@ -44,7 +44,16 @@ std::error_code AppendWhole(const std::filesystem::path &path,
     // every file system. The lock lies far past any data, so it keeps no one from writing.
     OVERLAPPED turn{};
     turn.OffsetHigh = 0x40000000;
-    const bool locked = ::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &turn);
+    bool locked = false;
+    const bool ourTurn = TakeTurn([&] {
+        locked = ::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                              &turn);
+        return locked || ::GetLastError() != ERROR_LOCK_VIOLATION;
+    });
+    if (!ourTurn) {
+        ::CloseHandle(file);
+        return make_error_code(AppendFault::LockedByAnother);
+    }
 
     FileEnds ends;
     LARGE_INTEGER size{};

@@ -21,7 +21,11 @@ bool EqualIgnoringCase(const std::u8string &a, const std::string &b) {
 class AppendCategory final : public std::error_category {
 public:
     const char *name() const noexcept override { return "append"; }
-    std::string message(int) const override { return "Not a regular file"; }
+    std::string message(int fault) const override {
+        return static_cast<AppendFault>(fault) == AppendFault::LockedByAnother
+                   ? "Another program has locked the file"
+                   : "Not a regular file";
+    }
 };
 
 // A file that Notepad saved as "Unicode" stays UTF-16, in its own byte order.

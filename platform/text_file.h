@@ -11,7 +11,7 @@ std::filesystem::path FindFileIgnoringCase(const std::filesystem::path &director
                                            const std::string &name);
 
 // Why a file could not be appended to, beyond what the system's own error codes say.
-enum class AppendFault { NotARegularFile = 1 };
+enum class AppendFault { NotARegularFile = 1, LockedByAnother };
 std::error_code make_error_code(AppendFault fault);
 template <> struct std::is_error_code_enum<AppendFault> : std::true_type {};
 
@@ -21,5 +21,6 @@ template <> struct std::is_error_code_enum<AppendFault> : std::true_type {};
 // or a device is refused rather than waited on. The line goes out in a single append, so two
 // programs saving at once never interleave their lines, and it is on the disk when this
 // returns. On any failure the file is cut back to where it was: it gains the whole line or
-// nothing.
+// nothing. Another program's lock on the file is waited on for a moment only; past that
+// nothing is written and the fault says so.
 std::error_code AppendLine(const std::filesystem::path &path, std::u16string_view text);

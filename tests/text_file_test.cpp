@@ -11,8 +11,11 @@
 #include <thread>
 #include <vector>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <csignal>
+#include <sys/file.h>
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -129,6 +132,54 @@ TEST(AppendLine, ReportsWhyAFileCannotBeWritten) {
     std::filesystem::create_symlink(dir.path() / "gone" / "saved.txt", dir.path() / "dangling");
     EXPECT_EQ(AppendLine(dir.path() / "dangling", u"x"), std::errc::no_such_file_or_directory);
 #endif
+}
+
+// Another program's lock, as a second handle of this one holds it, however long it is held.
+class ForeignLock {
+public:
+#ifdef _WIN32
+    ForeignLock(const std::filesystem::path &path, bool exclusive)
+        : file_(::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                              nullptr)) {
+        OVERLAPPED whole{};
+        locked_ = ::LockFileEx(file_, exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0, 0, MAXDWORD,
+                               MAXDWORD, &whole);
+    }
+    ~ForeignLock() { ::CloseHandle(file_); }
+
+private:
+    HANDLE file_;
+#else
+    ForeignLock(const std::filesystem::path &path, bool exclusive)
+        : fd_(::open(path.c_str(), O_RDONLY)) {
+        locked_ = ::flock(fd_, exclusive ? LOCK_EX : LOCK_SH) == 0;
+    }
+    ~ForeignLock() { ::close(fd_); }
+
+private:
+    int fd_;
+#endif
+public:
+    bool locked() const { return locked_; }
+
+private:
+    bool locked_ = false;
+};
+
+TEST(AppendLine, GivesUpSoonOnAnotherProgramsLockAndWritesNothing) {
+    for (const bool exclusive : {true, false}) {
+        TempDir dir;
+        const auto saved = dir.write("saved.txt", "old\r\n");
+        {
+            const ForeignLock lock(saved, exclusive);
+            ASSERT_TRUE(lock.locked());
+            EXPECT_EQ(AppendLine(saved, u"new"), AppendFault::LockedByAnother) << exclusive;
+            EXPECT_EQ(dir.read("saved.txt"), "old\r\n");
+        }
+        EXPECT_FALSE(AppendLine(saved, u"new"));
+        EXPECT_EQ(dir.read("saved.txt"), "old\r\nnew\r\n");
+    }
 }
 
 #ifndef _WIN32
