@@ -146,6 +146,16 @@ check "Show Stats shows the counts ($before colour before, $after after)" \
 keys Escape
 check "Esc ends the program, with exit code 0" ended_with 0
 
+launch "$portable"
+echo nothing | xclip -selection clipboard
+keys Tab Return
+check "Enter on Clip, reached by Tab, clicks Clip rather than Make" \
+    [ "$(clipboard)" = "verbose, splendiferous generator" ]
+keys Tab Tab Return alt+c
+check "Enter in the text box makes an epithet" of_the_list "$(clipboard)"
+keys Escape
+ended_with 0 || true
+
 mkdir -p "$WINEPREFIX/drive_c/NoList"
 cp "$portable/vilifex.exe" "$WINEPREFIX/drive_c/NoList/"
 (cd "$WINEPREFIX/drive_c/NoList" && exec wine vilifex.exe >/dev/null 2>&1) &

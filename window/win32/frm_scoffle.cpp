@@ -123,8 +123,8 @@ LRESULT FrmScoffle::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
     case kAddToolTips:
         addToolTips();
         return 0;
-    case DM_GETDEFID: // Enter, where no button has the focus, is Make's
-        return MAKELRESULT(kMakeId, DC_HASDEFID);
+    case DM_GETDEFID: // the dialog manager asks which button Enter clicks
+        return MAKELRESULT(defaultId_, DC_HASDEFID);
     case WM_TIMER:
         if (w == kTimerId)
             rules_.make();
@@ -200,6 +200,7 @@ void FrmScoffle::command(int id, int code, HWND control) {
 }
 
 void FrmScoffle::makeDefault(int id) {
+    defaultId_ = id;
     for (HWND button : {cmdMake, cmdClip, cmdSave, cmdExit, cmdAuto}) {
         const bool isDefault = ::GetDlgCtrlID(button) == id;
         ::SendMessageW(button, BM_SETSTYLE,
@@ -232,6 +233,7 @@ void FrmScoffle::createControls() {
     // Made in the tab order: Make, Clip, Save, the text box, Exit, Auto.
     cmdMake = create(window_, L"BUTTON", layout::kMake, WS_TABSTOP | BS_DEFPUSHBUTTON | BS_NOTIFY,
                      kMakeId);
+    defaultId_ = kMakeId;
     cmdClip = create(window_, L"BUTTON", layout::kClip, button, kClipId);
     cmdSave = create(window_, L"BUTTON", layout::kSave, button, kSaveId);
     txtOutput = create(window_, L"EDIT", layout::kOutput, WS_TABSTOP | ES_AUTOHSCROLL, kOutputId,

@@ -77,6 +77,7 @@ private:
     HFONT messageFont_ = nullptr;
     HFONT outputFont_ = nullptr;
     bool timerEnabled_ = false;
+    int defaultId_ = 0; // the button Enter clicks: Make's, or the command button with the focus
     std::vector<Placement> placements_;
 
     HWND cmdAuto = nullptr;
