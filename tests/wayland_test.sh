@@ -3,7 +3,8 @@
 # headless backend has no seat, so no clipboard). With both displays there and no platform
 # chosen, the program must take X11: its window shows on XWayland, Clip reaches wl-paste, and a
 # minimised window with Auto on carries the epithets in its title. Then, on Qt's Wayland
-# platform alone, Save sounds the desktop's bell through canberra-gtk-play.
+# platform alone, Save sounds the desktop's bell through canberra-gtk-play, and the title bar's
+# maximise button leaves the program running.
 #
 # wayland_test.sh BUILD-DIRECTORY
 set -euo pipefail
@@ -112,4 +113,29 @@ wait_for "heard the bell on Wayland" test -s "$stage/bell"
 [ "$(cat "$stage/bell")" = '--id=bell' ] || { echo "the bell was asked for wrongly"; exit 1; }
 [ "$(cat "$stage/program/saved.txt")" = $'verbose, splendiferous generator\r' ] ||
     { echo "nothing saved on Wayland"; exit 1; }
+
+# Qt's own title bar offers maximise even to a fixed window; the compositor then asks for a
+# maximised size that the window must take. Its maximise button lies at a fixed offset from
+# the icon, the only bright red on the screen.
+icon="$(DISPLAY=":$outer" /usr/bin/python3 - <<'EOF'
+from Xlib import X, display
+root = display.Display().screen().root
+size = root.get_geometry()
+data = root.get_image(0, 0, size.width, size.height, X.ZPixmap, 0xFFFFFFFF).data
+for at in range(0, len(data), 4):
+    if data[at + 2] > 200 and data[at + 1] < 60 and data[at] < 60:
+        print(at // 4 % size.width, at // 4 // size.width)
+        break
+EOF
+)"
+[ -n "$icon" ] || { echo "no window icon on the screen"; exit 1; }
+read -r x y <<<"$icon"
+# Weston's X11 window learns where the pointer is as it enters, so it enters from outside.
+DISPLAY=":$outer" xdotool mousemove 900 700 sleep 0.3 mousemove $((x + 345)) $((y + 7)) \
+    sleep 0.3 click 1
+sleep 2
+case "$(ps -o stat= -p "$program")" in
+"" | Z*) echo "maximising ended the program on Wayland"; exit 1 ;;
+esac
 echo "X11 through XWayland: clipboard and minimised title work; Wayland alone: the bell sounds"
+echo "and maximising leaves the program running"

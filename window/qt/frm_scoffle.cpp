@@ -85,7 +85,11 @@ FrmScoffle::FrmScoffle(RandomSource &random, Desktop &desktop, AppFiles files, Q
     createControls();
     createMenus();
     orderTabs();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // On Wayland Qt draws the title bar itself, with a maximise button whatever the flags, and
+    // a maximised window must take the compositor's size or be disconnected; there it may grow,
+    // and goes back to its own size at once (see changeEvent).
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    layout()->setSizeConstraint(wayland ? QLayout::SetMinimumSize : QLayout::SetFixedSize);
     cmdMake->setFocus();
 }
 
@@ -340,9 +344,10 @@ void FrmScoffle::changeEvent(QEvent *event) {
     if (event->type() == QEvent::WindowStateChange) {
         if (windowState() & Qt::WindowMinimized)
             rules_.followWindowState(WindowState::Minimized);
-        else if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        else if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
             rules_.followWindowState(WindowState::Maximized);
-        else
+            QTimer::singleShot(0, this, &QWidget::showNormal); // a fixed layout stays its size
+        } else
             rules_.followWindowState(WindowState::Normal);
     } else if (event->type() == QEvent::FontChange && !placements_.isEmpty()) {
         layOut(); // the desktop's font changed while the program ran
