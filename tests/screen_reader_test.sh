@@ -13,7 +13,23 @@ done
 [ -x /usr/lib/speech-dispatcher-modules/sd_generic ] || { echo "no sd_generic: skipped"; exit 77; }
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "no pyatspi: skipped"; exit 77; }
 stage="$(mktemp -d)"
-trap 'rm -rf "$stage"' EXIT
+trap 'kill ${decoy:-} 2>/dev/null || true; rm -rf "$stage"' EXIT
+
+# The user's own screen reader is left alone: Orca will not start beside another of the same
+# user, and replacing it would end the user's, so this Orca runs in a process namespace of its
+# own, where no other can be seen. A stand-in named orca, outside, must outlive the test.
+mkdir "$stage/decoy"
+cp "$(command -v sleep)" "$stage/decoy/orca"
+"$stage/decoy/orca" 600 &
+decoy=$!
+private=()
+for candidate in "unshare --pid --fork --mount-proc" \
+    "unshare --user --map-root-user --pid --fork --mount-proc"; do
+    read -r -a private <<<"$candidate"
+    "${private[@]}" true 2>/dev/null && break
+    private=()
+done
+((${#private[@]})) || { echo "no process namespace of the test's own: skipped"; exit 77; }
 
 # speech-dispatcher with one generic voice that logs, and libao's null driver for its audio.
 mkdir -p "$stage/speechd/modules" "$stage/home" "$stage/run" "$stage/orca"
@@ -48,7 +64,7 @@ session() {
     local speechd=$!
     export SPEECHD_ADDRESS="unix_socket:$stage/run/speechd.sock"
     for _ in $(seq 50); do [ -S "$stage/run/speechd.sock" ] && break; sleep 0.1; done
-    orca --replace --user-prefs="$stage/orca" --debug-file="$stage/orca.debug" >/dev/null 2>&1 &
+    orca --user-prefs="$stage/orca" --debug-file="$stage/orca.debug" >/dev/null 2>&1 &
     local orca=$!
     sleep 3 # Orca joins the accessibility bus and greets
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$build/bin/vilifex" >/dev/null 2>&1 &
@@ -65,5 +81,10 @@ session() {
     return "$status"
 }
 export -f session
-dbus-run-session -- bash -c 'session "$0" "$1" "$2"' "$stage" "$build" \
-    "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)" 2>/dev/null
+status=0
+"${private[@]}" dbus-run-session -- bash -c 'session "$0" "$1" "$2"' "$stage" "$build" \
+    "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)" 2>/dev/null || status=$?
+case "$(ps -o stat= -p "$decoy")" in
+"" | Z*) echo "the test ended another Orca of the user's"; exit 1 ;;
+esac
+exit "$status"
