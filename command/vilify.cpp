@@ -53,15 +53,11 @@ fs::path ListPath(const Options &options) {
     return WordListPath(LocateAppFiles(ProgramDirectory(), UserDataDirectory()).wordListDirectory);
 }
 
-// Says why the list cannot be used; unlike the window's message, always with the file's name,
-// since a command may be pointed at any list.
+// Says why the list cannot be used, always with the file's name, since a command may be
+// pointed at any list.
 int CannotUse(Console &console, LoadResult result, const fs::path &list,
               const std::error_code &openError) {
-    Complain(console, LoadFailureMessage(result, list, openError));
-    if (openError == std::errc::no_such_file_or_directory)
-        console.complain(PathText(list) + u": " + ErrorText(openError) + u".");
-    else if (!openError)
-        console.complain(u"The word list is " + PathText(list) + u".");
+    Complain(console, LoadFailureMessage(result, list, openError, ListNaming::Always));
     return kFailed;
 }
 

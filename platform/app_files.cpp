@@ -18,7 +18,7 @@ fs::path WordListPath(const fs::path &directory) {
 
 bool HasWordList(const fs::path &directory) {
     std::error_code error;
-    return fs::is_regular_file(WordListPath(directory), error);
+    return fs::exists(fs::symlink_status(WordListPath(directory), error));
 }
 
 AppFiles LocateAppFiles(const fs::path &programDirectory, const fs::path &userDirectory) {
@@ -26,7 +26,7 @@ AppFiles LocateAppFiles(const fs::path &programDirectory, const fs::path &userDi
     if (installedData.empty())
         return {programDirectory, programDirectory};
     const bool userList = !userDirectory.empty() && HasWordList(userDirectory);
-    return {userList ? userDirectory : installedData, userDirectory};
+    return {userList ? userDirectory : installedData, userDirectory, userList};
 }
 
 fs::path UserDataDirectory(const char *xdgDataHome, const char *home) {

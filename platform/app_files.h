@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 // Where the program reads its word list and appends its saved epithets.
 //
@@ -11,6 +12,7 @@
 struct AppFiles {
     std::filesystem::path wordListDirectory;
     std::filesystem::path saveDirectory; // empty when an installed copy has no user data folder
+    bool userWordList = false;           // the list is one the user put in the user data folder
 };
 
 AppFiles LocateAppFiles(const std::filesystem::path &programDirectory,
@@ -28,7 +30,8 @@ inline constexpr char kWordListName[] = "wordlist.txt";
 // The word list in the folder, under whatever case of its name it has there.
 std::filesystem::path WordListPath(const std::filesystem::path &directory);
 
-// Whether the folder holds a word list, under any case of its name.
+// Whether the folder holds something by the word list's name, under any case of it: a folder
+// or a pipe there is a list the user meant, which then cannot be read, and is said so.
 bool HasWordList(const std::filesystem::path &directory);
 
 // The folder that holds the running program, from the path of its executable as the system
@@ -39,6 +42,9 @@ std::filesystem::path ProgramDirectory();
 // base-directory rules, XDG_DATA_HOME, or else HOME/.local/share, followed by vilifex, where a
 // relative path in either counts as unset. Empty when there is none.
 std::filesystem::path UserDataDirectory();
+
+// Why there is no user data folder, naming what the system was asked for.
+std::u16string NoUserDataDirectoryReason();
 
 // The XDG rule alone, from the variables' values (null when unset).
 std::filesystem::path UserDataDirectory(const char *xdgDataHome, const char *home);

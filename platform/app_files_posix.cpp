@@ -16,6 +16,10 @@ fs::path ProgramDirectory() {
     return error ? fs::path() : executable.parent_path();
 }
 
+std::u16string NoUserDataDirectoryReason() {
+    return u"neither XDG_DATA_HOME nor HOME names one";
+}
+
 fs::path UserDataDirectory() {
     return UserDataDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }

@@ -71,6 +71,10 @@ fs::path ProgramDirectory() {
     }
 }
 
+std::u16string NoUserDataDirectoryReason() {
+    return u"APPDATA names none";
+}
+
 fs::path UserDataDirectory() {
     const wchar_t *appData = _wgetenv(L"APPDATA");
     if (appData == nullptr || !fs::path(appData).is_absolute())

@@ -29,6 +29,14 @@ TEST(LocateAppFiles, InstalledCopyReadsItsSharedListAndSavesForTheUser) {
     EXPECT_EQ(files.wordListDirectory, shared);
     EXPECT_EQ(files.saveDirectory, user.path() / "vilifex");
 
+    EXPECT_FALSE(files.userWordList);
+
+    // Whatever the user put there by the list's name is the user's list, even a folder.
+    fs::create_directories(user.path() / "vilifex" / "wordlist.txt");
+    files = LocateAppFiles(prefix.path() / "games", user.path() / "vilifex");
+    EXPECT_EQ(files.wordListDirectory, user.path() / "vilifex");
+    EXPECT_TRUE(files.userWordList);
+
     user.write("WORDLIST.TXT", "J rank\nN oaf\n");
     files = LocateAppFiles(prefix.path() / "games", user.path());
     EXPECT_EQ(files.wordListDirectory, user.path());

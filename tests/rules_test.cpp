@@ -3,6 +3,7 @@
 #include "scripted_random.h"
 #include "temp_dir.h"
 
+#include "platform/display_text.h"
 #include "platform/standard_random.h"
 #include "window/scoffle_rules.h"
 
@@ -104,6 +105,40 @@ TEST(ScoffleRules, AFailedSaveNamesThePathAndTheSystemsReasonOnceWhileAutoWaits)
     EXPECT_FALSE(window.timerWhileTelling);
     EXPECT_TRUE(window.timer);
     EXPECT_EQ(window.beeps, 0);
+}
+
+TEST(ScoffleRules, SaysWhichFileOrFolderItMeansWhereItCannotUseTheUsersOwn) {
+    TempDir dir;
+    dir.write("wordlist.txt", "J vile\n");
+    const std::u16string list = PathText(dir.path() / "wordlist.txt");
+    struct Row {
+        bool userWordList;
+        std::u16string message;
+    } rows[] = {
+        {true, u"WORDLIST.TXT has no nouns.\r\nThe word list is " + list + u"."},
+        {false, u"WORDLIST.TXT has no nouns."},
+    };
+    for (const Row &row : rows) {
+        RecordingFrontEnd window;
+        StandardRandom random(1);
+        ScoffleRules rules(window, random, {dir.path(), dir.path(), row.userWordList});
+        EXPECT_FALSE(rules.load());
+        EXPECT_EQ(window.messages, std::vector<std::u16string>{row.message});
+    }
+
+    dir.write("wordlist.txt", "J vile\nN toad\n");
+    RecordingFrontEnd window;
+    StandardRandom random(1);
+    ScoffleRules rules(window, random, {dir.path(), ""});
+    ASSERT_TRUE(rules.load());
+    rules.save();
+#ifdef _WIN32
+    const std::u16string variable = u"APPDATA";
+#else
+    const std::u16string variable = u"XDG_DATA_HOME";
+#endif
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_NE(window.messages[0].find(variable), std::u16string::npos) << variable.size();
 }
 
 } // namespace

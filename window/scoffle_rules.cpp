@@ -41,7 +41,10 @@ bool ScoffleRules::load() {
     std::error_code openError;
     const LoadResult result = LoadWordList(lists_, files_.wordListDirectory, random_, &openError);
     if (result != LoadResult::Loaded) {
-        tell(LoadFailureMessage(result, WordListPath(files_.wordListDirectory), openError));
+        // The user's own list is named: which file is meant is not plain from the message.
+        tell(LoadFailureMessage(result, WordListPath(files_.wordListDirectory), openError,
+                                files_.userWordList ? ListNaming::Always
+                                                    : ListNaming::WhereUnreadable));
         window_.closeWindow();
         return false;
     }
@@ -88,8 +91,8 @@ void ScoffleRules::clip() {
 
 void ScoffleRules::save() {
     if (files_.saveDirectory.empty()) {
-        tell(u"Can't add to SAVED.TXT:\r\nThere is no folder for it: neither XDG_DATA_HOME nor "
-             u"HOME names one.");
+        tell(u"Can't add to SAVED.TXT:\r\nThere is no folder for it: " +
+             NoUserDataDirectoryReason() + u".");
         return;
     }
     // The user's data folder, where an installed program saves, may not exist yet.

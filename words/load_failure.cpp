@@ -3,7 +3,7 @@
 #include "platform/display_text.h"
 
 std::u16string LoadFailureMessage(LoadResult result, const std::filesystem::path &list,
-                                  const std::error_code &openError) {
+                                  const std::error_code &openError, ListNaming naming) {
     std::u16string message;
     switch (result) {
     case LoadResult::NoAdjectives:
@@ -23,7 +23,10 @@ std::u16string LoadFailureMessage(LoadResult result, const std::filesystem::path
         message = u"Can't run without WORDLIST.TXT,\r\nyou necrotic, incontinent pustule!";
         break;
     }
-    if (openError && openError != std::errc::no_such_file_or_directory)
+    const bool missing = openError == std::errc::no_such_file_or_directory;
+    if (openError && (!missing || naming == ListNaming::Always))
         message += u"\r\n" + PathText(list) + u": " + ErrorText(openError) + u".";
+    else if (!openError && naming == ListNaming::Always)
+        message += u"\r\nThe word list is " + PathText(list) + u".";
     return message;
 }

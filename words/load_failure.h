@@ -6,9 +6,12 @@
 #include <string>
 #include <system_error>
 
+// Where the message names the list it speaks of: only where it is there but could not be read,
+// or always, for a list that may lie anywhere.
+enum class ListNaming { WhereUnreadable, Always };
+
 // What the user is told when a word list cannot be used, in lines ended by CR LF: the same
-// words from the window and from the command. `list` is the file that was tried; where it is
-// there but could not be read (`openError` other than a missing file), a last line names it
-// with the system's reason.
+// words from the window and from the command. `list` is the file that was tried; a last line
+// names it, with the system's reason where it could not be opened.
 std::u16string LoadFailureMessage(LoadResult result, const std::filesystem::path &list,
-                                  const std::error_code &openError);
+                                  const std::error_code &openError, ListNaming naming);

@@ -13,6 +13,7 @@
 namespace {
 
 QtMessageHandler qtHandler = nullptr;
+const char *chosenPlatform = nullptr; // QT_QPA_PLATFORM as the user set it, if at all
 
 // Without a display Qt gives up with a fatal message about reinstalling and a core dump; the
 // user is told plainly instead, and the program ends with status 1.
@@ -21,9 +22,15 @@ void NoDisplayIsAnError(QtMsgType type, const QMessageLogContext &context, const
         qtHandler(type, context, text);
         return;
     }
-    std::fputs("vilifex: no display could be opened: set DISPLAY or WAYLAND_DISPLAY to the one "
-               "to show the window on.\n",
-               stderr);
+    if (chosenPlatform)
+        std::fprintf(stderr,
+                     "vilifex: the Qt platform \"%s\", which QT_QPA_PLATFORM chooses, could not "
+                     "be started: unset QT_QPA_PLATFORM, or choose another (xcb, wayland).\n",
+                     chosenPlatform);
+    else
+        std::fputs("vilifex: no display could be opened: set DISPLAY or WAYLAND_DISPLAY to the "
+                   "one to show the window on.\n",
+                   stderr);
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -31,8 +38,9 @@ void NoDisplayIsAnError(QtMsgType type, const QMessageLogContext &context, const
 } // namespace
 
 int main(int argc, char *argv[]) {
-    if (const char *platform = PreferredQtPlatform(
-            std::getenv("QT_QPA_PLATFORM"), std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY")))
+    chosenPlatform = std::getenv("QT_QPA_PLATFORM");
+    if (const char *platform = PreferredQtPlatform(chosenPlatform, std::getenv("WAYLAND_DISPLAY"),
+                                                   std::getenv("DISPLAY")))
         qputenv("QT_QPA_PLATFORM", platform);
     qtHandler = qInstallMessageHandler(NoDisplayIsAnError);
     QApplication app(argc, argv);
