@@ -54,6 +54,22 @@ SIZE CaptionSize(HDC dc, HFONT font, const std::u16string &caption) {
     return {box.right - box.left, box.bottom - box.top};
 }
 
+// A label's width for its caption: the caption's advance, and room for ink that reaches past
+// it, the last glyph's overhang and the pixel or two that the drawn text gains over the
+// measured one at some resolutions (the "s" of "215 Adjectives" was cut at 120 dpi).
+LONG LabelWidth(HDC dc, HFONT font, const std::u16string &caption) {
+    LONG width = CaptionSize(dc, font, caption).cx;
+    const HGDIOBJ old = ::SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    ABC last{};
+    const wchar_t end = caption.empty() ? L' ' : static_cast<wchar_t>(caption.back());
+    if (::GetCharABCWidthsW(dc, end, end, &last) && last.abcC < 0)
+        width -= last.abcC;
+    ::SelectObject(dc, old);
+    return width + metrics.tmAveCharWidth / 2;
+}
+
 // The screen's device context, for measuring text, while it lives.
 class ScreenDc {
 public:
@@ -295,7 +311,8 @@ double FrmScoffle::fontScale(HFONT font) const {
             if (placement.isButton)
                 captions.push_back({size.cx + padX, size.cy + padY, placement.twips});
             else
-                captions.push_back({size.cx, size.cy, layout::LabelRoom(placement.twips)});
+                captions.push_back(
+                    {LabelWidth(dc, font, caption), size.cy, layout::LabelRoom(placement.twips)});
         }
     }
     return ScaleToFit(captions, dpi);
@@ -355,8 +372,8 @@ void FrmScoffle::sizeLabel(HWND label) {
     RECT at{};
     ::GetWindowRect(label, &at);
     ::MapWindowPoints(HWND_DESKTOP, fraStats, reinterpret_cast<POINT *>(&at), 2);
-    const SIZE caption = CaptionSize(ScreenDc(), messageFont_, WindowText(label));
-    ::SetWindowPos(label, nullptr, 0, 0, caption.cx, at.bottom - at.top,
+    const LONG width = LabelWidth(ScreenDc(), messageFont_, WindowText(label));
+    ::SetWindowPos(label, nullptr, 0, 0, width, at.bottom - at.top,
                    SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 }
 
