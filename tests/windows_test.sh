@@ -183,6 +183,19 @@ ended_with 0 || true
 check "a Save of the installed program lands in %APPDATA%\\vilifex\\saved.txt" \
     cmp -s <(printf '%s\r\n' "$epithet") "$appdata/vilifex/saved.txt"
 check "and nothing is written under Program Files" [ "$(ls "$installed")" = "$listing" ]
+launch "$installed"
+key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZestiveVilifex"
+check "setup.exe /S over the running program fails, changing nothing" bash -c "
+    ! wine '$setup' /S >/dev/null 2>&1 && [ \"\$(ls '$installed')\" = '$listing' ]"
+# Run in its own folder (_?=, unquoted, so through a batch file), the uninstaller's exit code
+# is its own rather than that of starting a copy of itself.
+printf '@"%s" /S _?=%s\r\n@exit /b %%errorlevel%%\r\n' 'C:\Program Files\Zestive Vilifex\uninstall.exe' \
+    'C:\Program Files\Zestive Vilifex' >"$WINEPREFIX/drive_c/uninstall_here.bat"
+check "so does the uninstaller, keeping its entry in Add/Remove Programs" bash -c "
+    ! wine cmd /c 'C:\\uninstall_here.bat' >/dev/null 2>&1 &&
+    [ \"\$(ls '$installed')\" = '$listing' ] && wine reg query '$key' >/dev/null 2>&1"
+keys Escape
+ended_with 0 || true
 wine "$installed/uninstall.exe" /S >/dev/null 2>&1 || true
 check "the uninstaller leaves no program file behind" wait_for 20 bash -c "[ ! -e '$installed' ]"
 check "and keeps the user's saved epithets" [ -f "$appdata/vilifex/saved.txt" ]
