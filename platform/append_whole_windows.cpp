@@ -69,7 +69,7 @@ std::error_code AppendWhole(const std::filesystem::path &path,
     if (!::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
         result = LastError();
     else if (written != bytes.size())
-        result = std::make_error_code(std::errc::no_space_on_device);
+        result = {ERROR_DISK_FULL, std::system_category()}; // in the system's own words
     else if (!::FlushFileBuffers(file))
         result = LastError();
     if (result && written > 0) {

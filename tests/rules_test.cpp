@@ -37,11 +37,16 @@ public:
         timerWhileTelling = timer;
     }
     void beep() override { ++beeps; }
-    void setClipboardText(const std::u16string &) override {}
+    bool setClipboardText(const std::u16string &text) override {
+        clipboard = text;
+        return clipboardFree;
+    }
 
     bool shown = false, closed = false, timer = false, timerWhileTelling = false;
     bool checked[4] = {false, true, true, false};
     std::u16string title, output = u"verbose, splendiferous generator", caption = u"&Auto On";
+    std::u16string clipboard;
+    bool clipboardFree = true;
     std::vector<std::u16string> counts, messages;
     int beeps = 0;
 };
@@ -105,6 +110,26 @@ TEST(ScoffleRules, AFailedSaveNamesThePathAndTheSystemsReasonOnceWhileAutoWaits)
     EXPECT_FALSE(window.timerWhileTelling);
     EXPECT_TRUE(window.timer);
     EXPECT_EQ(window.beeps, 0);
+}
+
+TEST(ScoffleRules, ClipAndTheMinimisedTitleTakeTheTextBoxAsOneLineTheTitleCutShort) {
+    TempDir dir;
+    dir.write("wordlist.txt", "J vile\nN toad\n");
+    RecordingFrontEnd window;
+    StandardRandom random(1);
+    ScoffleRules rules(window, random, {dir.path(), dir.path()});
+    ASSERT_TRUE(rules.load());
+    window.output = u"typed\r\nover two lines " + std::u16string(300, u'x');
+    rules.clip();
+    EXPECT_EQ(window.clipboard, u"typed over two lines " + std::u16string(300, u'x'));
+    EXPECT_TRUE(window.messages.empty());
+    window.clipboardFree = false; // another program holds it
+    rules.clip();
+    EXPECT_EQ(window.messages.size(), 1u);
+    rules.switchAuto(); // makes an epithet, which the user then lengthens
+    window.output = window.clipboard;
+    rules.followWindowState(WindowState::Minimized);
+    EXPECT_EQ(window.title, window.clipboard.substr(0, 249) + u'\u2026');
 }
 
 TEST(ScoffleRules, SaysWhichFileOrFolderItMeansWhereItCannotUseTheUsersOwn) {

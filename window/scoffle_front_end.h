@@ -52,5 +52,6 @@ public:
     virtual void showStopMessage(const std::u16string &title, const std::u16string &text) = 0;
     virtual void beep() = 0;
     // Clears the clipboard, then puts `text` on it as plain text.
-    virtual void setClipboardText(const std::u16string &text) = 0;
+    // False where the clipboard could not be had: another program holds it open.
+    virtual bool setClipboardText(const std::u16string &text) = 0;
 };

@@ -86,7 +86,8 @@ void ScoffleRules::switchAuto() {
 
 void ScoffleRules::clip() {
     // What Save would write, so that the two always agree on what the user typed.
-    window_.setClipboardText(OneLine(window_.outputText()));
+    if (!window_.setClipboardText(OneLine(window_.outputText())))
+        tell(u"Can't copy to the clipboard:\r\nAnother program is holding it open.");
 }
 
 void ScoffleRules::save() {

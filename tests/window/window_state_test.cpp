@@ -108,6 +108,16 @@ private slots:
         Tick(f.timer());
         QCOMPARE(f.button("cmdAuto")->accessibleDescription(), f.output()->text());
         QCOMPARE(f.button("cmdMake")->accessibleDescription(), QString());
+        // A button left behind is read with its own tooltip again, not an old epithet.
+        f.button("cmdMake")->setFocus();
+        QCOMPARE(f.button("cmdAuto")->accessibleDescription(), QString());
+    }
+
+    void keypadEnterMakes() {
+        WindowFixture f;
+        QVERIFY(openActive(f));
+        QTest::keyClick(f.button("cmdMake"), Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(f.output()->text() != QStringLiteral("verbose, splendiferous generator"));
     }
 
     void enterInTheTextBoxMakes() {

@@ -90,7 +90,20 @@ FrmScoffle::FrmScoffle(RandomSource &random, Desktop &desktop, AppFiles files, Q
     // and goes back to its own size at once (see changeEvent).
     const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     layout()->setSizeConstraint(wayland ? QLayout::SetMinimumSize : QLayout::SetFixedSize);
+    // The button the user leaves no longer carries the epithet, so that coming back to it reads
+    // its own name and tooltip rather than an old epithet.
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old) {
+        if (old && old == describedButton_) {
+            describedButton_->setAccessibleDescription(QString());
+            describedButton_ = nullptr;
+        }
+    });
     cmdMake->setFocus();
+}
+
+FrmScoffle::~FrmScoffle() {
+    // The focus moves as the controls go, after this window's members are gone.
+    disconnect(focusWatch_);
 }
 
 void FrmScoffle::createControls() {
@@ -320,8 +333,9 @@ void FrmScoffle::beep() {
     desktop_.beep();
 }
 
-void FrmScoffle::setClipboardText(const std::u16string &text) {
+bool FrmScoffle::setClipboardText(const std::u16string &text) {
     desktop_.setClipboardText(Text(text));
+    return true; // Qt owns the clipboard through the window system, which always takes it
 }
 
 void FrmScoffle::keyPressEvent(QKeyEvent *event) {

@@ -26,6 +26,7 @@ class FrmScoffle : public QMainWindow, private ScoffleFrontEnd {
 
 public:
     FrmScoffle(RandomSource &random, Desktop &desktop, AppFiles files, QWidget *parent = nullptr);
+    ~FrmScoffle() override;
 
     // Shows the window and reads the word list. False when the program cannot run: the user
     // has been told why, and the program should end.
@@ -61,7 +62,7 @@ private:
     void announce(const std::u16string &epithet) override;
     void showStopMessage(const std::u16string &title, const std::u16string &text) override;
     void beep() override;
-    void setClipboardText(const std::u16string &text) override;
+    bool setClipboardText(const std::u16string &text) override;
 
     // Where a control goes in twips, and the captions it must show whole.
     struct Placement {
@@ -73,6 +74,7 @@ private:
     Desktop &desktop_;
     ScoffleRules rules_;
     QPointer<QPushButton> describedButton_; // carries the last epithet for screen readers
+    QMetaObject::Connection focusWatch_;    // takes it back when the focus leaves that button
     QList<Placement> placements_;           // in the order the controls were made
 
     QTimer *tmrRun;

@@ -457,9 +457,14 @@ void FrmScoffle::beep() {
     ::MessageBeep(MB_OK);
 }
 
-void FrmScoffle::setClipboardText(const std::u16string &text) {
-    if (!::OpenClipboard(window_))
-        return;
+bool FrmScoffle::setClipboardText(const std::u16string &text) {
+    // Another program may hold the clipboard open for a moment, as clipboard viewers do: try
+    // for a fifth of a second before giving up.
+    for (int tried = 1; !::OpenClipboard(window_); ++tried) {
+        if (tried == 10)
+            return false;
+        ::Sleep(20);
+    }
     ::EmptyClipboard();
     const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
     if (memory) {
@@ -471,4 +476,5 @@ void FrmScoffle::setClipboardText(const std::u16string &text) {
             ::GlobalFree(memory);
     }
     ::CloseClipboard();
+    return true;
 }

@@ -60,7 +60,7 @@ private:
     void announce(const std::u16string &epithet) override;
     void showStopMessage(const std::u16string &title, const std::u16string &text) override;
     void beep() override;
-    void setClipboardText(const std::u16string &text) override;
+    bool setClipboardText(const std::u16string &text) override;
 
     // A control, where it goes in twips, and the captions it must show whole.
     struct Placement {
