@@ -17,4 +17,17 @@ TEST(ScaleToFit, LeavesEveryCaptionItsWholeRoomAtAnyResolution) {
             }
 }
 
+// Controls that meet in twips meet in pixels, with neither a gap nor an overlap, at any scale.
+TEST(TwipsScale, RoundsEdgesSoThatNeighboursMeet) {
+    const Rect stats{120, 585, 1530, 705}, automatic{1650, 750, 900, 360};
+    const Rect odd{0, 0, 7, 7}, next{7, 7, 7, 7};
+    for (const int dpi : {96, 120, 144, 192})
+        for (double scale = 1.0; scale < 3.0; scale += 0.01) {
+            const TwipsScale twips(scale, dpi);
+            ASSERT_EQ(twips.rect(stats).right(), twips.rect(automatic).x) << dpi << ' ' << scale;
+            ASSERT_EQ(twips.rect(odd).right(), twips.rect(next).x) << dpi << ' ' << scale;
+            ASSERT_EQ(twips.rect(odd).bottom(), twips.rect(next).y) << dpi << ' ' << scale;
+        }
+}
+
 } // namespace

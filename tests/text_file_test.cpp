@@ -83,6 +83,7 @@ TEST(AppendLine, StartsALineOfItsOwnInTheFilesOwnEncoding) {
         {"old\r\n", "old\r\noaf\r\n"},
         {"old", "old\r\noaf\r\n"}, // a last line typed without a line end
         {"old\n", "old\noaf\r\n"},
+        {"old\r", "old\roaf\r\n"}, // a lone CR ends the line too
         {"\xEF\xBB\xBF", "\xEF\xBB\xBFoaf\r\n"},
         {"\xFF\xFE", std::string("\xFF\xFEo\0a\0f\0\r\0\n\0", 12)},
         {std::string("\xFF\xFEx\0", 4), std::string("\xFF\xFEx\0\r\0\n\0o\0a\0f\0\r\0\n\0", 18)},
@@ -111,6 +112,8 @@ TEST(OneLine, MakesEveryReaderSeeOneLineThatClosesWhatItOpens) {
         {u"\u202Eclosed\u202C", u"\u202Eclosed\u202C"},
         {u"\u2067\u202Bboth\u2069", u"\u2067\u202Bboth\u2069"},
         {u"\u202B\u2067inner\u2069", u"\u2067inner\u2069"},
+        {u"\u2066isolate\u202C", u"isolate\u202C"}, // PDF closes embeddings, not isolates
+        {u"\u2066left\u2069", u"\u2066left\u2069"}, // LRI is an isolate, closed by PDI
     };
     for (const auto &row : rows)
         EXPECT_EQ(OneLine(row.text), row.line);
@@ -146,7 +149,9 @@ public:
         locked_ = ::LockFileEx(file_, exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0, 0, MAXDWORD,
                                MAXDWORD, &whole);
     }
-    ~ForeignLock() { ::CloseHandle(file_); }
+    ~ForeignLock() {
+        ::CloseHandle(file_);
+    }
 
 private:
     HANDLE file_;
@@ -155,13 +160,17 @@ private:
         : fd_(::open(path.c_str(), O_RDONLY)) {
         locked_ = ::flock(fd_, exclusive ? LOCK_EX : LOCK_SH) == 0;
     }
-    ~ForeignLock() { ::close(fd_); }
+    ~ForeignLock() {
+        ::close(fd_);
+    }
 
 private:
     int fd_;
 #endif
 public:
-    bool locked() const { return locked_; }
+    bool locked() const {
+        return locked_;
+    }
 
 private:
     bool locked_ = false;

@@ -2,7 +2,9 @@
 #include "temp_dir.h"
 
 #include "platform/byte_source.h"
+#include "platform/display_text.h"
 #include "platform/standard_random.h"
+#include "words/load_failure.h"
 #include "words/word_list.h"
 
 #include <gtest/gtest.h>
@@ -67,6 +69,37 @@ TEST_F(LoadWordListTest, TrimsSpacesButKeepsInnerSpacesAndTabs) {
               LoadResult::Loaded);
     EXPECT_EQ(SortedWords(lists.AdjectivePool), (Words{u"necrotic", u"rancid\t"}));
     EXPECT_EQ(SortedWords(lists.NounPool), (Words{u"incontinent pustule", u"pustule"}));
+}
+
+TEST_F(LoadWordListTest, CleansControlCharactersAwayWithTheSpacesTheyLeaveAtTheEnds) {
+    ASSERT_EQ(load("J \x01\x02vile\x03\r\nN \x1B toad\x7F\r\nN wart\x01hog\r\n"),
+              LoadResult::Loaded);
+    EXPECT_EQ(SortedWords(lists.AdjectivePool), (Words{u"vile"}));
+    EXPECT_EQ(SortedWords(lists.NounPool), (Words{u"toad", u"wart hog"}));
+}
+
+TEST(LoadFailureMessage, TellsEachFailureAndNamesAListThatIsThereButUnreadable) {
+    const std::filesystem::path list = std::filesystem::path("x") / "wordlist.txt";
+    const std::u16string name = PathText(list);
+    const auto missing = std::make_error_code(std::errc::no_such_file_or_directory);
+    const auto folder = std::make_error_code(std::errc::is_a_directory);
+    const struct {
+        LoadResult result;
+        std::error_code error;
+        std::u16string start, end;
+    } rows[] = {
+        {LoadResult::CannotOpen, missing, u"Can't run without WORDLIST.TXT,", u"pustule!"},
+        {LoadResult::CannotOpen, folder, u"Can't run without WORDLIST.TXT,",
+         name + u": " + ErrorText(folder) + u"."},
+        {LoadResult::TooLarge, {}, u"WORDLIST.TXT is too large", u"to load it."},
+        {LoadResult::NoNouns, {}, u"WORDLIST.TXT has no nouns.", u"has no nouns."},
+    };
+    for (const auto &row : rows) {
+        const std::u16string message =
+            LoadFailureMessage(row.result, list, row.error, ListNaming::WhereUnreadable);
+        EXPECT_TRUE(message.starts_with(row.start)) << static_cast<int>(row.result);
+        EXPECT_TRUE(message.ends_with(row.end)) << static_cast<int>(row.result);
+    }
 }
 
 TEST_F(LoadWordListTest, IgnoresEverythingButTaggedLines) {

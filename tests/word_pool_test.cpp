@@ -63,6 +63,18 @@ TEST(StandardRandom, StaysInUnitIntervalAndRepeatsForASeed) {
     }
 }
 
+// Fractions of 24 bits, which a float holds exactly: more bits could round up to 1, and an index
+// drawn from 1 would lie past the pool's end. Two starts a moment apart draw differently.
+TEST(StandardRandom, DrawsTwentyFourBitFractionsAndDiffersBetweenStarts) {
+    StandardRandom random(7);
+    for (int i = 0; i < 10000; ++i) {
+        const float scaled = random.next() * 0x1p24f;
+        ASSERT_EQ(scaled, std::floor(scaled));
+    }
+    StandardRandom first, second;
+    EXPECT_NE(first.next(), second.next());
+}
+
 TEST(StandardRandom, FillsEveryTenthOfTheIntervalAlikeAndDiffersBySeed) {
     constexpr int kDraws = 100000;
     StandardRandom random(42), other(43);
