@@ -36,6 +36,7 @@ done
 test -f "$share/icons/hicolor/scalable/apps/org.zestive.vilifex.svg"
 appstreamcli validate --pedantic --no-net "$share/metainfo/org.zestive.vilifex.metainfo.xml" >/dev/null
 desktop-file-validate "$share/applications/org.zestive.vilifex.desktop"
+grep -qx "Exec=$prefix/games/vilifex" "$share/applications/org.zestive.vilifex.desktop"
 
 cpack --config "$build/CPackConfig.cmake" -B "$stage/package" >/dev/null
 deb="$(echo "$stage"/package/vilifex_*.deb)"
