@@ -1,8 +1,9 @@
 // From creating the window to its being on the screen with the default list loaded, beside a
 // bare main window with the same menu bar: the floor that Qt itself sets.
-#include "platform/qt_desktop.h"
 #include "platform/standard_random.h"
 #include "window/qt/frm_scoffle.h"
+#include "window/qt/qt_desktop.h"
+#include "window/scoffle_rules.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,10 +15,12 @@ namespace {
 
 void ShowFrmScoffle(benchmark::State &state) {
     StandardRandom random(1);
-    QtDesktop desktop;
     for (auto _ : state) {
-        FrmScoffle window(random, desktop, {VILIFEX_DATA_DIR, VILIFEX_DATA_DIR});
-        if (!window.load() || !QTest::qWaitForWindowExposed(&window))
+        FrmScoffle window;
+        QtDesktop desktop(&window);
+        ScoffleRules rules(window, desktop, random, {VILIFEX_DATA_DIR, VILIFEX_DATA_DIR});
+        window.attach(rules);
+        if (!rules.load() || !QTest::qWaitForWindowExposed(&window))
             state.SkipWithError("the window did not come up");
     }
 }

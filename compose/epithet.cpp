@@ -1,6 +1,6 @@
 #include "epithet.h"
 
-#include "platform/counting_random.h"
+#include "compose/counting_random.h"
 #include "prefix_clashes.h"
 #include "words/word_list.h"
 

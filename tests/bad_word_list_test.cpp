@@ -4,7 +4,7 @@
 #endif
 
 #include "compose/epithet.h"
-#include "platform/counting_random.h"
+#include "compose/counting_random.h"
 #include "platform/standard_random.h"
 #include "words/word_list.h"
 

@@ -1,7 +1,7 @@
 #include "reference_composer.h"
 
 #include "compose/epithet.h"
-#include "platform/counting_random.h"
+#include "compose/counting_random.h"
 #include "platform/standard_random.h"
 #include "words/word_list.h"
 

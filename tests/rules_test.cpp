@@ -1,6 +1,6 @@
 // The main window's rules as every front end drives them, here through a front end that only
 // records: what runs the same on Linux and, under Wine, on Windows.
-#include "scripted_random.h"
+#include "seed_counting_random.h"
 #include "temp_dir.h"
 
 #include "platform/display_text.h"
@@ -9,14 +9,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
-class RecordingFrontEnd : public ScoffleFrontEnd {
+// Stands for the window and the desktop both, and records what the rules ask of them.
+class RecordingFrontEnd : public ScoffleFrontEnd, public Desktop {
 public:
     void showWindow() override { shown = true; }
-    void closeWindow() override { closed = true; }
+    void closeWindow() override {
+        closed = true;
+        closedWithTimer = timer;
+    }
     void setTitle(const std::u16string &text) override { title = text; }
     std::u16string outputText() const override { return output; }
     void setOutputText(const std::u16string &text) override { output = text; }
@@ -24,14 +29,16 @@ public:
     void setAutoCaption(const std::u16string &text) override { caption = text; }
     bool timerEnabled() const override { return timer; }
     void setTimerEnabled(bool enabled) override { timer = enabled; }
-    bool isChecked(Setting item) const override { return checked[static_cast<int>(item)]; }
-    void setEnabled(Setting, bool) override {}
-    void setStatsVisible(bool) override {}
+    bool isChecked(form::Setting item) const override { return checked[static_cast<int>(item)]; }
+    void setEnabled(form::Setting item, bool enabled) override {
+        this->enabled[static_cast<int>(item)] = enabled;
+    }
+    void setStatsVisible(bool visible) override { statsVisible = visible; }
     void setCounts(const std::u16string &adverbs, const std::u16string &adjectives,
                    const std::u16string &nouns) override {
         counts = {adverbs, adjectives, nouns};
     }
-    void announce(const std::u16string &) override {}
+    void announce(const std::u16string &epithet) override { announced.push_back(epithet); }
     void showStopMessage(const std::u16string &, const std::u16string &text) override {
         messages.push_back(text);
         timerWhileTelling = timer;
@@ -43,19 +50,132 @@ public:
     }
 
     bool shown = false, closed = false, timer = false, timerWhileTelling = false;
-    bool checked[4] = {false, true, true, false};
+    bool checked[4] = {false, true, true, false}, enabled[4] = {true, true, true, true};
+    bool statsVisible = false;
     std::u16string title, output = u"verbose, splendiferous generator", caption = u"&Auto On";
     std::u16string clipboard;
     bool clipboardFree = true;
-    std::vector<std::u16string> counts, messages;
+    bool closedWithTimer = false;
+    std::vector<std::u16string> counts, messages, announced;
     int beeps = 0;
 };
+
+// Rules over a list of many words that a test may click through.
+struct LoadedRules {
+    LoadedRules() {
+        dir.write("wordlist.txt", "J vile\nJ rank\nJ foul\nJ lewd\nN toad\nN oaf\nV very\n");
+        EXPECT_TRUE(rules.load());
+    }
+    void setting(form::Setting item, bool checked) {
+        window.checked[static_cast<int>(item)] = checked;
+        rules.clickSetting(item);
+    }
+
+    TempDir dir;
+    RecordingFrontEnd window;
+    SeedCountingRandom random;
+    ScoffleRules rules{window, window, random, {dir.path(), dir.path()}};
+};
+
+TEST(ScoffleRules, EachTickClicksMakeShowingAndAnnouncingANewEpithet) {
+    LoadedRules f;
+    f.rules.click(form::Control::Auto);
+    f.window.output.clear();
+    f.rules.tick();
+    EXPECT_FALSE(f.window.output.empty());
+    EXPECT_NE(f.window.output.find(u"toad"), std::u16string::npos);
+    ASSERT_EQ(f.window.announced.size(), 2u); // Auto's own Make, then the tick's
+    EXPECT_EQ(f.window.announced.back(), f.window.output);
+}
+
+TEST(ScoffleRules, ASecondAutoStopsTheTimerAndTakesBackItsCaptionWithoutAMake) {
+    LoadedRules f;
+    f.rules.click(form::Control::Auto);
+    f.rules.click(form::Control::Auto);
+    EXPECT_FALSE(f.window.timer);
+    EXPECT_EQ(f.window.caption, u"&Auto On");
+    EXPECT_EQ(f.window.announced.size(), 1u);
+}
+
+TEST(ScoffleRules, FileExitStopsTheTimerBeforeClosingAndExitClosesAtOnce) {
+    LoadedRules menu, button;
+    menu.rules.click(form::Control::Auto);
+    menu.rules.clickFileExit();
+    EXPECT_TRUE(menu.window.closed);
+    EXPECT_FALSE(menu.window.closedWithTimer);
+    button.rules.click(form::Control::Auto);
+    button.rules.click(form::Control::Exit);
+    EXPECT_TRUE(button.window.closed);
+    EXPECT_TRUE(button.window.closedWithTimer);
+}
+
+TEST(ScoffleRules, SingleModifierGreysCommasAndOrderAndGivesThemBackKeepingTheirMarks) {
+    LoadedRules f;
+    for (const bool single : {true, false, true}) {
+        f.setting(form::Setting::Single, single);
+        EXPECT_EQ(f.window.enabled[static_cast<int>(form::Setting::Commas)], !single);
+        EXPECT_EQ(f.window.enabled[static_cast<int>(form::Setting::Order)], !single);
+        EXPECT_TRUE(f.window.checked[static_cast<int>(form::Setting::Commas)]);
+    }
+}
+
+TEST(ScoffleRules, ShowStatsReseedsAndShowsTheFrameAsItsMarkSays) {
+    LoadedRules f;
+    const int seeds = f.random.seeds;
+    for (const bool shown : {true, false}) {
+        f.setting(form::Setting::Stats, shown);
+        EXPECT_EQ(f.window.statsVisible, shown);
+    }
+    EXPECT_EQ(f.random.seeds, seeds + 2);
+    f.setting(form::Setting::Commas, false); // read at the next Make, nothing else
+    f.setting(form::Setting::Order, false);
+    EXPECT_EQ(f.random.seeds, seeds + 2);
+    EXPECT_FALSE(f.window.statsVisible);
+}
+
+TEST(ScoffleRules, SettingsShapeTheEpithetsThatFollow) {
+    LoadedRules f;
+    f.setting(form::Setting::Commas, false);
+    f.rules.click(form::Control::Make);
+    EXPECT_EQ(f.window.output.find(u','), std::u16string::npos) << f.window.output.size();
+    f.setting(form::Setting::Commas, true);
+    f.setting(form::Setting::Single, true);
+    f.rules.click(form::Control::Make);
+    EXPECT_EQ(std::count(f.window.output.begin(), f.window.output.end(), u' '), 1);
+}
+
+// Each row: the window states in turn, with Auto on or off, and the title they leave.
+struct TitleRow {
+    bool automatic;
+    std::vector<WindowState> states;
+    bool mirrors;
+};
+
+class MinimisedTitle : public testing::TestWithParam<TitleRow> {};
+
+TEST_P(MinimisedTitle, FollowsEachEpithetOnlyWhileMinimisedWithAuto) {
+    LoadedRules f;
+    if (GetParam().automatic)
+        f.rules.click(form::Control::Auto);
+    f.window.title = u"Zestive Vilifex";
+    for (const WindowState state : GetParam().states)
+        f.rules.followWindowState(state);
+    f.rules.tick();
+    EXPECT_EQ(f.window.title, GetParam().mirrors ? f.window.output : u"Zestive Vilifex");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, MinimisedTitle,
+    testing::Values(TitleRow{false, {WindowState::Minimized}, false},
+                    TitleRow{true, {WindowState::Minimized}, true},
+                    TitleRow{true, {WindowState::Minimized, WindowState::Maximized}, true},
+                    TitleRow{true, {WindowState::Minimized, WindowState::Normal}, false}));
 
 TEST(ScoffleRules, EndsWithTheTwoLinesOfTheStartUpMessageWithoutAList) {
     TempDir dir;
     RecordingFrontEnd window;
     StandardRandom random(1);
-    ScoffleRules rules(window, random, {dir.path(), dir.path()});
+    ScoffleRules rules(window, window, random, {dir.path(), dir.path()});
     EXPECT_FALSE(rules.load());
     EXPECT_TRUE(window.shown);
     EXPECT_TRUE(window.closed);
@@ -69,12 +189,12 @@ TEST(ScoffleRules, CountsMakesSavesAndMirrorsTheTitleWhileMinimisedWithAuto) {
     dir.write("wordlist.txt", "J vile\r\nN toad\r\nV very\r\n");
     RecordingFrontEnd window;
     StandardRandom random(1);
-    ScoffleRules rules(window, random, {dir.path(), dir.path()});
+    ScoffleRules rules(window, window, random, {dir.path(), dir.path()});
     ASSERT_TRUE(rules.load());
     EXPECT_EQ(window.counts,
               (std::vector<std::u16string>{u"1 Adverbs", u"1 Adjectives", u"1 Nouns"}));
 
-    rules.switchAuto();
+    rules.click(form::Control::Auto);
     EXPECT_TRUE(window.timer);
     EXPECT_EQ(window.caption, u"&Auto Off");
     rules.followWindowState(WindowState::Minimized);
@@ -82,7 +202,7 @@ TEST(ScoffleRules, CountsMakesSavesAndMirrorsTheTitleWhileMinimisedWithAuto) {
     rules.followWindowState(WindowState::Normal);
     EXPECT_EQ(window.title, u"Zestive Vilifex");
 
-    rules.save();
+    rules.click(form::Control::Save);
     EXPECT_EQ(dir.read("saved.txt"),
               std::string(window.output.begin(), window.output.end()) + "\r\n");
     EXPECT_EQ(window.beeps, 1);
@@ -95,10 +215,10 @@ TEST(ScoffleRules, AFailedSaveNamesThePathAndTheSystemsReasonOnceWhileAutoWaits)
     StandardRandom random(1);
     const std::filesystem::path missing = dir.path() / "blocker";
     dir.write("blocker", "a file where the folder should be");
-    ScoffleRules rules(window, random, {dir.path(), missing / "vilifex"});
+    ScoffleRules rules(window, window, random, {dir.path(), missing / "vilifex"});
     ASSERT_TRUE(rules.load());
-    rules.switchAuto();
-    rules.save();
+    rules.click(form::Control::Auto);
+    rules.click(form::Control::Save);
     ASSERT_EQ(window.messages.size(), 1u);
     const std::u16string &message = window.messages[0];
     EXPECT_EQ(message.rfind(u"Can't add to ", 0), 0u);
@@ -117,16 +237,16 @@ TEST(ScoffleRules, ClipAndTheMinimisedTitleTakeTheTextBoxAsOneLineTheTitleCutSho
     dir.write("wordlist.txt", "J vile\nN toad\n");
     RecordingFrontEnd window;
     StandardRandom random(1);
-    ScoffleRules rules(window, random, {dir.path(), dir.path()});
+    ScoffleRules rules(window, window, random, {dir.path(), dir.path()});
     ASSERT_TRUE(rules.load());
     window.output = u"typed\r\nover two lines " + std::u16string(300, u'x');
-    rules.clip();
+    rules.click(form::Control::Clip);
     EXPECT_EQ(window.clipboard, u"typed over two lines " + std::u16string(300, u'x'));
     EXPECT_TRUE(window.messages.empty());
     window.clipboardFree = false; // another program holds it
-    rules.clip();
+    rules.click(form::Control::Clip);
     EXPECT_EQ(window.messages.size(), 1u);
-    rules.switchAuto(); // makes an epithet, which the user then lengthens
+    rules.click(form::Control::Auto); // makes an epithet, which the user then lengthens
     window.output = window.clipboard;
     rules.followWindowState(WindowState::Minimized);
     EXPECT_EQ(window.title, window.clipboard.substr(0, 249) + u'\u2026');
@@ -146,7 +266,7 @@ TEST(ScoffleRules, SaysWhichFileOrFolderItMeansWhereItCannotUseTheUsersOwn) {
     for (const Row &row : rows) {
         RecordingFrontEnd window;
         StandardRandom random(1);
-        ScoffleRules rules(window, random, {dir.path(), dir.path(), row.userWordList});
+        ScoffleRules rules(window, window, random, {dir.path(), dir.path(), row.userWordList});
         EXPECT_FALSE(rules.load());
         EXPECT_EQ(window.messages, std::vector<std::u16string>{row.message});
     }
@@ -154,9 +274,9 @@ TEST(ScoffleRules, SaysWhichFileOrFolderItMeansWhereItCannotUseTheUsersOwn) {
     dir.write("wordlist.txt", "J vile\nN toad\n");
     RecordingFrontEnd window;
     StandardRandom random(1);
-    ScoffleRules rules(window, random, {dir.path(), ""});
+    ScoffleRules rules(window, window, random, {dir.path(), ""});
     ASSERT_TRUE(rules.load());
-    rules.save();
+    rules.click(form::Control::Save);
 #ifdef _WIN32
     const std::u16string variable = u"APPDATA";
 #else

@@ -1,5 +1,5 @@
 #include "compose/epithet.h"
-#include "platform/counting_random.h"
+#include "compose/counting_random.h"
 #include "platform/standard_random.h"
 #include "words/word_list.h"
 

@@ -5,7 +5,6 @@
 #include "platform/random_source.h"
 #include "platform/text_encoding.h"
 #include "platform/text_file.h"
-#include "scoffle_layout.h"
 #include "words/load_failure.h"
 
 #include <utility>
@@ -32,8 +31,9 @@ std::u16string TitleFor(const std::u16string &text) {
     return line.substr(0, kLongestTitle - 1) + u'\u2026';
 }
 
-ScoffleRules::ScoffleRules(ScoffleFrontEnd &window, RandomSource &random, AppFiles files)
-    : window_(window), random_(random), files_(std::move(files)) {}
+ScoffleRules::ScoffleRules(ScoffleFrontEnd &window, Desktop &desktop, RandomSource &random,
+                           AppFiles files)
+    : window_(window), desktop_(desktop), random_(random), files_(std::move(files)) {}
 
 bool ScoffleRules::load() {
     random_.seedFromClock();
@@ -58,27 +58,27 @@ void ScoffleRules::tell(const std::u16string &text) {
     // Auto waits while the message is open, so that the epithet it speaks of stays in view.
     const bool automatic = window_.timerEnabled();
     window_.setTimerEnabled(false);
-    window_.showStopMessage(std::u16string(kMessageTitle), text);
+    desktop_.showStopMessage(std::u16string(kMessageTitle), text);
     if (automatic)
         window_.setTimerEnabled(true);
 }
 
 void ScoffleRules::make() {
-    const std::u16string epithet = ComposeEpithet(lists_, window_.isChecked(Setting::Single),
-                                                  window_.isChecked(Setting::Commas),
-                                                  window_.isChecked(Setting::Order), random_);
+    const std::u16string epithet = ComposeEpithet(lists_, window_.isChecked(form::Setting::Single),
+                                                  window_.isChecked(form::Setting::Commas),
+                                                  window_.isChecked(form::Setting::Order), random_);
     window_.setOutputText(epithet);
-    if (MirrorToCaption)
+    if (mirrorToTitle_)
         window_.setTitle(TitleFor(epithet));
     window_.announce(epithet);
 }
 
 void ScoffleRules::switchAuto() {
     if (window_.timerEnabled()) {
-        window_.setAutoCaption(std::u16string(layout::kAuto.caption));
+        window_.setAutoCaption(std::u16string(form::kAutoOn));
         window_.setTimerEnabled(false);
     } else {
-        window_.setAutoCaption(std::u16string(layout::kAutoOff));
+        window_.setAutoCaption(std::u16string(form::kAutoOff));
         window_.setTimerEnabled(true);
         make();
     }
@@ -86,7 +86,7 @@ void ScoffleRules::switchAuto() {
 
 void ScoffleRules::clip() {
     // What Save would write, so that the two always agree on what the user typed.
-    if (!window_.setClipboardText(OneLine(window_.outputText())))
+    if (!desktop_.setClipboardText(OneLine(window_.outputText())))
         tell(u"Can't copy to the clipboard:\r\nAnother program is holding it open.");
 }
 
@@ -107,36 +107,67 @@ void ScoffleRules::save() {
         tell(u"Can't add to " + PathText(path) + u":\r\n" + ErrorText(error) + u".");
         return;
     }
-    window_.beep();
+    desktop_.beep();
 }
 
-void ScoffleRules::exitFromMenu() {
+void ScoffleRules::click(form::Control button) {
+    switch (button) {
+    case form::Control::Make:
+        make();
+        break;
+    case form::Control::Auto:
+        switchAuto();
+        break;
+    case form::Control::Clip:
+        clip();
+        break;
+    case form::Control::Save:
+        save();
+        break;
+    case form::Control::Exit:
+        window_.closeWindow();
+        break;
+    default:
+        break; // not a button
+    }
+}
+
+void ScoffleRules::clickFileExit() {
     window_.setTimerEnabled(false);
-    window_.closeWindow();
+    click(form::Control::Exit);
 }
 
-void ScoffleRules::switchStats() {
-    random_.seedFromClock();
-    window_.setStatsVisible(window_.isChecked(Setting::Stats));
-}
-
-void ScoffleRules::switchSingle() {
-    const bool single = window_.isChecked(Setting::Single);
-    window_.setEnabled(Setting::Commas, !single);
-    window_.setEnabled(Setting::Order, !single);
+void ScoffleRules::clickSetting(form::Setting item) {
+    switch (item) {
+    case form::Setting::Stats:
+        // A new seed at a moment the user chose, which no start-up clock can predict.
+        random_.seedFromClock();
+        window_.setStatsVisible(window_.isChecked(form::Setting::Stats));
+        break;
+    case form::Setting::Single: {
+        const bool single = window_.isChecked(form::Setting::Single);
+        window_.setEnabled(form::Setting::Commas, !single);
+        window_.setEnabled(form::Setting::Order, !single);
+        break;
+    }
+    case form::Setting::Commas:
+    case form::Setting::Order:
+        break; // read at each Make
+    }
 }
 
 void ScoffleRules::followWindowState(WindowState state) {
     switch (state) {
     case WindowState::Minimized:
-        if (window_.autoCaption() == layout::kAutoOff) {
-            MirrorToCaption = true;
+        // The caption, not the timer: a failed save's message stops the timer for a while.
+        if (window_.autoCaption() == form::kAutoOff) {
+            mirrorToTitle_ = true;
             window_.setTitle(TitleFor(window_.outputText()));
         }
         break;
     case WindowState::Normal:
-        MirrorToCaption = false;
-        window_.setTitle(std::u16string(layout::kTitle));
+        mirrorToTitle_ = false;
+        window_.setTitle(std::u16string(form::kTitle));
         break;
     case WindowState::Maximized:
         break;

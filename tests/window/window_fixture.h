@@ -1,8 +1,9 @@
 #pragma once
 
-#include "platform/desktop.h"
-#include "platform/standard_random.h"
+#include "../seed_counting_random.h"
+#include "window/desktop.h"
 #include "window/qt/frm_scoffle.h"
+#include "window/scoffle_rules.h"
 
 #include <QAction>
 #include <QFile>
@@ -18,40 +19,30 @@
 #include <memory>
 #include <optional>
 
-// Records what the window asks of the desktop instead of doing it.
+// Records what the window asks of the desktop instead of doing it, each message with its lines
+// apart as Qt's message box shows them.
 class FakeDesktop : public Desktop {
 public:
-    void showStopMessage(QWidget *parent, const QString &title, const QString &text) override {
-        messages << title + QStringLiteral(" | ") + text;
-        parentShown = parent->windowHandle() && parent->windowHandle()->isExposed();
+    void showStopMessage(const std::u16string &title, const std::u16string &text) override {
+        messages << QString::fromStdU16String(title + u" | " + text)
+                        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        parentShown = window && window->windowHandle() && window->windowHandle()->isExposed();
         if (whileShowing)
             whileShowing();
     }
     void beep() override { ++beeps; }
-    void setClipboardText(const QString &text) override { clipboard << text; }
+    bool setClipboardText(const std::u16string &text) override {
+        clipboard << QString::fromStdU16String(text);
+        return true;
+    }
+
+    QWidget *window = nullptr; // that the messages are modal over
 
     QStringList messages;
     int beeps = 0;
     QStringList clipboard;
     std::function<void()> whileShowing; // what happens while a message is open
     bool parentShown = false;           // the window was on the screen when the last one opened
-};
-
-// A fixed sequence of numbers, whatever the clock says, with a count of the reseeds.
-class SeedCountingRandom : public RandomSource {
-public:
-    void seedFromClock() override { ++seeds; }
-    float next() override {
-        if (beforeEachNumber)
-            beforeEachNumber();
-        return numbers_.next();
-    }
-
-    int seeds = 0;
-    std::function<void()> beforeEachNumber;
-
-private:
-    StandardRandom numbers_{1};
 };
 
 // What the timer does every four seconds, without the wait.
@@ -75,9 +66,12 @@ public:
 
     bool openWithoutWriting() {
         const std::filesystem::path directory = dir.path().toStdString();
-        window = std::make_unique<FrmScoffle>(random, desktop,
-                                              AppFiles{directory, saveTo.value_or(directory)});
-        return window->load();
+        window = std::make_unique<FrmScoffle>();
+        desktop.window = window.get();
+        rules = std::make_unique<ScoffleRules>(*window, desktop, random,
+                                               AppFiles{directory, saveTo.value_or(directory)});
+        window->attach(*rules);
+        return rules->load();
     }
 
     template <typename T> T *child(const char *name) const {
@@ -98,4 +92,5 @@ public:
     FakeDesktop desktop;
     SeedCountingRandom random;
     std::unique_ptr<FrmScoffle> window;
+    std::unique_ptr<ScoffleRules> rules; // after the window, so that they go first
 };

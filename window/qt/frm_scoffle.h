@@ -1,36 +1,27 @@
 #pragma once
 
-#include "platform/app_files.h"
+#include "window/form_layout.h"
 #include "window/scoffle_front_end.h"
-#include "window/scoffle_rules.h"
-#include "window/twips.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QPushButton>
-#include <QStringList>
 
-class Desktop;
+class EpithetAnnouncer;
 class QAction;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QMenu;
 class QTimer;
-class RandomSource;
+class ScoffleRules;
 
-// The program's one window, drawn with Qt: an epithet over a row of buttons, a statistics frame
-// that Show Stats reveals, and the File and Settings menus. What its events do is ScoffleRules'.
-class FrmScoffle : public QMainWindow, private ScoffleFrontEnd {
+// The program's one window, drawn with Qt from the form's table: an epithet over a row of
+// buttons, a statistics frame that Show Stats reveals, and the File and Settings menus. Its
+// events go to the rules it is attached to.
+class FrmScoffle : public QMainWindow, public ScoffleFrontEnd, private FormCanvas {
     Q_OBJECT
 
 public:
-    FrmScoffle(RandomSource &random, Desktop &desktop, AppFiles files, QWidget *parent = nullptr);
-    ~FrmScoffle() override;
+    explicit FrmScoffle(QWidget *parent = nullptr);
 
-    // Shows the window and reads the word list. False when the program cannot run: the user
-    // has been told why, and the program should end.
-    bool load() { return rules_.load(); }
+    // The rules that every event goes to; attached before the window is loaded.
+    void attach(ScoffleRules &rules) { rules_ = &rules; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -39,10 +30,8 @@ protected:
 private:
     void createControls();
     void createMenus();
-    void orderTabs();
-    double fontScale() const;
-    void layOut();
     void waitUntilPlaced();
+    QPushButton *button(form::Control id) const;
 
     // ScoffleFrontEnd
     void showWindow() override;
@@ -54,43 +43,25 @@ private:
     void setAutoCaption(const std::u16string &caption) override;
     bool timerEnabled() const override;
     void setTimerEnabled(bool enabled) override;
-    bool isChecked(Setting item) const override;
-    void setEnabled(Setting item, bool enabled) override;
+    bool isChecked(form::Setting item) const override;
+    void setEnabled(form::Setting item, bool enabled) override;
     void setStatsVisible(bool visible) override;
     void setCounts(const std::u16string &adverbs, const std::u16string &adjectives,
                    const std::u16string &nouns) override;
     void announce(const std::u16string &epithet) override;
-    void showStopMessage(const std::u16string &title, const std::u16string &text) override;
-    void beep() override;
-    bool setClipboardText(const std::u16string &text) override;
 
-    // Where a control goes in twips, and the captions it must show whole.
-    struct Placement {
-        QWidget *control;
-        Rect twips;
-        QStringList captions;
-    };
+    // FormCanvas
+    int dotsPerInch() const override { return 96; } // Qt scales logical pixels itself
+    Size captionNeeds(form::Control id, std::u16string_view caption) const override;
+    int labelWidth(form::Control label, std::u16string_view caption) const override;
+    void setOutputPoints(double points) override;
+    void setClientSize(int width, int height) override;
+    void place(form::Control id, const Rect &pixels) override;
 
-    Desktop &desktop_;
-    ScoffleRules rules_;
-    QPointer<QPushButton> describedButton_; // carries the last epithet for screen readers
-    QMetaObject::Connection focusWatch_;    // takes it back when the focus leaves that button
-    QList<Placement> placements_;           // in the order the controls were made
-
-    QTimer *tmrRun;
-    QPushButton *cmdAuto;
-    QPushButton *cmdClip;
-    QFrame *fraStats;
-    QLabel *lblAdjectives;
-    QLabel *lblAdverbs;
-    QLabel *lblNouns;
-    QPushButton *cmdSave;
-    QLineEdit *txtOutput;
-    QPushButton *cmdMake;
-    QPushButton *cmdExit;
-
-    QMenu *mnuFile;
-    QAction *mnuFileExit;
-    QMenu *mnuSettings;
-    QAction *settingItems_[4]; // by Setting
+    ScoffleRules *rules_ = nullptr;
+    FormLayout layout_;
+    QWidget *controls_[form::kControlCount] = {}; // by form::Control
+    QTimer *timer_ = nullptr;
+    QAction *settingItems_[4] = {}; // by form::Setting
+    EpithetAnnouncer *announcer_ = nullptr;
 };

@@ -1,8 +1,9 @@
 #include "frm_scoffle.h"
+#include "qt_desktop.h"
+#include "qt_platform.h"
 
-#include "platform/qt_desktop.h"
-#include "platform/qt_platform.h"
 #include "platform/standard_random.h"
+#include "window/scoffle_rules.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -51,9 +52,11 @@ int main(int argc, char *argv[]) {
 
     const AppFiles files = LocateAppFiles(ProgramDirectory(), UserDataDirectory());
     StandardRandom random;
-    QtDesktop desktop;
-    FrmScoffle window(random, desktop, files);
-    if (!window.load())
+    FrmScoffle window;
+    QtDesktop desktop(&window);
+    ScoffleRules rules(window, desktop, random, files);
+    window.attach(rules);
+    if (!rules.load())
         return 1;
     return app.exec();
 }

@@ -1,46 +1,42 @@
 #pragma once
 
-#include "platform/app_files.h"
+#include "gdi_handles.h"
+#include "window/form_layout.h"
 #include "window/scoffle_front_end.h"
-#include "window/scoffle_rules.h"
-#include "window/twips.h"
+#include "window_class.h"
 
 #include <string>
-#include <vector>
 
 #include <windows.h>
 
-class RandomSource;
+class ScoffleRules;
 
-// The program's one window, drawn with the Win32 API itself: an epithet over a row of buttons,
-// a statistics frame that Show Stats reveals, and the File and Settings menus. What its events
-// do is ScoffleRules'.
-class FrmScoffle final : private ScoffleFrontEnd {
+// The program's one window, drawn with the Win32 API itself from the form's table: an epithet
+// over a row of buttons, a statistics frame that Show Stats reveals, and the File and Settings
+// menus. Its events go to the rules it is attached to.
+class FrmScoffle final : public ScoffleFrontEnd, private FormCanvas {
 public:
-    FrmScoffle(HINSTANCE instance, RandomSource &random, AppFiles files);
+    // Creates the window, hidden; hwnd() is null where the system would not.
+    explicit FrmScoffle(HINSTANCE instance);
     ~FrmScoffle() override;
     FrmScoffle(const FrmScoffle &) = delete;
     FrmScoffle &operator=(const FrmScoffle &) = delete;
 
-    // Shows the window and reads the word list. False when the program cannot run: the user
-    // has been told why, and the window is gone.
-    bool load() { return rules_.load(); }
-
-    HWND handle() const { return window_; }
+    // The rules that every event goes to; attached before the window is loaded.
+    void attach(ScoffleRules &rules) { rules_ = &rules; }
+    HWND hwnd() const { return hwnd_; }
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
-    LRESULT handle(HWND window, UINT message, WPARAM w, LPARAM l);
+    LRESULT onMessage(UINT message, WPARAM w, LPARAM l);
     void createControls();
     void createMenus();
-    void addToolTips();
-    void command(int id, int code, HWND control);
+    void onCommand(int id, int code, HWND from);
     void layOut();
-    // The window's outer size for a client area laid out at this scale.
-    static SIZE frameSize(const TwipsScale &twips, UINT dpi);
-    double fontScale(HFONT font) const;
-    void makeDefault(int id);
-    void sizeLabel(HWND label);
+    // The window's outer size for a client area of this size.
+    SIZE frameSize(int width, int height, UINT dpi) const;
+    void makeDefault(form::Control button);
+    HWND control(form::Control id) const { return controls_[static_cast<int>(id)]; }
 
     // ScoffleFrontEnd
     void showWindow() override;
@@ -52,42 +48,29 @@ private:
     void setAutoCaption(const std::u16string &caption) override;
     bool timerEnabled() const override { return timerEnabled_; }
     void setTimerEnabled(bool enabled) override;
-    bool isChecked(Setting item) const override;
-    void setEnabled(Setting item, bool enabled) override;
+    bool isChecked(form::Setting item) const override;
+    void setEnabled(form::Setting item, bool enabled) override;
     void setStatsVisible(bool visible) override;
     void setCounts(const std::u16string &adverbs, const std::u16string &adjectives,
                    const std::u16string &nouns) override;
     void announce(const std::u16string &epithet) override;
-    void showStopMessage(const std::u16string &title, const std::u16string &text) override;
-    void beep() override;
-    bool setClipboardText(const std::u16string &text) override;
 
-    // A control, where it goes in twips, and the captions it must show whole.
-    struct Placement {
-        HWND control;
-        Rect twips;
-        std::vector<std::u16string> captions;
-        bool isButton;
-    };
+    // FormCanvas
+    int dotsPerInch() const override;
+    Size captionNeeds(form::Control id, std::u16string_view caption) const override;
+    int labelWidth(form::Control label, std::u16string_view caption) const override;
+    void setOutputPoints(double points) override;
+    void setClientSize(int width, int height) override;
+    void place(form::Control id, const Rect &pixels) override;
 
     HINSTANCE instance_;
-    ScoffleRules rules_;
-    HWND window_ = nullptr;
+    WindowClass class_;
+    ScoffleRules *rules_ = nullptr;
+    FormLayout layout_;
+    HWND hwnd_ = nullptr;
     HMENU menu_ = nullptr;
-    HFONT messageFont_ = nullptr;
-    HFONT outputFont_ = nullptr;
+    Font messageFont_, outputFont_;
     bool timerEnabled_ = false;
-    int defaultId_ = 0; // the button Enter clicks: Make's, or the command button with the focus
-    std::vector<Placement> placements_;
-
-    HWND cmdAuto = nullptr;
-    HWND cmdClip = nullptr;
-    HWND fraStats = nullptr;
-    HWND lblAdjectives = nullptr;
-    HWND lblAdverbs = nullptr;
-    HWND lblNouns = nullptr;
-    HWND cmdSave = nullptr;
-    HWND txtOutput = nullptr;
-    HWND cmdMake = nullptr;
-    HWND cmdExit = nullptr;
+    form::Control defaultButton_ = form::kDefaultButton; // Make's, or the focused button
+    HWND controls_[form::kControlCount] = {};            // by form::Control
 };

@@ -1,21 +1,37 @@
 #include "frm_scoffle.h"
+#include "win32_desktop.h"
 
+#include "platform/display_text.h"
 #include "platform/standard_random.h"
+#include "window/scoffle_rules.h"
 
 #include <commctrl.h>
+
+#include <system_error>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
 
+    FrmScoffle window(instance);
+    if (!window.hwnd()) {
+        const std::error_code error(static_cast<int>(::GetLastError()), std::system_category());
+        const std::u16string text = u"Can't open the window:\r\n" + ErrorText(error) + u".";
+        ::MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.c_str()), L"Vilifex",
+                      MB_OK | MB_ICONSTOP);
+        return 1;
+    }
+    Win32Desktop desktop(window.hwnd());
     StandardRandom random;
-    FrmScoffle window(instance, random, LocateAppFiles(ProgramDirectory(), UserDataDirectory()));
-    if (!window.load())
+    ScoffleRules rules(window, desktop, random,
+                       LocateAppFiles(ProgramDirectory(), UserDataDirectory()));
+    window.attach(rules);
+    if (!rules.load())
         return 1;
     // The dialog manager gives the window Tab, Enter, Esc and the access keys.
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!window.handle() || !::IsDialogMessageW(window.handle(), &message)) {
+        if (!window.hwnd() || !::IsDialogMessageW(window.hwnd(), &message)) {
             ::TranslateMessage(&message);
             ::DispatchMessageW(&message);
         }

@@ -1,12 +1,17 @@
 #include "qt_desktop.h"
 
+#include "qt_controls.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
 #include <QProcess>
 
-void QtDesktop::showStopMessage(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox::critical(parent, title, text, QMessageBox::Ok);
+void QtDesktop::showStopMessage(const std::u16string &title, const std::u16string &text) {
+    // Qt breaks lines at LF alone.
+    QMessageBox::critical(window_, Text(title),
+                          Text(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                          QMessageBox::Ok);
 }
 
 void QtDesktop::beep() {
@@ -19,8 +24,9 @@ void QtDesktop::beep() {
     QApplication::beep();
 }
 
-void QtDesktop::setClipboardText(const QString &text) {
+bool QtDesktop::setClipboardText(const std::u16string &text) {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(text);
+    clipboard->setText(Text(text));
+    return true; // Qt owns the clipboard through the window system, which always takes it
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "random_source.h"
+#include "platform/random_source.h"
 
 // Passes on the numbers of another source and counts them.
 class CountingRandom final : public RandomSource {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/standard_random.h"
+
+#include <functional>
+
+// A fixed sequence of numbers, whatever the clock says, with a count of the reseeds.
+class SeedCountingRandom : public RandomSource {
+public:
+    void seedFromClock() override { ++seeds; }
+    float next() override {
+        if (beforeEachNumber)
+            beforeEachNumber();
+        return numbers_.next();
+    }
+
+    int seeds = 0;
+    std::function<void()> beforeEachNumber;
+
+private:
+    StandardRandom numbers_{1};
+};

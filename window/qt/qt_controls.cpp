@@ -1,0 +1,66 @@
+#include "qt_controls.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include <limits>
+
+using form::Kind;
+
+QWidget *CreateControl(const form::ControlSpec &spec, QWidget *parent) {
+    QWidget *control = nullptr;
+    switch (spec.kind) {
+    case Kind::Button: {
+        auto *button = new QPushButton(Text(spec.caption), parent);
+        button->setToolTip(Text(spec.toolTip));
+        // Qt's own way for a focused button to take Enter; elsewhere Enter falls through to the
+        // window, which gives it to the default button.
+        button->setAutoDefault(true);
+        control = button;
+        break;
+    }
+    case Kind::TextBox: {
+        auto *box = new QLineEdit(Text(spec.caption), parent);
+        box->setAccessibleName(QStringLiteral("Epithet"));
+        // Qt's default of 32,767 characters would cut a long epithet, and Clip and Save with it.
+        box->setMaxLength(std::numeric_limits<int>::max());
+        QFont font(Text(form::kOutputFace));
+        font.setStyleHint(QFont::SansSerif);
+        font.setBold(true);
+        box->setFont(font);
+        control = box;
+        break;
+    }
+    case Kind::Frame:
+        control = new QFrame(parent);
+        control->setAccessibleName(QStringLiteral("Statistics"));
+        break;
+    case Kind::Label:
+        control = new QLabel(Text(spec.caption), parent);
+        break;
+    }
+    control->setObjectName(Text(spec.name));
+    control->setHidden(spec.hidden);
+    return control;
+}
+
+FormCanvas::Size CaptionNeeds(const QWidget *control, Kind kind, std::u16string_view caption) {
+    const QSize text = control->fontMetrics().size(Qt::TextShowMnemonic, Text(caption));
+    if (kind == Kind::Button) {
+        // The caption with the style's padding around it. The option carries no text, or
+        // Fusion would add its least width for buttons with captions.
+        QStyleOptionButton option;
+        option.initFrom(control);
+        option.features = QStyleOptionButton::AutoDefaultButton;
+        const QSize size =
+            control->style()->sizeFromContents(QStyle::CT_PushButton, &option, text, control);
+        return {size.width(), size.height()};
+    }
+    // A label may lose its last column and row of pixels: at Qt's own default font the widest
+    // placeholder needs just that, and there the layout stays as designed.
+    return {text.width() - 1, text.height() - 1};
+}

@@ -1,0 +1,179 @@
+#pragma once
+
+#include "twips.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+// The main window as it is made, whatever toolkit draws it: every control and menu item with
+// its place in twips, its caption and tooltip, how the keyboard reaches it, and its first state.
+// Each front end creates what this lists, in this order, and decides none of it itself.
+namespace form {
+
+inline constexpr std::u16string_view kName = u"frmScoffle";
+inline constexpr std::u16string_view kTitle = u"Zestive Vilifex";
+inline constexpr Rect kClient{0, 0, 5955, 1275};
+
+inline constexpr std::u16string_view kTimerName = u"tmrRun";
+inline constexpr int kAutoIntervalMs = 4000;
+
+enum class Kind { Button, TextBox, Frame, Label };
+
+// The controls, in the order in which they are made.
+enum class Control { Auto, Clip, Stats, Adjectives, Adverbs, Nouns, Save, Output, Make, Exit };
+inline constexpr int kControlCount = 10;
+
+struct ControlSpec {
+    Control id;
+    Kind kind;
+    std::u16string_view name;
+    Rect twips; // a label's within the frame, everything else's within the client area
+    std::u16string_view caption;
+    std::u16string_view toolTip;
+    int tabIndex;
+    std::u16string_view otherCaption; // a second caption it must show whole, as Auto's "Off"
+    bool hidden;                      // at start
+};
+
+inline constexpr ControlSpec kControls[kControlCount] = {
+    {Control::Auto,
+     Kind::Button,
+     u"cmdAuto",
+     {1650, 750, 900, 360},
+     u"&Auto On",
+     u"Scoffle every 4 sec",
+     9,
+     u"&Auto Off",
+     false},
+    {Control::Clip,
+     Kind::Button,
+     u"cmdClip",
+     {3539, 750, 645, 360},
+     u"&Clip",
+     u"Copies to Clipboard",
+     1,
+     u"",
+     false},
+    {Control::Stats, Kind::Frame, u"fraStats", {120, 585, 1530, 705}, u"", u"", 4, u"", true},
+    {Control::Adjectives,
+     Kind::Label,
+     u"lblAdjectives",
+     {105, 225, 1140, 195},
+     u"8888 Adjectives",
+     u"",
+     6,
+     u"",
+     false},
+    {Control::Adverbs,
+     Kind::Label,
+     u"lblAdverbs",
+     {105, 0, 990, 195},
+     u"8888 Adverbs",
+     u"",
+     5,
+     u"",
+     false},
+    {Control::Nouns,
+     Kind::Label,
+     u"lblNouns",
+     {105, 450, 870, 195},
+     u"8888 Nouns",
+     u"",
+     7,
+     u"",
+     false},
+    {Control::Save,
+     Kind::Button,
+     u"cmdSave",
+     {4356, 750, 645, 360},
+     u"&Save",
+     u"Adds to SAVED.TXT",
+     2,
+     u"",
+     false},
+    {Control::Output,
+     Kind::TextBox,
+     u"txtOutput",
+     {75, 120, 5730, 390},
+     u"verbose, splendiferous generator",
+     u"",
+     3,
+     u"",
+     false},
+    {Control::Make, Kind::Button, u"cmdMake", {2722, 750, 645, 360}, u"&Make", u"", 0, u"", false},
+    {Control::Exit, Kind::Button, u"cmdExit", {5175, 750, 645, 360}, u"E&xit", u"", 8, u"", false},
+};
+
+constexpr const ControlSpec &Spec(Control control) {
+    return kControls[static_cast<int>(control)];
+}
+
+inline constexpr std::u16string_view kAutoOn = Spec(Control::Auto).caption;
+inline constexpr std::u16string_view kAutoOff = Spec(Control::Auto).otherCaption;
+
+// The labels lie in the statistics frame; everything else on the window itself.
+constexpr bool InFrame(Control control) {
+    return Spec(control).kind == Kind::Label;
+}
+
+// The frame and the labels hold tab indices but never take the focus.
+constexpr bool TakesFocus(Control control) {
+    return Spec(control).kind == Kind::Button || Spec(control).kind == Kind::TextBox;
+}
+
+// The controls that Tab visits, in the order it visits them.
+constexpr std::array<Control, 6> TabOrder() {
+    std::array<Control, 6> order{};
+    size_t next = 0;
+    for (int index = 0; index < kControlCount; ++index)
+        for (const ControlSpec &spec : kControls)
+            if (spec.tabIndex == index && TakesFocus(spec.id))
+                order[next++] = spec.id;
+    return order;
+}
+
+// Enter clicks the default button, and Esc the cancel button.
+inline constexpr Control kDefaultButton = Control::Make;
+inline constexpr Control kCancelButton = Control::Exit;
+
+// The button Enter clicks while `focused` has the focus: a command button clicks itself.
+constexpr Control ButtonForEnter(std::optional<Control> focused) {
+    return focused && Spec(*focused).kind == Kind::Button ? *focused : kDefaultButton;
+}
+
+// The epithet's own font.
+inline constexpr std::u16string_view kOutputFace = u"MS Sans Serif";
+inline constexpr double kOutputPoints = 9.75;
+
+// A label widens with its caption, up to the frame's edge where the Auto button begins.
+constexpr Rect LabelRoom(const Rect &label) {
+    return {label.x, label.y, Spec(Control::Stats).twips.width - label.x, label.height};
+}
+
+// The menus: File with its one item, and the four Settings items, in their menus' order.
+struct Menu {
+    std::u16string_view name;
+    std::u16string_view caption;
+};
+inline constexpr Menu kFileMenu{u"mnuFile", u"&File"};
+inline constexpr Menu kFileExit{u"mnuFileExit", u"E&xit"};
+inline constexpr Menu kSettingsMenu{u"mnuSettings", u"&Settings"};
+
+enum class Setting { Stats, Commas, Order, Single };
+
+struct SettingItem {
+    Setting setting;
+    std::u16string_view name;
+    std::u16string_view caption;
+    bool checked; // at start
+};
+
+inline constexpr SettingItem kSettingItems[] = {
+    {Setting::Stats, u"mnuSettingsStats", u"&Show Stats", false},
+    {Setting::Commas, u"mnuSettingsCommas", u"Use &Commas", true},
+    {Setting::Order, u"mnuSettingsOrder", u"&Length Order", true},
+    {Setting::Single, u"mnuSettingsSingle", u"Single &Modifier", false},
+};
+
+} // namespace form
