@@ -171,17 +171,20 @@ INSTANTIATE_TEST_SUITE_P(
                     TitleRow{true, {WindowState::Minimized, WindowState::Maximized}, true},
                     TitleRow{true, {WindowState::Minimized, WindowState::Normal}, false}));
 
+// Neither a missing list nor one under a missing folder is named: there is nothing to name.
 TEST(ScoffleRules, EndsWithTheTwoLinesOfTheStartUpMessageWithoutAList) {
     TempDir dir;
-    RecordingFrontEnd window;
-    StandardRandom random(1);
-    ScoffleRules rules(window, window, random, {dir.path(), dir.path()});
-    EXPECT_FALSE(rules.load());
-    EXPECT_TRUE(window.shown);
-    EXPECT_TRUE(window.closed);
-    ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0],
-              u"Can't run without WORDLIST.TXT,\r\nyou necrotic, incontinent pustule!");
+    for (const std::filesystem::path &folder : {dir.path(), dir.path() / "nowhere"}) {
+        RecordingFrontEnd window;
+        StandardRandom random(1);
+        ScoffleRules rules(window, window, random, {folder, dir.path()});
+        EXPECT_FALSE(rules.load());
+        EXPECT_TRUE(window.shown);
+        EXPECT_TRUE(window.closed);
+        EXPECT_EQ(window.messages,
+                  std::vector<std::u16string>{
+                      u"Can't run without WORDLIST.TXT,\r\nyou necrotic, incontinent pustule!"});
+    }
 }
 
 TEST(ScoffleRules, CountsMakesSavesAndMirrorsTheTitleWhileMinimisedWithAuto) {

@@ -90,6 +90,50 @@ of_the_list() {
     done < <(sed -n 's/^[Nn] \(.*[^ \r]\) *\r\?$/\1/p' "$portable/wordlist.txt")
     return 1
 }
+# The times in milliseconds between the next COUNT changes of the title, after the first; gives
+# up after six seconds without one.
+tick_gaps() {
+    local count="$1" last now previous="" since changed=0
+    last="$(title)"
+    since="$(date +%s%3N)"
+    while [ "$changed" -le "$count" ]; do
+        now="$(date +%s%3N)"
+        [ $((now - since)) -lt 6000 ] || return 0
+        if [ "$(title)" != "$last" ]; then
+            [ -n "$previous" ] && echo $((now - previous))
+            previous="$now" last="$(title)" since="$now" changed=$((changed + 1))
+        fi
+        sleep 0.02
+    done
+}
+# Whether each gap is four seconds, give or take 300 milliseconds.
+four_seconds_apart() {
+    [ "$#" -gt 0 ] || return 1
+    for gap in "$@"; do
+        [ "$gap" -ge 3700 ] && [ "$gap" -le 4300 ] || return 1
+    done
+}
+# The Settings menu's check marks, top to bottom, as 1 (checked) and 0, read from its pixels: a
+# row's check column shows one colour where it has no mark. Esc closes the menu, F10 leaves the
+# menu bar (a second Esc would reach the window and click Exit).
+settings_marks() {
+    keys F10 Right Down
+    local popup w h x y row
+    popup="$(xwininfo -root -children | grep '(has no name): ("vilifex.exe"' |
+        grep -o '[0-9]*x[0-9]*+[0-9]*+[0-9]*' | awk -Fx '$2+0 > 40' | head -n 1)"
+    IFS='x+' read -r w h x y <<<"$popup"
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$stage/menu.png"
+    for row in 0 1 2 3; do
+        [ "$(convert "$stage/menu.png" -crop "14x10+4+$((2 + row * (h - 2) / 4 + 4))" +repage \
+            -format %k info:)" -gt 1 ] && printf 1 || printf 0
+    done
+    keys Escape F10
+}
+click_setting() { # click_setting ROW: the Settings item in that row, from 0
+    keys F10 Right Down
+    for _ in $(seq "$1"); do keys Down; done
+    keys Return
+}
 # How many colours the statistics frame's place shows: one while it is hidden.
 frame_colours() {
     local x y
@@ -132,7 +176,8 @@ xdotool windowminimize "$window"
 check "Auto with the window minimised puts the epithet into the title" \
     wait_for 3 title_is_not "Zestive Vilifex"
 first="$(title)"
-check "and the next one, four seconds later" wait_for 7 title_is_not "$first"
+gaps="$(tick_gaps 2 | xargs)"
+check "and a new one every four seconds (found $gaps ms apart)" four_seconds_apart $gaps
 xdotool windowactivate --sync "$window" >/dev/null 2>&1
 check "restoring the window gives the title Zestive Vilifex back" \
     wait_for 3 title_is "Zestive Vilifex"
@@ -153,7 +198,37 @@ check "Enter on Clip, reached by Tab, clicks Clip rather than Make" \
     [ "$(clipboard)" = "verbose, splendiferous generator" ]
 keys Tab Tab Return alt+c
 check "Enter in the text box makes an epithet" of_the_list "$(clipboard)"
+keys alt+a alt+a alt+c
+epithet="$(clipboard)"
+sleep 4.5
+keys alt+c
+check "a second Auto stops the new epithets" [ "$(clipboard)" = "$epithet" ]
+check "the Settings items start as Use Commas and Length Order checked" \
+    [ "$(settings_marks)" = 0110 ]
+switched=(1110 0010 0100 0111) # each item's row with its mark inverted
+for row in 0 1 2 3; do
+    click_setting "$row"
+    once="$(settings_marks)"
+    click_setting "$row"
+    twice="$(settings_marks)"
+    check "Settings item $((row + 1)) inverts its mark and back ($once, then $twice)" \
+        [ "$once" = "${switched[row]}" -a "$twice" = 0110 ]
+done
 keys Escape
+ended_with 0 || true
+
+# A file-size limit lets a Save write part of its line: the file is cut back to what it was.
+head -c 1000 "$portable/wordlist.txt" >"$portable/saved.txt"
+cp "$portable/saved.txt" "$stage/saved-before.txt"
+(cd "$portable" && ulimit -f 1 && trap '' XFSZ && exec wine vilifex.exe >/dev/null 2>&1) &
+program=$!
+window="$(wait_for 20 window_named 'Zestive Vilifex' && window_named 'Zestive Vilifex')" || true
+[ -n "$window" ] && xdotool windowactivate --sync "$window" >/dev/null 2>&1
+keys alt+s
+check "a Save that the disk cuts short says so" wait_for 10 window_named Vilifex
+check "and leaves the file as it was" cmp -s "$stage/saved-before.txt" "$portable/saved.txt"
+xdotool windowactivate --sync "$(window_named Vilifex)" >/dev/null 2>&1 && keys Return
+xdotool windowactivate --sync "$window" >/dev/null 2>&1 && keys Escape
 ended_with 0 || true
 
 mkdir -p "$WINEPREFIX/drive_c/NoList"
