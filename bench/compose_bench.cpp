@@ -2,7 +2,7 @@
 #include "generated_list.h"
 
 #include "compose/epithet.h"
-#include "platform/standard_random.h"
+#include "platform/xoshiro_random.h"
 #include "words/word_list.h"
 
 #include <benchmark/benchmark.h>
@@ -16,7 +16,7 @@ namespace {
 
 WordLists Load(const std::filesystem::path &directory) {
     WordLists lists;
-    StandardRandom random(1);
+    XoshiroRandom random(1);
     if (LoadWordList(lists, directory, random) != LoadResult::Loaded)
         std::abort();
     return lists;
@@ -40,7 +40,7 @@ WordLists &MillionWordList() {
 void Compose(benchmark::State &state, WordLists &lists) {
     const bool single = state.range(0) & 1, commas = state.range(0) & 2,
                lengthOrder = state.range(0) & 4;
-    StandardRandom random(2);
+    XoshiroRandom random(2);
     for (auto _ : state)
         benchmark::DoNotOptimize(ComposeEpithet(lists, single, commas, lengthOrder, random));
     state.SetItemsProcessed(state.iterations());
@@ -60,7 +60,7 @@ void ComposeStartingNewPasses(benchmark::State &state) {
     std::vector<WordPool *> exhausted = {&lists.NounPool};
     if (state.range(0) == 2)
         exhausted.push_back(&lists.AdjectivePool);
-    StandardRandom random(3);
+    XoshiroRandom random(3);
     for (auto _ : state) {
         state.PauseTiming();
         for (WordPool *pool : exhausted)
@@ -118,14 +118,14 @@ WordLists &AllBeginAlikeList() {
 
 void ComposeWhereEveryWordBeginsAlike(benchmark::State &state) {
     WordLists &lists = AllBeginAlikeList();
-    StandardRandom random(4);
+    XoshiroRandom random(4);
     for (auto _ : state)
         benchmark::DoNotOptimize(ComposeEpithet(lists, false, true, true, random));
 }
 
 // The floor of any Make that rejects a million candidates: a million random numbers.
 void DrawAMillionNumbers(benchmark::State &state) {
-    StandardRandom random(4);
+    XoshiroRandom random(4);
     for (auto _ : state)
         for (int i = 0; i < 1000000; ++i)
             benchmark::DoNotOptimize(random.next());
@@ -133,7 +133,7 @@ void DrawAMillionNumbers(benchmark::State &state) {
 
 void ComposeAgainstALongWord(benchmark::State &state) {
     WordLists &lists = LongWordList(state.range(0));
-    StandardRandom random(4);
+    XoshiroRandom random(4);
     for (auto _ : state)
         benchmark::DoNotOptimize(ComposeEpithet(lists, true, true, true, random));
 }
@@ -143,7 +143,7 @@ void ComposeAgainstALongWord(benchmark::State &state) {
 void ComposeWhileOnlyAHandedOutNounCouldPass(benchmark::State &state) {
     WordLists &lists = LongWordList(state.range(0), true);
     WordPool &nouns = lists.NounPool;
-    StandardRandom random(4);
+    XoshiroRandom random(4);
     for (auto _ : state) {
         state.PauseTiming();
         for (int k = 1; k <= nouns.size(); ++k)

@@ -3,7 +3,7 @@
 //
 // compose_many COUNT SEED LIST
 #include "compose/epithet.h"
-#include "platform/standard_random.h"
+#include "platform/xoshiro_random.h"
 #include "words/word_list.h"
 
 #include <cstdio>
@@ -14,7 +14,7 @@ int main(int argc, char *argv[]) {
     if (argc != 4)
         return 2;
     const unsigned long long count = std::strtoull(argv[1], nullptr, 10);
-    StandardRandom random(std::strtoull(argv[2], nullptr, 10));
+    XoshiroRandom random(std::strtoull(argv[2], nullptr, 10));
     WordLists lists;
     if (LoadWordListFile(lists, argv[3], random) != LoadResult::Loaded)
         return 1;

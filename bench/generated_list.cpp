@@ -1,4 +1,5 @@
 #include "generated_list.h"
+#include "platform/app_files.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -10,7 +11,7 @@
 void WriteGeneratedList(const std::filesystem::path &directory, int lines) {
     std::mt19937 random(12345);
     std::uniform_int_distribution<int> length(4, 13), letter('a', 'z'), tag(0, 99);
-    std::ofstream out(directory / "wordlist.txt", std::ios::binary);
+    std::ofstream out(directory / kWordListName, std::ios::binary);
     std::string line;
     for (int i = 0; i < lines; ++i) {
         const int t = tag(random);

@@ -1,8 +1,9 @@
 // Loading a word list, beside a bare read of the same file into a vector of words.
 #include "generated_list.h"
 #include "heap_tracker.h"
+#include "platform/app_files.h"
 
-#include "platform/standard_random.h"
+#include "platform/xoshiro_random.h"
 #include "words/word_list.h"
 
 #include <benchmark/benchmark.h>
@@ -41,7 +42,7 @@ template <typename Words> void FreeUntimed(benchmark::State &state, std::optiona
 
 void LoadWordList(benchmark::State &state) {
     const auto &directory = ListOf(static_cast<int>(state.range(0)));
-    StandardRandom random(1);
+    XoshiroRandom random(1);
     std::optional<WordLists> lists;
     for (auto _ : state) {
         FreeUntimed(state, lists);
@@ -55,14 +56,14 @@ void LoadWordList(benchmark::State &state) {
 void LoadOneHugeLine(benchmark::State &state) {
     static const std::filesystem::path directory = [] {
         const auto made = BenchDirectory("huge-line");
-        std::ofstream out(made / "wordlist.txt", std::ios::binary);
+        std::ofstream out(made / kWordListName, std::ios::binary);
         const std::string chunk = std::string(1 << 20, 'x');
         out << "N toad\r\nJ ";
         for (int i = 0; i < 200; ++i)
             out << chunk;
         return made;
     }();
-    StandardRandom random(1);
+    XoshiroRandom random(1);
     std::optional<WordLists> lists;
     for (auto _ : state) {
         FreeUntimed(state, lists);
@@ -70,7 +71,7 @@ void LoadOneHugeLine(benchmark::State &state) {
     }
     state.counters["peak_MiB"] = static_cast<double>(heap::Peak()) / (1 << 20);
     state.counters["file_MiB"] =
-        static_cast<double>(std::filesystem::file_size(directory / "wordlist.txt")) / (1 << 20);
+        static_cast<double>(std::filesystem::file_size(directory / kWordListName)) / (1 << 20);
 }
 
 void GetlineBaseline(benchmark::State &state) {
@@ -78,7 +79,7 @@ void GetlineBaseline(benchmark::State &state) {
     std::optional<std::vector<std::u16string>> words;
     for (auto _ : state) {
         FreeUntimed(state, words);
-        std::ifstream in(directory / "wordlist.txt");
+        std::ifstream in(directory / kWordListName);
         words.emplace();
         for (std::string line; std::getline(in, line);) {
             if (!line.empty() && line.back() == '\r')

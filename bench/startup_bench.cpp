@@ -1,6 +1,6 @@
 // From creating the window to its being on the screen with the default list loaded, beside a
 // bare main window with the same menu bar: the floor that Qt itself sets.
-#include "platform/standard_random.h"
+#include "platform/xoshiro_random.h"
 #include "window/qt/frm_scoffle.h"
 #include "window/qt/qt_desktop.h"
 #include "window/scoffle_rules.h"
@@ -14,7 +14,7 @@
 namespace {
 
 void ShowFrmScoffle(benchmark::State &state) {
-    StandardRandom random(1);
+    XoshiroRandom random(1);
     for (auto _ : state) {
         FrmScoffle window;
         QtDesktop desktop(&window);

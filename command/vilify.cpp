@@ -6,7 +6,7 @@
 #include "platform/app_files.h"
 #include "platform/byte_source.h"
 #include "platform/display_text.h"
-#include "platform/standard_random.h"
+#include "platform/xoshiro_random.h"
 #include "platform/text_encoding.h"
 #include "words/load_failure.h"
 #include "words/word_list.h"
@@ -82,7 +82,7 @@ int Print(const Options &options, Console &console) {
     const uint64_t seed = options.seed ? *options.seed : ClockSeed();
     if (options.showSeed)
         console.complain(u"seed " + Decimal(seed));
-    StandardRandom random(seed);
+    XoshiroRandom random(seed);
     WordLists lists;
     const fs::path list = ListPath(options);
     std::error_code openError;
@@ -139,7 +139,7 @@ int Check(const Options &options, Console &console) {
         console.print(name + u':' + Decimal(finding.line) + u": " + finding.message);
 
     // The counts are the loader's own, from the same bytes.
-    StandardRandom random(0);
+    XoshiroRandom random(0);
     WordLists lists;
     const LoadResult result = LoadWordList(lists, bytes, random);
     char share[16];

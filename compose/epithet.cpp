@@ -9,8 +9,8 @@
 
 namespace {
 
-// Whether a word that is not handed out yet in this pass could pass.
-bool FreeWordPasses(const WordPool &pool, const PrefixClashes &clashes) {
+// Whether a word that is not handed out yet in this pass fits: does not clash.
+bool FreeWordFits(const WordPool &pool, const PrefixClashes &clashes) {
     for (int k = 1; k <= pool.size(); ++k)
         if (!pool.isDrawn(k) && !clashes.clashes(k))
             return true;
@@ -23,16 +23,16 @@ struct Candidate {
 };
 
 // How long the retry waits, in random numbers, for a new pass to come by itself while only
-// handed-out words could pass: long enough that on lists of everyday size it nearly always
+// handed-out words could fit: long enough that on lists of everyday size it nearly always
 // comes, short enough that a Make on a pool of millions stays quick.
 constexpr long kPatiencePerWord = 4;
 constexpr long kLeastPatience = 1 << 16;
 
 // Draws until a word does not clash, putting each rejected word back. A plain retry loop can
-// run for ever: when no word can pass, and all but for ever when every word that could is
+// run for ever: when no word can fit, and all but for ever when every word that could is
 // already handed out in this pass, since a new pass, which would free them, comes only after a
 // run of probes that all miss the free words the loop keeps putting back. So where no word
-// can pass, one draw is kept, clash and all. Otherwise, each time the rejected draws have
+// can fit, one draw is kept, clash and all. Otherwise, each time the rejected draws have
 // taken as many random numbers as the pool holds, it looks whether only handed-out words could
 // pass; while so, it goes on waiting for that run of misses, and begins the new pass itself
 // only once the wait has used up its patience. Counting numbers rather than rejections keeps
@@ -40,19 +40,19 @@ constexpr long kLeastPatience = 1 << 16;
 // random numbers, so until the patience runs out the draws are exactly those of the plain
 // loop.
 Candidate DrawWithoutClash(WordPool &pool, const PrefixClashes &clashes, RandomSource &random) {
-    if (clashes.nonePass())
+    if (clashes.noneFit())
         return {DrawWord(pool, random), true};
     const long patience = std::max(kPatiencePerWord * pool.size(), kLeastPatience);
     CountingRandom counting(random);
-    long waited = 0; // numbers drawn while only handed-out words could pass
-    // Rejected words go back at once, so which words could pass changes only with a new pass.
+    long waited = 0; // numbers drawn while only handed-out words could fit
+    // Rejected words go back at once, so which words could fit changes only with a new pass.
     long passLookedAt = -1;
-    bool onlyDrawnPass = false;
+    bool onlyHandedOutFit = false;
     for (;;) {
         const int k = DrawWord(pool, counting);
-        // While only handed-out words could pass, a draw within the same pass takes a free
+        // While only handed-out words could fit, a draw within the same pass takes a free
         // word, which is known to clash.
-        const bool knownToClash = onlyDrawnPass && passLookedAt == pool.passes();
+        const bool knownToClash = onlyHandedOutFit && passLookedAt == pool.passes();
         if (!knownToClash && !clashes.clashes(k))
             return {k, false};
         pool.putBack(k);
@@ -62,9 +62,9 @@ Candidate DrawWithoutClash(WordPool &pool, const PrefixClashes &clashes, RandomS
         counting.count = 0;
         if (passLookedAt != pool.passes()) {
             passLookedAt = pool.passes();
-            onlyDrawnPass = !FreeWordPasses(pool, clashes);
+            onlyHandedOutFit = !FreeWordFits(pool, clashes);
         }
-        if (!onlyDrawnPass) {
+        if (!onlyHandedOutFit) {
             waited = 0;
             continue;
         }

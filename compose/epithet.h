@@ -6,7 +6,9 @@
 struct WordLists;
 class RandomSource;
 
-// Whether the first five characters of `candidate` (all of it if shorter) occur in `text`.
+// Whether the first five characters of `candidate` (all of it if shorter) occur in `text`: the
+// clash rule as plainly stated, for tests and fuzzers to hold the composer to. The composer
+// itself asks PrefixClashes, which answers for a whole pool at once.
 bool PrefixClash(std::u16string_view candidate, std::u16string_view text);
 
 // Composes one epithet, such as "necrotic, incontinent pustule": one or two modifiers and a

@@ -26,7 +26,7 @@ public:
     bool clashes(int k) const;
 
     // Whether every word of the pool clashes with the text.
-    bool nonePass() const { return occurring_ == occurs_.size(); }
+    bool noneFit() const { return occurring_ == occurs_.size(); }
 
 private:
     void mark(uint32_t number);

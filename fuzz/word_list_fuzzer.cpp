@@ -1,7 +1,7 @@
 // Arbitrary bytes as a word list: the loader, which reads in chunks and decodes only the words
 // it keeps, must take the same words as a plain reading of one whole line at a time.
 #include "platform/byte_source.h"
-#include "platform/standard_random.h"
+#include "platform/xoshiro_random.h"
 #include "platform/text_encoding.h"
 #include "words/word_list.h"
 
@@ -90,7 +90,7 @@ UNINSTRUMENTED void Expect(std::string_view bytes, WordLists &expected) {
             break;
         }
     }
-    StandardRandom random(1);
+    XoshiroRandom random(1);
     ShuffleWords(expected.NounPool, random);
     ShuffleWords(expected.AdjectivePool, random);
     ShuffleWords(expected.AdverbPool, random);
@@ -110,7 +110,7 @@ UNINSTRUMENTED bool Same(const WordPool &a, const WordPool &b) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
     WordLists lists, expected;
-    StandardRandom random(1);
+    XoshiroRandom random(1);
     LoadWordList(lists, MemoryBytes(bytes), random);
     Expect(bytes, expected);
     if (!Same(lists.AdverbPool, expected.AdverbPool) ||

@@ -47,12 +47,12 @@ std::error_code AppendWhole(const std::filesystem::path &path,
     if (fd < 0 && errno == EACCES)
         fd = ::open(path.c_str(), O_WRONLY | kFlags, 0666);
     if (fd < 0)
-        return errno == ENXIO ? make_error_code(AppendFault::NotARegularFile)
+        return errno == ENXIO ? make_error_code(FileFault::NotARegularFile)
                               : std::error_code(errno, std::generic_category());
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return make_error_code(AppendFault::NotARegularFile);
+        return make_error_code(FileFault::NotARegularFile);
     }
 
     // Copies saving at once take turns, so that none reads the file's end while another's line
@@ -68,7 +68,7 @@ std::error_code AppendWhole(const std::filesystem::path &path,
     });
     if (!turn) {
         ::close(fd);
-        return make_error_code(AppendFault::LockedByAnother);
+        return make_error_code(FileFault::LockedByAnother);
     }
     if (::fstat(fd, &status) != 0) {
         ::close(fd);

@@ -37,7 +37,7 @@ std::error_code AppendWhole(const std::filesystem::path &path,
         return LastError();
     if (::GetFileType(file) != FILE_TYPE_DISK) {
         ::CloseHandle(file);
-        return make_error_code(AppendFault::NotARegularFile);
+        return make_error_code(FileFault::NotARegularFile);
     }
 
     // Copies saving at once take turns as well: appending is whole on a local disk, but not on
@@ -52,7 +52,7 @@ std::error_code AppendWhole(const std::filesystem::path &path,
     });
     if (!ourTurn) {
         ::CloseHandle(file);
-        return make_error_code(AppendFault::LockedByAnother);
+        return make_error_code(FileFault::LockedByAnother);
     }
 
     FileEnds ends;

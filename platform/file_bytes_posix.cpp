@@ -27,7 +27,7 @@ bool FileBytes::open(const std::filesystem::path &path, std::error_code *why) {
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
         return fail(S_ISDIR(status.st_mode) ? std::make_error_code(std::errc::is_a_directory)
-                                            : make_error_code(AppendFault::NotARegularFile));
+                                            : make_error_code(FileFault::NotARegularFile));
     }
     handle_ = fd;
     size_ = static_cast<uint64_t>(status.st_size);

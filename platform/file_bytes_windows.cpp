@@ -30,7 +30,7 @@ bool FileBytes::open(const std::filesystem::path &path, std::error_code *why) {
     LARGE_INTEGER size{};
     if (::GetFileType(file) != FILE_TYPE_DISK || !::GetFileSizeEx(file, &size)) {
         ::CloseHandle(file);
-        return fail(make_error_code(AppendFault::NotARegularFile));
+        return fail(make_error_code(FileFault::NotARegularFile));
     }
     handle_ = reinterpret_cast<intptr_t>(file);
     size_ = static_cast<uint64_t>(size.QuadPart);

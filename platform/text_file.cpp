@@ -22,7 +22,7 @@ class AppendCategory final : public std::error_category {
 public:
     const char *name() const noexcept override { return "append"; }
     std::string message(int fault) const override {
-        return static_cast<AppendFault>(fault) == AppendFault::LockedByAnother
+        return static_cast<FileFault>(fault) == FileFault::LockedByAnother
                    ? "Another program has locked the file"
                    : "Not a regular file";
     }
@@ -87,7 +87,7 @@ fs::path FindFileIgnoringCase(const fs::path &directory, const std::string &name
     return found.empty() ? exact : found;
 }
 
-std::error_code make_error_code(AppendFault fault) {
+std::error_code make_error_code(FileFault fault) {
     static const AppendCategory category;
     return {static_cast<int>(fault), category};
 }

@@ -10,10 +10,10 @@
 std::filesystem::path FindFileIgnoringCase(const std::filesystem::path &directory,
                                            const std::string &name);
 
-// Why a file could not be appended to, beyond what the system's own error codes say.
-enum class AppendFault { NotARegularFile = 1, LockedByAnother };
-std::error_code make_error_code(AppendFault fault);
-template <> struct std::is_error_code_enum<AppendFault> : std::true_type {};
+// Why a file could not be read or appended to, beyond what the system's own error codes say.
+enum class FileFault { NotARegularFile = 1, LockedByAnother };
+std::error_code make_error_code(FileFault fault);
+template <> struct std::is_error_code_enum<FileFault> : std::true_type {};
 
 // Appends `text` and CR LF to the file, creating it if missing, as one line (see OneLine), and
 // on a line of its own where the file's last line has no line end; in UTF-8, or in the file's

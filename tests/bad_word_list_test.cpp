@@ -5,7 +5,7 @@
 
 #include "compose/epithet.h"
 #include "compose/counting_random.h"
-#include "platform/standard_random.h"
+#include "platform/xoshiro_random.h"
 #include "words/word_list.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +42,7 @@ protected:
 
     TempDir dir;
     WordLists lists;
-    StandardRandom random{9};
+    XoshiroRandom random{9};
 };
 
 TEST_F(BadWordListTest, NeverOpensWhatIsNotARegularReadableFile) {
@@ -109,7 +109,7 @@ LoadResult LoadWithRoomFor(const std::filesystem::path &directory, size_t room) 
         const rlimit space{limit, limit};
         ::setrlimit(RLIMIT_AS, &space);
         WordLists lists;
-        StandardRandom random(1);
+        XoshiroRandom random(1);
         const LoadResult result = LoadWordList(lists, directory, random);
         // Memory that ran out is given back: the lists are left empty.
         const bool emptied = lists.AdjectiveCount() + lists.NounCount() + lists.AdverbCount() == 0;

@@ -2,7 +2,7 @@
 
 #include "compose/epithet.h"
 #include "compose/counting_random.h"
-#include "platform/standard_random.h"
+#include "platform/xoshiro_random.h"
 #include "words/word_list.h"
 
 #include <gtest/gtest.h>
@@ -38,11 +38,11 @@ struct Tally {
 // Makes epithets with the real composer and, from the same pools and numbers, with the
 // reference; counts the Makes whose epithet or count of numbers differ.
 void Compare(WordLists &lists, int makes, unsigned seed, Tally &tally) {
-    StandardRandom random(seed);
+    XoshiroRandom random(seed);
     for (int make = 0; make < makes; ++make) {
         const bool single = make % 5 == 4, commas = make & 1, lengthOrder = make & 2;
         reference::Lists copy = reference::CopyOf(lists);
-        StandardRandom sameNumbers = random;
+        XoshiroRandom sameNumbers = random;
         CountingRandom counting(random);
         const std::u16string epithet = ComposeEpithet(lists, single, commas, lengthOrder, counting);
 
@@ -133,7 +133,7 @@ TEST(Differential, ComposerDrawsAsTheReferenceSaveWhereItsGuardStepsIn) {
     }
     Tally full;
     WordLists lists;
-    StandardRandom loading(1);
+    XoshiroRandom loading(1);
     ASSERT_EQ(LoadWordList(lists, VILIFEX_DATA_DIR, loading), LoadResult::Loaded);
     Compare(lists, 100000, 7, full);
 
@@ -152,7 +152,7 @@ TEST(Differential, EchoIndexChangesNoEpithet) {
         std::mt19937 shape(list), sameShape(list);
         WordLists indexed = ListWithLongWords(shape);
         WordLists searched = ListWithLongWords(sameShape, false);
-        StandardRandom random(list), sameRandom(list);
+        XoshiroRandom random(list), sameRandom(list);
         for (int make = 0; make < 40; ++make) {
             const bool single = make % 5 == 4, commas = make & 1, lengthOrder = make & 2;
             ASSERT_EQ(ComposeEpithet(indexed, single, commas, lengthOrder, random),

@@ -2,7 +2,7 @@
 
 #include "compose/epithet.h"
 #include "compose/prefix_clashes.h"
-#include "platform/standard_random.h"
+#include "platform/xoshiro_random.h"
 #include "words/word_list.h"
 
 #include <gtest/gtest.h>
@@ -144,7 +144,7 @@ TEST(ComposeEpithet, OneAdjectiveWithTwoModifiersGivesOneModifier) {
 
 TEST(ComposeEpithet, AdverbThatEchoesEveryAdjectiveIsLeftOut) {
     WordLists lists = MakeLists({u"stinkingly"}, {u"stinky", u"stinker"}, {u"oaf"}, 1.0f);
-    StandardRandom seeded(1);
+    XoshiroRandom seeded(1);
     const std::u16string epithet = ComposeEpithet(lists, false, true, true, seeded);
     EXPECT_TRUE(epithet == u"stinky oaf" || epithet == u"stinker oaf") << epithet.size();
 }
@@ -159,7 +159,7 @@ TEST(ComposeEpithet, FindsTheOneWordThatPassesAmongManyThatClash) {
     WordLists lists =
         MakeLists({u"stinkingly"}, {u"stinky", u"stinker", u"stinking", u"stinko", u"rancid"},
                   {u"oaf"}, 1.0f);
-    StandardRandom seeded(2);
+    XoshiroRandom seeded(2);
     for (int i = 0; i < 100; ++i)
         EXPECT_EQ(ComposeEpithet(lists, false, true, true, seeded), u"stinkingly rancid oaf");
 }
@@ -182,7 +182,7 @@ TEST(PrefixClashes, AnswersAsSearchingWouldForEveryEntryAndAgainAfterANewPass) {
     pool.numberPrefixes();
     const EchoIndex none;
     const PrefixClashes test(pool, head, {head}, none, EchoIndex::Nouns);
-    StandardRandom random(1);
+    XoshiroRandom random(1);
     for (int pass = 0; pass < 3; ++pass) {
         for (int k = 1; k <= pool.size(); ++k)
             ASSERT_EQ(test.clashes(k), PrefixClash(pool.word(k), head)) << pass << ' ' << k;

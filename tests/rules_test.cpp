@@ -4,7 +4,7 @@
 #include "temp_dir.h"
 
 #include "platform/display_text.h"
-#include "platform/standard_random.h"
+#include "platform/xoshiro_random.h"
 #include "window/scoffle_rules.h"
 
 #include <gtest/gtest.h>
@@ -176,7 +176,7 @@ TEST(ScoffleRules, EndsWithTheTwoLinesOfTheStartUpMessageWithoutAList) {
     TempDir dir;
     for (const std::filesystem::path &folder : {dir.path(), dir.path() / "nowhere"}) {
         RecordingFrontEnd window;
-        StandardRandom random(1);
+        XoshiroRandom random(1);
         ScoffleRules rules(window, window, random, {folder, dir.path()});
         EXPECT_FALSE(rules.load());
         EXPECT_TRUE(window.shown);
@@ -191,7 +191,7 @@ TEST(ScoffleRules, CountsMakesSavesAndMirrorsTheTitleWhileMinimisedWithAuto) {
     TempDir dir;
     dir.write("wordlist.txt", "J vile\r\nN toad\r\nV very\r\n");
     RecordingFrontEnd window;
-    StandardRandom random(1);
+    XoshiroRandom random(1);
     ScoffleRules rules(window, window, random, {dir.path(), dir.path()});
     ASSERT_TRUE(rules.load());
     EXPECT_EQ(window.counts,
@@ -215,7 +215,7 @@ TEST(ScoffleRules, AFailedSaveNamesThePathAndTheSystemsReasonOnceWhileAutoWaits)
     TempDir dir;
     dir.write("wordlist.txt", "J vile\nN toad\n");
     RecordingFrontEnd window;
-    StandardRandom random(1);
+    XoshiroRandom random(1);
     const std::filesystem::path missing = dir.path() / "blocker";
     dir.write("blocker", "a file where the folder should be");
     ScoffleRules rules(window, window, random, {dir.path(), missing / "vilifex"});
@@ -239,7 +239,7 @@ TEST(ScoffleRules, ClipAndTheMinimisedTitleTakeTheTextBoxAsOneLineTheTitleCutSho
     TempDir dir;
     dir.write("wordlist.txt", "J vile\nN toad\n");
     RecordingFrontEnd window;
-    StandardRandom random(1);
+    XoshiroRandom random(1);
     ScoffleRules rules(window, window, random, {dir.path(), dir.path()});
     ASSERT_TRUE(rules.load());
     window.output = u"typed\r\nover two lines " + std::u16string(300, u'x');
@@ -268,7 +268,7 @@ TEST(ScoffleRules, SaysWhichFileOrFolderItMeansWhereItCannotUseTheUsersOwn) {
     };
     for (const Row &row : rows) {
         RecordingFrontEnd window;
-        StandardRandom random(1);
+        XoshiroRandom random(1);
         ScoffleRules rules(window, window, random, {dir.path(), dir.path(), row.userWordList});
         EXPECT_FALSE(rules.load());
         EXPECT_EQ(window.messages, std::vector<std::u16string>{row.message});
@@ -276,7 +276,7 @@ TEST(ScoffleRules, SaysWhichFileOrFolderItMeansWhereItCannotUseTheUsersOwn) {
 
     dir.write("wordlist.txt", "J vile\nN toad\n");
     RecordingFrontEnd window;
-    StandardRandom random(1);
+    XoshiroRandom random(1);
     ScoffleRules rules(window, window, random, {dir.path(), ""});
     ASSERT_TRUE(rules.load());
     rules.click(form::Control::Save);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/standard_random.h"
+#include "platform/xoshiro_random.h"
 
 #include <functional>
 
@@ -18,5 +18,5 @@ public:
     std::function<void()> beforeEachNumber;
 
 private:
-    StandardRandom numbers_{1};
+    XoshiroRandom numbers_{1};
 };

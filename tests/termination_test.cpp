@@ -1,6 +1,6 @@
 #include "compose/epithet.h"
 #include "compose/counting_random.h"
-#include "platform/standard_random.h"
+#include "platform/xoshiro_random.h"
 #include "words/word_list.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +59,7 @@ WordLists MakeLists(const Adversary &adversary) {
 }
 
 TEST(Termination, MakeDrawsABoundedCountOfNumbersOnAdversarialLists) {
-    StandardRandom seeded(17);
+    XoshiroRandom seeded(17);
     for (const Adversary &adversary : Adversaries()) {
         WordLists lists = MakeLists(adversary);
         const long words = lists.AdverbCount() + lists.AdjectiveCount() + lists.NounCount();
@@ -85,7 +85,7 @@ TEST(Termination, FreesHandedOutWordsWhenOnlyTheyCouldPass) {
     lists.NounPool.append(u"oaf");
     lists.NounPool.markDrawn(lists.NounCount());
 
-    StandardRandom seeded(3);
+    XoshiroRandom seeded(3);
     CountingRandom random(seeded);
     EXPECT_EQ(ComposeEpithet(lists, true, true, true, random), u"pustular oaf");
     EXPECT_LE(random.count, 40 * 302 + kLeastPatience);

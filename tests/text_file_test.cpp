@@ -126,7 +126,7 @@ TEST(AppendLine, ReportsWhyAFileCannotBeWritten) {
     // Windows tells a folder and a missing folder apart only in its own codes.
     EXPECT_TRUE(AppendLine(dir.path() / "saved.txt", u"x"));
     EXPECT_TRUE(AppendLine(dir.path() / "no" / "saved.txt", u"x"));
-    EXPECT_EQ(AppendLine("NUL", u"x"), AppendFault::NotARegularFile); // a device
+    EXPECT_EQ(AppendLine("NUL", u"x"), FileFault::NotARegularFile); // a device
 #else
     EXPECT_EQ(AppendLine(dir.path() / "saved.txt", u"x"), std::errc::is_a_directory);
     EXPECT_EQ(AppendLine(dir.path() / "no" / "saved.txt", u"x"),
@@ -183,7 +183,7 @@ TEST(AppendLine, GivesUpSoonOnAnotherProgramsLockAndWritesNothing) {
         {
             const ForeignLock lock(saved, exclusive);
             ASSERT_TRUE(lock.locked());
-            EXPECT_EQ(AppendLine(saved, u"new"), AppendFault::LockedByAnother) << exclusive;
+            EXPECT_EQ(AppendLine(saved, u"new"), FileFault::LockedByAnother) << exclusive;
             EXPECT_EQ(dir.read("saved.txt"), "old\r\n");
         }
         EXPECT_FALSE(AppendLine(saved, u"new"));
@@ -197,13 +197,13 @@ TEST(AppendLine, RefusesWhatIsNotARegularFileWithoutBlocking) {
     TempDir dir;
     const auto pipe = dir.path() / "saved.txt";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    EXPECT_EQ(AppendLine(pipe, u"x"), AppendFault::NotARegularFile); // no reader
+    EXPECT_EQ(AppendLine(pipe, u"x"), FileFault::NotARegularFile); // no reader
     const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(reader, 0);
-    EXPECT_EQ(AppendLine(pipe, u"x"), AppendFault::NotARegularFile); // a reader waiting
+    EXPECT_EQ(AppendLine(pipe, u"x"), FileFault::NotARegularFile); // a reader waiting
     ::close(reader);
-    EXPECT_EQ(AppendLine("/dev/full", u"x"), AppendFault::NotARegularFile);
-    EXPECT_EQ(make_error_code(AppendFault::NotARegularFile).message(), "Not a regular file");
+    EXPECT_EQ(AppendLine("/dev/full", u"x"), FileFault::NotARegularFile);
+    EXPECT_EQ(make_error_code(FileFault::NotARegularFile).message(), "Not a regular file");
 }
 
 TEST(AppendLine, LeavesTheFileAsItWasWhenTheLineDoesNotFit) {

@@ -3,7 +3,7 @@
 
 #include "platform/byte_source.h"
 #include "platform/display_text.h"
-#include "platform/standard_random.h"
+#include "platform/xoshiro_random.h"
 #include "words/load_failure.h"
 #include "words/word_list.h"
 
@@ -35,7 +35,7 @@ protected:
 
     TempDir dir;
     WordLists lists;
-    StandardRandom random{5};
+    XoshiroRandom random{5};
 };
 
 TEST(SplitTaggedLine, SplitsOffATagFollowedByASpace) {
@@ -142,7 +142,7 @@ TEST_F(LoadWordListTest, ShufflesNounsThenAdjectivesThenAdverbs) {
 // The adjectives of a list read from memory.
 Words AdjectivesOf(std::string_view bytes) {
     WordLists lists;
-    StandardRandom random(1);
+    XoshiroRandom random(1);
     LoadWordList(lists, MemoryBytes(bytes), random);
     return SortedWords(lists.AdjectivePool);
 }
@@ -209,7 +209,7 @@ TEST(LoadWordListFromMemory, NumbersEachDistinctPrefixOnceInListsLargeEnoughToSh
         text += "J " + word + "\nN " + word + "\n";
     }
     WordLists lists;
-    StandardRandom random(1);
+    XoshiroRandom random(1);
     ASSERT_EQ(LoadWordList(lists, MemoryBytes(text), random), LoadResult::Loaded);
     for (const WordPool *pool : {&lists.AdjectivePool, &lists.NounPool}) {
         std::map<std::u16string_view, uint32_t> numbers;

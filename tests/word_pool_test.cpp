@@ -1,6 +1,6 @@
 #include "scripted_random.h"
 
-#include "platform/standard_random.h"
+#include "platform/xoshiro_random.h"
 #include "words/word_pool.h"
 
 #include <gtest/gtest.h>
@@ -53,8 +53,8 @@ TEST(RandomIndex, CoversOneToNAndNeverLeavesIt) {
     }
 }
 
-TEST(StandardRandom, StaysInUnitIntervalAndRepeatsForASeed) {
-    StandardRandom a(42), b(42);
+TEST(XoshiroRandom, StaysInUnitIntervalAndRepeatsForASeed) {
+    XoshiroRandom a(42), b(42);
     for (int i = 0; i < 100000; ++i) {
         const float r = a.next();
         ASSERT_GE(r, 0.0f);
@@ -65,19 +65,19 @@ TEST(StandardRandom, StaysInUnitIntervalAndRepeatsForASeed) {
 
 // Fractions of 24 bits, which a float holds exactly: more bits could round up to 1, and an index
 // drawn from 1 would lie past the pool's end. Two starts a moment apart draw differently.
-TEST(StandardRandom, DrawsTwentyFourBitFractionsAndDiffersBetweenStarts) {
-    StandardRandom random(7);
+TEST(XoshiroRandom, DrawsTwentyFourBitFractionsAndDiffersBetweenStarts) {
+    XoshiroRandom random(7);
     for (int i = 0; i < 10000; ++i) {
         const float scaled = random.next() * 0x1p24f;
         ASSERT_EQ(scaled, std::floor(scaled));
     }
-    StandardRandom first, second;
+    XoshiroRandom first, second;
     EXPECT_NE(first.next(), second.next());
 }
 
-TEST(StandardRandom, FillsEveryTenthOfTheIntervalAlikeAndDiffersBySeed) {
+TEST(XoshiroRandom, FillsEveryTenthOfTheIntervalAlikeAndDiffersBySeed) {
     constexpr int kDraws = 100000;
-    StandardRandom random(42), other(43);
+    XoshiroRandom random(42), other(43);
     std::array<int, 10> tenths{};
     int sameAsOther = 0;
     for (int i = 0; i < kDraws; ++i) {
@@ -101,7 +101,7 @@ TEST(ShuffleWords, RedrawsThePartnerUntilItDiffersFromThePosition) {
 }
 
 TEST(ShuffleWords, TwoEntriesAlwaysComeBackInOrderAndOddCountsNever) {
-    StandardRandom random(7);
+    XoshiroRandom random(7);
     for (int trial = 0; trial < 1000; ++trial) {
         WordPool two = MakePool({u"a", u"b"});
         ShuffleWords(two, random);
@@ -117,7 +117,7 @@ TEST(ShuffleWords, FlagsTravelWithTheirWords) {
     WordPool pool = MakePool({u"a", u"b", u"c", u"d", u"e"});
     pool.markDrawn(2);
     pool.markDrawn(5);
-    StandardRandom random(3);
+    XoshiroRandom random(3);
     ShuffleWords(pool, random);
     std::set<std::u16string> marked;
     for (int k = 1; k <= pool.size(); ++k)
@@ -181,7 +181,7 @@ TEST(DrawWord, NeverHandsOutAnEntryTwiceWithinAPass) {
     WordPool pool;
     for (int i = 0; i < 50; ++i)
         pool.append(std::u16string(1, static_cast<char16_t>(u'A' + i)));
-    StandardRandom random(11);
+    XoshiroRandom random(11);
     std::set<std::u16string> seen;
     for (int draw = 0; draw < 10000; ++draw) {
         const int k = DrawWord(pool, random);

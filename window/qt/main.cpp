@@ -2,7 +2,7 @@
 #include "qt_desktop.h"
 #include "qt_platform.h"
 
-#include "platform/standard_random.h"
+#include "platform/xoshiro_random.h"
 #include "window/scoffle_rules.h"
 
 #include <QApplication>
@@ -51,7 +51,7 @@ int main(int argc, char *argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vilifex.xpm")));
 
     const AppFiles files = LocateAppFiles(ProgramDirectory(), UserDataDirectory());
-    StandardRandom random;
+    XoshiroRandom random;
     FrmScoffle window;
     QtDesktop desktop(&window);
     ScoffleRules rules(window, desktop, random, files);

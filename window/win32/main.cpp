@@ -2,7 +2,7 @@
 #include "win32_desktop.h"
 
 #include "platform/display_text.h"
-#include "platform/standard_random.h"
+#include "platform/xoshiro_random.h"
 #include "window/scoffle_rules.h"
 
 #include <commctrl.h>
@@ -22,7 +22,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         return 1;
     }
     Win32Desktop desktop(window.hwnd());
-    StandardRandom random;
+    XoshiroRandom random;
     ScoffleRules rules(window, desktop, random,
                        LocateAppFiles(ProgramDirectory(), UserDataDirectory()));
     window.attach(rules);

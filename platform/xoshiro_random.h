@@ -8,10 +8,10 @@
 // The program's generator: xoshiro256** (Blackman and Vigna), seeded from the clock unless
 // given a seed. It is of the statistical quality of std::mt19937 in under a third of its time a
 // number, which counts in a Make that begins a new pass: that draws two numbers a word.
-class StandardRandom : public RandomSource {
+class XoshiroRandom : public RandomSource {
 public:
-    StandardRandom();
-    explicit StandardRandom(uint64_t seed);
+    XoshiroRandom();
+    explicit XoshiroRandom(uint64_t seed);
 
     void seedFromClock() override;
     float next() override;

@@ -1,14 +1,14 @@
-#include "standard_random.h"
+#include "xoshiro_random.h"
 
 #include <atomic>
 #include <bit>
 #include <chrono>
 
-StandardRandom::StandardRandom() {
+XoshiroRandom::XoshiroRandom() {
     seedFromClock();
 }
 
-StandardRandom::StandardRandom(uint64_t value) {
+XoshiroRandom::XoshiroRandom(uint64_t value) {
     seed(value);
 }
 
@@ -23,12 +23,12 @@ uint64_t ClockSeed() {
     return wall ^ std::rotl(steady, 32) ^ (++calls * 0x9E3779B97F4A7C15);
 }
 
-void StandardRandom::seedFromClock() {
+void XoshiroRandom::seedFromClock() {
     seed(ClockSeed());
 }
 
 // SplitMix64 spreads the seed over the state, which it never leaves all zero.
-void StandardRandom::seed(uint64_t value) {
+void XoshiroRandom::seed(uint64_t value) {
     for (uint64_t &word : state_) {
         uint64_t z = value += 0x9E3779B97F4A7C15;
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9;
@@ -37,7 +37,7 @@ void StandardRandom::seed(uint64_t value) {
     }
 }
 
-float StandardRandom::next() {
+float XoshiroRandom::next() {
     const uint64_t result = std::rotl(state_[1] * 5, 7) * 9;
     const uint64_t shifted = state_[1] << 17;
     state_[2] ^= state_[0];
