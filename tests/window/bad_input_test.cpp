@@ -102,20 +102,6 @@ private slots:
         QVERIFY2(f.desktop.messages[0].endsWith(message), qPrintable(f.desktop.messages[0]));
     }
 
-    void autoWaitsWhileAFailedSaveIsTold() {
-        WindowFixture f;
-        QVERIFY(f.open());
-        QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("saved.txt")));
-        f.button("cmdAuto")->click();
-        const QString epithet = f.output()->text();
-        bool tickedMeanwhile = true;
-        f.desktop.whileShowing = [&] { tickedMeanwhile = f.timer()->isActive(); };
-        f.button("cmdSave")->click();
-        QVERIFY(!tickedMeanwhile);
-        QVERIFY(f.timer()->isActive());
-        QCOMPARE(f.output()->text(), epithet);
-    }
-
     void keepsTheWholeOfAHugeEpithetButNotInTheTitle() {
         WindowFixture f;
         const QByteArray huge(100000, 'x');

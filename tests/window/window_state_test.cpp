@@ -16,16 +16,6 @@ class WindowStateTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void minimisingWithAutoOffKeepsTheTitle() {
-        WindowFixture f;
-        QVERIFY(f.open());
-        f.button("cmdMake")->click();
-        f.window->setWindowState(Qt::WindowMinimized);
-        QCOMPARE(f.window->windowTitle(), kTitle);
-        f.button("cmdMake")->click();
-        QCOMPARE(f.window->windowTitle(), kTitle);
-    }
-
     void minimisingWithAutoOnMirrorsEachEpithetUntilRestored() {
         WindowFixture f;
         QVERIFY(f.open());
