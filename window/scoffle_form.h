@@ -32,78 +32,37 @@ struct ControlSpec {
     std::u16string_view caption;
     std::u16string_view toolTip;
     int tabIndex;
-    std::u16string_view otherCaption; // a second caption it must show whole, as Auto's "Off"
-    bool hidden;                      // at start
+    std::u16string_view otherCaption;   // a second caption it must show whole, as Auto's "Off"
+    bool hidden;                        // at start
+    std::u16string_view accessibleName; // for a control whose caption does not name it
 };
 
+// A table reads best in its columns.
+// clang-format off
 inline constexpr ControlSpec kControls[kControlCount] = {
-    {Control::Auto,
-     Kind::Button,
-     u"cmdAuto",
-     {1650, 750, 900, 360},
-     u"&Auto On",
-     u"Scoffle every 4 sec",
-     9,
-     u"&Auto Off",
-     false},
-    {Control::Clip,
-     Kind::Button,
-     u"cmdClip",
-     {3539, 750, 645, 360},
-     u"&Clip",
-     u"Copies to Clipboard",
-     1,
-     u"",
-     false},
-    {Control::Stats, Kind::Frame, u"fraStats", {120, 585, 1530, 705}, u"", u"", 4, u"", true},
-    {Control::Adjectives,
-     Kind::Label,
-     u"lblAdjectives",
-     {105, 225, 1140, 195},
-     u"8888 Adjectives",
-     u"",
-     6,
-     u"",
-     false},
-    {Control::Adverbs,
-     Kind::Label,
-     u"lblAdverbs",
-     {105, 0, 990, 195},
-     u"8888 Adverbs",
-     u"",
-     5,
-     u"",
-     false},
-    {Control::Nouns,
-     Kind::Label,
-     u"lblNouns",
-     {105, 450, 870, 195},
-     u"8888 Nouns",
-     u"",
-     7,
-     u"",
-     false},
-    {Control::Save,
-     Kind::Button,
-     u"cmdSave",
-     {4356, 750, 645, 360},
-     u"&Save",
-     u"Adds to SAVED.TXT",
-     2,
-     u"",
-     false},
-    {Control::Output,
-     Kind::TextBox,
-     u"txtOutput",
-     {75, 120, 5730, 390},
-     u"verbose, splendiferous generator",
-     u"",
-     3,
-     u"",
-     false},
-    {Control::Make, Kind::Button, u"cmdMake", {2722, 750, 645, 360}, u"&Make", u"", 0, u"", false},
-    {Control::Exit, Kind::Button, u"cmdExit", {5175, 750, 645, 360}, u"E&xit", u"", 8, u"", false},
+    // id, kind, name, twips, caption, tooltip, tab index, other caption, hidden, accessible name
+    {Control::Auto, Kind::Button, u"cmdAuto", {1650, 750, 900, 360}, u"&Auto On",
+     u"Scoffle every 4 sec", 9, u"&Auto Off", false, u""},
+    {Control::Clip, Kind::Button, u"cmdClip", {3539, 750, 645, 360}, u"&Clip",
+     u"Copies to Clipboard", 1, u"", false, u""},
+    {Control::Stats, Kind::Frame, u"fraStats", {120, 585, 1530, 705}, u"",
+     u"", 4, u"", true, u"Statistics"},
+    {Control::Adjectives, Kind::Label, u"lblAdjectives", {105, 225, 1140, 195}, u"8888 Adjectives",
+     u"", 6, u"", false, u""},
+    {Control::Adverbs, Kind::Label, u"lblAdverbs", {105, 0, 990, 195}, u"8888 Adverbs",
+     u"", 5, u"", false, u""},
+    {Control::Nouns, Kind::Label, u"lblNouns", {105, 450, 870, 195}, u"8888 Nouns",
+     u"", 7, u"", false, u""},
+    {Control::Save, Kind::Button, u"cmdSave", {4356, 750, 645, 360}, u"&Save",
+     u"Adds to SAVED.TXT", 2, u"", false, u""},
+    {Control::Output, Kind::TextBox, u"txtOutput", {75, 120, 5730, 390},
+     u"verbose, splendiferous generator", u"", 3, u"", false, u"Epithet"},
+    {Control::Make, Kind::Button, u"cmdMake", {2722, 750, 645, 360}, u"&Make",
+     u"", 0, u"", false, u""},
+    {Control::Exit, Kind::Button, u"cmdExit", {5175, 750, 645, 360}, u"E&xit",
+     u"", 8, u"", false, u""},
 };
+// clang-format on
 
 constexpr const ControlSpec &Spec(Control control) {
     return kControls[static_cast<int>(control)];
@@ -142,9 +101,10 @@ constexpr Control ButtonForEnter(std::optional<Control> focused) {
     return focused && Spec(*focused).kind == Kind::Button ? *focused : kDefaultButton;
 }
 
-// The epithet's own font.
+// The epithet's own font, bold, at this size for the twips as they stand.
 inline constexpr std::u16string_view kOutputFace = u"MS Sans Serif";
 inline constexpr double kOutputPoints = 9.75;
+inline constexpr bool kOutputBold = true;
 
 // A label widens with its caption, up to the frame's edge where the Auto button begins.
 constexpr Rect LabelRoom(const Rect &label) {

@@ -25,25 +25,25 @@ QWidget *CreateControl(const form::ControlSpec &spec, QWidget *parent) {
     }
     case Kind::TextBox: {
         auto *box = new QLineEdit(Text(spec.caption), parent);
-        box->setAccessibleName(QStringLiteral("Epithet"));
         // Qt's default of 32,767 characters would cut a long epithet, and Clip and Save with it.
         box->setMaxLength(std::numeric_limits<int>::max());
         QFont font(Text(form::kOutputFace));
         font.setStyleHint(QFont::SansSerif);
-        font.setBold(true);
+        font.setBold(form::kOutputBold);
         box->setFont(font);
         control = box;
         break;
     }
     case Kind::Frame:
         control = new QFrame(parent);
-        control->setAccessibleName(QStringLiteral("Statistics"));
         break;
     case Kind::Label:
         control = new QLabel(Text(spec.caption), parent);
         break;
     }
     control->setObjectName(Text(spec.name));
+    if (!spec.accessibleName.empty())
+        control->setAccessibleName(Text(spec.accessibleName));
     control->setHidden(spec.hidden);
     return control;
 }

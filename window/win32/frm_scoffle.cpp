@@ -234,7 +234,7 @@ int FrmScoffle::labelWidth(Control, std::u16string_view caption) const {
 void FrmScoffle::setOutputPoints(double points) {
     LOGFONTW output{};
     output.lfHeight = -static_cast<LONG>(std::lround(points * dotsPerInch() / 72));
-    output.lfWeight = FW_BOLD;
+    output.lfWeight = form::kOutputBold ? FW_BOLD : FW_NORMAL;
     output.lfCharSet = ANSI_CHARSET;
     Wide(form::kOutputFace).copy(output.lfFaceName, LF_FACESIZE - 1);
     Font font(::CreateFontIndirectW(&output));
