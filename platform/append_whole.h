@@ -13,7 +13,7 @@
 // whether its last line has ended. Empty where the file could not be read.
 struct FileEnds {
     uint64_t size = 0;
-    std::string head; // the first three bytes, fewer in a shorter file
+    std::string head; // the first four bytes, fewer in a shorter file
     std::string tail; // the last two
 };
 

@@ -76,7 +76,7 @@ std::error_code AppendWhole(const std::filesystem::path &path,
     }
     FileEnds ends;
     ends.size = static_cast<uint64_t>(status.st_size);
-    ends.head = ReadAt(fd, 0, 3);
+    ends.head = ReadAt(fd, 0, 4);
     ends.tail = ReadAt(fd, ends.size - std::min<uint64_t>(ends.size, 2), 2);
     const std::string bytes = bytesFor(ends);
 

@@ -59,7 +59,7 @@ std::error_code AppendWhole(const std::filesystem::path &path,
     LARGE_INTEGER size{};
     if (::GetFileSizeEx(file, &size)) {
         ends.size = static_cast<uint64_t>(size.QuadPart);
-        ends.head = ReadAt(file, 0, 3);
+        ends.head = ReadAt(file, 0, 4);
         ends.tail = ReadAt(file, ends.size - std::min<uint64_t>(ends.size, 2), 2);
     }
     const std::string bytes = bytesFor(ends);

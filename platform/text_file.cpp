@@ -22,21 +22,34 @@ class AppendCategory final : public std::error_category {
 public:
     const char *name() const noexcept override { return "append"; }
     std::string message(int fault) const override {
-        return static_cast<FileFault>(fault) == FileFault::LockedByAnother
-                   ? "Another program has locked the file"
-                   : "Not a regular file";
+        switch (static_cast<FileFault>(fault)) {
+        case FileFault::LockedByAnother:
+            return "Another program has locked the file";
+        case FileFault::ForeignEncoding:
+            return "The file is not UTF-8 or UTF-16 text that a line can be added to";
+        default:
+            return "Not a regular file";
+        }
     }
 };
 
-// A file that Notepad saved as "Unicode" stays UTF-16, in its own byte order.
-enum class SavedEncoding { Utf8, Utf16LittleEndian, Utf16BigEndian };
+// A file that Notepad saved as "Unicode" stays UTF-16, in its own byte order. A line added to
+// anything else that is not UTF-8 would be unreadable in it, or unsettle what follows it: UTF-32,
+// UTF-16 of an odd length, or without its byte-order mark (told by a NUL among the first
+// bytes, which no text in UTF-8 holds).
+enum class SavedEncoding { Utf8, Utf16LittleEndian, Utf16BigEndian, Foreign };
 
-SavedEncoding EncodingOf(std::string_view head) {
+SavedEncoding EncodingOf(const FileEnds &ends) {
+    const std::string_view head = ends.head;
+    if (head.starts_with(std::string_view("\xFF\xFE\0\0", 4)) ||
+        head.starts_with(std::string_view("\0\0\xFE\xFF", 4)))
+        return SavedEncoding::Foreign;
+    const bool oddLength = ends.size % 2 != 0;
     if (head.starts_with("\xFF\xFE"))
-        return SavedEncoding::Utf16LittleEndian;
+        return oddLength ? SavedEncoding::Foreign : SavedEncoding::Utf16LittleEndian;
     if (head.starts_with("\xFE\xFF"))
-        return SavedEncoding::Utf16BigEndian;
-    return SavedEncoding::Utf8;
+        return oddLength ? SavedEncoding::Foreign : SavedEncoding::Utf16BigEndian;
+    return head.find('\0') == head.npos ? SavedEncoding::Utf8 : SavedEncoding::Foreign;
 }
 
 // The file's last character past its byte-order mark, or 0 for none (or none known).
@@ -94,11 +107,17 @@ std::error_code make_error_code(FileFault fault) {
 
 std::error_code AppendLine(const fs::path &path, std::u16string_view text) {
     const std::u16string line = OneLine(text);
-    return AppendWhole(path, [&line](const FileEnds &ends) {
-        const SavedEncoding encoding = EncodingOf(ends.head);
+    bool foreign = false;
+    const std::error_code error = AppendWhole(path, [&line, &foreign](const FileEnds &ends) {
+        const SavedEncoding encoding = EncodingOf(ends);
+        if (encoding == SavedEncoding::Foreign) {
+            foreign = true;
+            return std::string(); // the file stays as it is
+        }
         // A last line that the file leaves open, typed by hand, is ended first.
         const char16_t last = LastUnit(ends, encoding);
         const bool ended = last == 0 || last == u'\n' || last == u'\r';
         return Encode((ended ? u"" : u"\r\n") + line + u"\r\n", encoding);
     });
+    return foreign && !error ? make_error_code(FileFault::ForeignEncoding) : error;
 }

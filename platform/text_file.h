@@ -11,7 +11,7 @@ std::filesystem::path FindFileIgnoringCase(const std::filesystem::path &director
                                            const std::string &name);
 
 // Why a file could not be read or appended to, beyond what the system's own error codes say.
-enum class FileFault { NotARegularFile = 1, LockedByAnother };
+enum class FileFault { NotARegularFile = 1, LockedByAnother, ForeignEncoding };
 std::error_code make_error_code(FileFault fault);
 template <> struct std::is_error_code_enum<FileFault> : std::true_type {};
 

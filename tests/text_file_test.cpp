@@ -99,6 +99,22 @@ TEST(AppendLine, StartsALineOfItsOwnInTheFilesOwnEncoding) {
     }
 }
 
+// A line in UTF-8 or UTF-16 would be unreadable in these, or unsettle what follows it.
+TEST(AppendLine, LeavesAFileAloneThatALineCouldNotJoin) {
+    const std::string files[] = {
+        std::string("\xFF\xFE\0\0x\0\0\0", 8), // UTF-32, either byte order
+        std::string("\0\0\xFE\xFF\0\0\0x", 8),
+        std::string("\xFF\xFEx\0y", 5), // UTF-16 cut short
+        std::string("x\0y\0", 4),        // UTF-16 without its mark
+    };
+    for (const std::string &before : files) {
+        TempDir dir;
+        const auto path = dir.write("saved.txt", before);
+        EXPECT_EQ(AppendLine(path, u"oaf"), FileFault::ForeignEncoding) << before.size();
+        EXPECT_EQ(dir.read("saved.txt"), before);
+    }
+}
+
 TEST(OneLine, MakesEveryReaderSeeOneLineThatClosesWhatItOpens) {
     const struct {
         std::u16string text, line;
