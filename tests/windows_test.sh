@@ -160,10 +160,19 @@ height="$(sed -n 's/.*Height: *\([0-9]*\)/\1/p' <<<"$geometry")"
 check "its client area is 5955 twips wide at 96 dpi (397 pixels; found $width)" [ "$width" = 397 ]
 check "and 1275 twips high below the menu bar (85 pixels; found $height with the menu)" \
     test "$height" -gt 85 -a "$height" -le 115
+# As a screen reader listens: one announcement for a new epithet, with the epithet as its text.
+wine "$out/bin/event_watch.exe" 6 >"$stage/heard.txt" 2>/dev/null &
+watcher=$!
+wait_for 10 grep -q listening "$stage/heard.txt"
 keys Return alt+c
 epithet="$(clipboard)"
 check "Enter makes an epithet of the list's words, and Clip copies it ($epithet)" \
     of_the_list "$epithet"
+wait "$watcher" || true
+heard="$(tr -d '\r' <"$stage/heard.txt")"
+check "a screen reader hears it once, from the text box as a live region" \
+    [ "$(grep -c '^live region' <<<"$heard")" = 1 -a \
+    "$(sed -n 's/^live region "[^"]*": //p' <<<"$heard")" = "$epithet" ]
 keys alt+s
 check "Save appends it as one UTF-8 line ended by CR LF" \
     cmp -s <(printf '%s\r\n' "$epithet") "$portable/saved.txt"

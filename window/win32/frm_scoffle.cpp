@@ -121,6 +121,7 @@ LRESULT FrmScoffle::onMessage(UINT message, WPARAM w, LPARAM l) {
         break;
     case WM_DESTROY:
         ::KillTimer(hwnd_, kTimerId);
+        live_.clear();
         hwnd_ = nullptr;
         ::PostQuitMessage(0);
         return 0;
@@ -196,6 +197,7 @@ void FrmScoffle::createControls() {
         if (!form::TakesFocus(spec.id))
             create(spec);
     makeDefault(form::kDefaultButton);
+    live_.annotate(controls_);
     ::SendMessageW(control(Control::Output), EM_SETLIMITTEXT, 0, 0); // as long as an epithet gets
 }
 
@@ -327,8 +329,5 @@ void FrmScoffle::setCounts(const std::u16string &adverbs, const std::u16string &
 }
 
 void FrmScoffle::announce(const std::u16string &) {
-    // Accessibility clients hear of the text box's new value from this event, whichever
-    // control has the focus.
-    ::NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, control(Control::Output), OBJID_CLIENT,
-                     CHILDID_SELF);
+    live_.announce();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gdi_handles.h"
+#include "live_epithet.h"
 #include "window/form_layout.h"
 #include "window/scoffle_front_end.h"
 #include "window_class.h"
@@ -73,4 +74,5 @@ private:
     bool timerEnabled_ = false;
     form::Control defaultButton_ = form::kDefaultButton; // Make's, or the focused button
     HWND controls_[form::kControlCount] = {};            // by form::Control
+    LiveEpithet live_;
 };

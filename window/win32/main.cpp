@@ -6,12 +6,15 @@
 #include "window/scoffle_rules.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <system_error>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
+    // The accessibility annotations are COM objects of this thread.
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     FrmScoffle window(instance);
     if (!window.hwnd()) {
@@ -36,5 +39,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             ::DispatchMessageW(&message);
         }
     }
+    if (SUCCEEDED(com))
+        ::CoUninitialize();
     return static_cast<int>(message.wParam);
 }
