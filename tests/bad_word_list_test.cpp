@@ -3,9 +3,10 @@
 #include "ordinary_user.h"
 #endif
 
-#include "compose/epithet.h"
 #include "compose/counting_random.h"
+#include "compose/epithet.h"
 #include "platform/xoshiro_random.h"
+#include "words/load_failure.h"
 #include "words/word_list.h"
 
 #include <gtest/gtest.h>
@@ -68,7 +69,13 @@ TEST_F(BadWordListTest, NeverOpensAListWithoutReadAccess) {
     }
     dir.write("wordlist.txt", "J vile\nN toad\n");
     std::filesystem::permissions(dir.path() / "wordlist.txt", std::filesystem::perms::none);
-    EXPECT_EQ(LoadWordList(lists, dir.path(), random), LoadResult::CannotOpen);
+    std::error_code error;
+    EXPECT_EQ(LoadWordList(lists, dir.path(), random, &error), LoadResult::CannotOpen);
+    // Told as a list that is there but cannot be read, by its name, not as a missing one.
+    EXPECT_EQ(error, std::errc::permission_denied);
+    const std::u16string message = LoadFailureMessage(
+        LoadResult::CannotOpen, dir.path() / "wordlist.txt", error, ListNaming::WhereUnreadable);
+    EXPECT_NE(message.find(u"wordlist.txt: "), std::u16string::npos);
 }
 #endif
 

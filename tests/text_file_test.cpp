@@ -1,4 +1,7 @@
 #include "temp_dir.h"
+#ifndef _WIN32
+#include "ordinary_user.h"
+#endif
 
 #include "platform/byte_source.h"
 #include "platform/text_encoding.h"
@@ -103,9 +106,8 @@ TEST(AppendLine, StartsALineOfItsOwnInTheFilesOwnEncoding) {
 TEST(AppendLine, LeavesAFileAloneThatALineCouldNotJoin) {
     const std::string files[] = {
         std::string("\xFF\xFE\0\0x\0\0\0", 8), // UTF-32, either byte order
-        std::string("\0\0\xFE\xFF\0\0\0x", 8),
-        std::string("\xFF\xFEx\0y", 5), // UTF-16 cut short
-        std::string("x\0y\0", 4),        // UTF-16 without its mark
+        std::string("\0\0\xFE\xFF\0\0\0x", 8), std::string("\xFF\xFEx\0y", 5), // UTF-16 cut short
+        std::string("x\0y\0", 4), // UTF-16 without its mark
     };
     for (const std::string &before : files) {
         TempDir dir;
@@ -152,6 +154,23 @@ TEST(AppendLine, ReportsWhyAFileCannotBeWritten) {
     EXPECT_EQ(AppendLine(dir.path() / "dangling", u"x"), std::errc::no_such_file_or_directory);
 #endif
 }
+
+#ifndef _WIN32 // permission bits; Windows has access-control lists instead
+// A file that may be written but not read is appended to all the same, as if it ended its line.
+TEST(AppendLine, AppendsToAFileThatMayBeWrittenButNotRead) {
+    if (IsRoot()) {
+        EXPECT_TRUE(PassesAsOrdinaryUser(
+            "--gtest_filter=AppendLine.AppendsToAFileThatMayBeWrittenButNotRead"));
+        return;
+    }
+    TempDir dir;
+    const auto path = dir.write("saved.txt", "old\r\n");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write);
+    EXPECT_FALSE(AppendLine(path, u"oaf"));
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    EXPECT_EQ(dir.read("saved.txt"), "old\r\noaf\r\n");
+}
+#endif
 
 // Another program's lock, as a second handle of this one holds it, however long it is held.
 class ForeignLock {
