@@ -21,7 +21,8 @@ AppFiles LocateAppFiles(const std::filesystem::path &programDirectory,
 // Where an installed copy keeps its default word list, or empty for a portable copy. On Linux
 // an installed copy is recognised by its list in share/vilifex/ under the folder above its own,
 // as /usr/games/vilifex finds /usr/share/vilifex/wordlist.txt; on Windows, by a folder under
-// Program Files or one it cannot create a file in, where the list lies beside it.
+// Program Files, one it cannot create a file in, or one that holds the installer's uninstaller;
+// there the list lies beside it.
 std::filesystem::path InstalledDataDirectory(const std::filesystem::path &programDirectory);
 
 // The word list's name; a folder may hold it under any case of its letters.

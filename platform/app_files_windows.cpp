@@ -51,8 +51,12 @@ bool IsUnderProgramFiles(const fs::path &directory) {
 
 fs::path InstalledDataDirectory(const fs::path &programDirectory) {
     // Under Program Files even where the folder happens to be writable, as it is for an
-    // administrator without UAC, or under Wine.
-    const bool installed = IsUnderProgramFiles(programDirectory) || !CanWriteIn(programDirectory);
+    // administrator without UAC, or under Wine; and wherever the installer put it, which it
+    // marks with the uninstaller.
+    std::error_code error;
+    const bool installed = IsUnderProgramFiles(programDirectory) ||
+                           fs::exists(programDirectory / "uninstall.exe", error) ||
+                           !CanWriteIn(programDirectory);
     return installed ? programDirectory : fs::path();
 }
 

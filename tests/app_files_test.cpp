@@ -17,7 +17,17 @@ TEST(LocateAppFiles, PortableCopyKeepsEverythingBesideTheProgramAndNowhereElse) 
     EXPECT_EQ(files.saveDirectory, program.path() / "bin");
 }
 
-#ifndef _WIN32 // an installed copy on Windows is one in a folder it cannot write
+#ifdef _WIN32
+// The installer may put the program in any folder the user chooses, writable or not.
+TEST(LocateAppFiles, InstalledCopyIsOneBesideItsUninstaller) {
+    TempDir program, user;
+    program.write("wordlist.txt", "J vile\nN toad\n");
+    program.write("uninstall.exe", "");
+    const AppFiles files = LocateAppFiles(program.path(), user.path());
+    EXPECT_EQ(files.wordListDirectory, program.path());
+    EXPECT_EQ(files.saveDirectory, user.path());
+}
+#else // an installed copy on Windows is one in a folder it cannot write, or the installer's
 TEST(LocateAppFiles, InstalledCopyReadsItsSharedListAndSavesForTheUser) {
     TempDir prefix, user;
     fs::create_directories(prefix.path() / "share" / "vilifex");

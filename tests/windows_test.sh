@@ -284,5 +284,25 @@ wine "$installed/uninstall.exe" /S >/dev/null 2>&1 || true
 check "the uninstaller leaves no program file behind" wait_for 20 bash -c "[ ! -e '$installed' ]"
 check "and keeps the user's saved epithets" [ -f "$appdata/vilifex/saved.txt" ]
 
+echo "# the installer, silently, for the current user alone"
+localappdata="$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')" 2>/dev/null)"
+mine="$localappdata/Programs/Zestive Vilifex"
+userkey="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZestiveVilifex"
+check "setup.exe /S /CurrentUser installs into the user's own programs folder" \
+    bash -c "wine '$setup' /S /CurrentUser >/dev/null 2>&1 && [ -f '$mine/vilifex.exe' ]"
+check "with an entry in the user's own Add/Remove Programs, not everyone's" bash -c "
+    wine reg query '$userkey' /v DisplayName 2>/dev/null | grep -q 'Zestive Vilifex' &&
+    ! wine reg query '$key' >/dev/null 2>&1"
+launch "$mine"
+keys Return alt+c
+epithet="$(clipboard)"
+keys alt+s Escape
+ended_with 0 || true
+check "though it may write its own folder, it saves for the user in %APPDATA%" \
+    [ "$(tail -n 1 "$appdata/vilifex/saved.txt")" = "$epithet"$'\r' -a ! -e "$mine/saved.txt" ]
+wine "$mine/uninstall.exe" /S >/dev/null 2>&1 || true
+check "and its uninstaller removes it with its entry" wait_for 20 bash -c "[ ! -e '$mine' ] &&
+    ! wine reg query '$userkey' >/dev/null 2>&1"
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

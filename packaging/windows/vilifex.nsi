@@ -1,23 +1,33 @@
-; The Windows installer: the program and the vilify command in Program Files, a Start-menu
-; shortcut, and an uninstaller listed in Add/Remove Programs. Made by scripts/package-windows, which defines VERSION, STAGE
+; The Windows installer: the program and the vilify command in Program Files for everyone, or
+; in the user's own programs folder for the current user alone (no administrator needed; in a
+; silent run /CurrentUser), a Start-menu shortcut, and an uninstaller listed in Add/Remove
+; Programs. Made by scripts/package-windows, which defines VERSION, STAGE
 ; (the folder of the portable program), ICON and OUTFILE.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
 
-!include LogicLib.nsh
-
 !define PRODUCT "Zestive Vilifex"
 !define PUBLISHER "Zestive Vilifex developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\ZestiveVilifex"
 
+; Everyone's when the user may, else the user's own; SHCTX below is the registry root of the
+; mode chosen.
+!define MULTIUSER_EXECUTIONLEVEL Highest
+!define MULTIUSER_MUI
+!define MULTIUSER_INSTALLMODE_COMMANDLINE
+!define MULTIUSER_USE_PROGRAMFILES64
+!define MULTIUSER_INSTALLMODE_INSTDIR "${PRODUCT}"
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_KEY "${UNINSTALL_KEY}"
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_VALUENAME "InstallLocation"
+!include MultiUser.nsh
+!include MUI2.nsh
+!include LogicLib.nsh
+
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES64\${PRODUCT}"
-InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
-RequestExecutionLevel admin
-Icon "${ICON}"
-UninstallIcon "${ICON}"
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey "ProductName" "${PRODUCT}"
@@ -26,13 +36,31 @@ VIAddVersionKey "FileDescription" "${PRODUCT} installer"
 VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}, MIT licence"
 
-LicenseData "${STAGE}/LICENSE"
+!insertmacro MUI_PAGE_LICENSE "${STAGE}/LICENSE"
+!insertmacro MULTIUSER_PAGE_INSTALLMODE
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\vilifex.exe"
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
 
-Page license
-Page directory
-Page instfiles
-UninstPage uninstConfirm
-UninstPage instfiles
+Function .onInit
+    SetRegView 64
+    !insertmacro MULTIUSER_INIT
+FunctionEnd
+
+; The uninstaller removes the copy it belongs to: the current user's where that user's entry
+; names its folder.
+Function un.onInit
+    SetRegView 64
+    !insertmacro MULTIUSER_UNINIT
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 == $INSTDIR
+        Call un.MultiUser.InstallMode.CurrentUser
+    ${EndIf}
+FunctionEnd
 
 ; A running copy holds its program file: replacing or removing it would fail part of the way,
 ; and a silent run would still say that it succeeded. So both look first, asking the user to
@@ -71,8 +99,6 @@ FunctionEnd
 !insertmacro DEFINE_WAIT_UNTIL_CLOSED "un."
 
 Section "Install"
-    SetShellVarContext all
-    SetRegView 64
     Call WaitUntilClosed
     SetOutPath "$INSTDIR"
     File "${STAGE}/vilifex.exe"
@@ -83,24 +109,22 @@ Section "Install"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\vilifex.exe"
 
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\vilifex.exe,0"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\vilifex.exe,0"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
     SectionGetSize 0 $0
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
 ; Removes what the installer put there, and never the user's own folder in %APPDATA%. The
 ; shortcut and the entry in Add/Remove Programs go only once the programs have.
 Section "Uninstall"
-    SetShellVarContext all
-    SetRegView 64
     Call un.WaitUntilClosed
     Delete "$INSTDIR\vilifex.exe"
     Delete "$INSTDIR\vilify.exe"
@@ -115,5 +139,5 @@ Section "Uninstall"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd
