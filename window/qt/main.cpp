@@ -1,3 +1,4 @@
+#include "clipboard_keeper.h"
 #include "frm_scoffle.h"
 #include "qt_desktop.h"
 #include "qt_platform.h"
@@ -10,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -43,6 +45,8 @@ int main(int argc, char *argv[]) {
     if (const char *platform = PreferredQtPlatform(chosenPlatform, std::getenv("WAYLAND_DISPLAY"),
                                                    std::getenv("DISPLAY")))
         qputenv("QT_QPA_PLATFORM", platform);
+    if (argc == 2 && std::strcmp(argv[1], kKeepClipboardArgument) == 0)
+        return KeepClipboard(argc, argv);
     qtHandler = qInstallMessageHandler(NoDisplayIsAnError);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
@@ -58,5 +62,7 @@ int main(int argc, char *argv[]) {
     window.attach(rules);
     if (!rules.load())
         return 1;
-    return app.exec();
+    const int status = app.exec();
+    PassOnClipboard();
+    return status;
 }
