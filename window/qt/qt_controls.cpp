@@ -12,10 +12,16 @@
 using form::Kind;
 
 QWidget *CreateControl(const form::ControlSpec &spec, QWidget *parent) {
+    // Named before anything else is set: a screen reader's view of a control is made as it
+    // changes, and the text box's own is chosen by its name.
+    const auto named = [&spec](auto *control) {
+        control->setObjectName(Text(spec.name));
+        return control;
+    };
     QWidget *control = nullptr;
     switch (spec.kind) {
     case Kind::Button: {
-        auto *button = new QPushButton(Text(spec.caption), parent);
+        auto *button = named(new QPushButton(Text(spec.caption), parent));
         button->setToolTip(Text(spec.toolTip));
         // Qt's own way for a focused button to take Enter; elsewhere Enter falls through to the
         // window, which gives it to the default button.
@@ -24,7 +30,7 @@ QWidget *CreateControl(const form::ControlSpec &spec, QWidget *parent) {
         break;
     }
     case Kind::TextBox: {
-        auto *box = new QLineEdit(Text(spec.caption), parent);
+        auto *box = named(new QLineEdit(Text(spec.caption), parent));
         // Qt's default of 32,767 characters would cut a long epithet, and Clip and Save with it.
         box->setMaxLength(std::numeric_limits<int>::max());
         QFont font(Text(form::kOutputFace));
@@ -35,13 +41,12 @@ QWidget *CreateControl(const form::ControlSpec &spec, QWidget *parent) {
         break;
     }
     case Kind::Frame:
-        control = new QFrame(parent);
+        control = named(new QFrame(parent));
         break;
     case Kind::Label:
-        control = new QLabel(Text(spec.caption), parent);
+        control = named(new QLabel(Text(spec.caption), parent));
         break;
     }
-    control->setObjectName(Text(spec.name));
     if (!spec.accessibleName.empty())
         control->setAccessibleName(Text(spec.accessibleName));
     control->setHidden(spec.hidden);
