@@ -1,5 +1,6 @@
 #include "frm_scoffle.h"
 
+#include "native_class.h"
 #include "text_measure.h"
 #include "tool_tips.h"
 #include "win32_text.h"
@@ -19,7 +20,6 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr UINT_PTR kTimerId = 1;
 // Posted once the window shows: tooltips are not wanted before, and making them costs time.
 constexpr UINT kAddToolTips = WM_APP;
-constexpr DWORD kButtonStyle = WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY;
 
 // Control and menu identifiers.
 constexpr int kFirstControlId = 100; // + form::Control
@@ -174,19 +174,11 @@ void FrmScoffle::createMenus() {
 
 void FrmScoffle::createControls() {
     const auto create = [this](const form::ControlSpec &spec) {
-        struct Native {
-            const wchar_t *type;
-            DWORD style, extended;
-        };
-        const Native native = spec.kind == Kind::Button ? Native{L"BUTTON", kButtonStyle, 0}
-                              : spec.kind == Kind::TextBox
-                                  ? Native{L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE}
-                              : spec.kind == Kind::Label ? Native{L"STATIC", SS_NOPREFIX, 0}
-                                                         : Native{L"STATIC", 0, 0};
+        const NativeClass native = NativeClassFor(spec.kind);
         const HWND parent = form::InFrame(spec.id) ? control(Control::Stats) : hwnd_;
         const DWORD visible = spec.hidden ? 0 : WS_VISIBLE;
         controls_[static_cast<int>(spec.id)] = ::CreateWindowExW(
-            native.extended, native.type, Wide(spec.caption).c_str(),
+            native.extendedStyle, native.name, Wide(spec.caption).c_str(),
             WS_CHILD | visible | native.style, 0, 0, 0, 0, parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(spec.id))), instance_, nullptr);
     };
