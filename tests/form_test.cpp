@@ -21,7 +21,7 @@ public:
     int dotsPerInch() const override { return dpi_; }
     Size captionNeeds(Control control, std::u16string_view caption) const override {
         measured.push_back(control);
-        const bool button = form::Spec(control).kind == form::Kind::Button;
+        const bool button = form::EntryOf(control).kind == form::Kind::Button;
         return {width(caption) + (button ? 12 : 0), charWidth_ * 2 + (button ? 8 : 0)};
     }
     int labelWidth(Control, std::u16string_view caption) const override { return width(caption); }
@@ -54,8 +54,8 @@ TEST(Form, TabVisitsMakeClipSaveTextExitAutoSkippingTheFrameAndLabels) {
                                              Control::Output, Control::Exit, Control::Auto};
     EXPECT_EQ(form::TabOrder(), expected);
     std::vector<bool> used(form::kControlCount);
-    for (const form::ControlSpec &spec : form::kControls)
-        used.at(static_cast<size_t>(spec.tabIndex)) = true;
+    for (const form::ControlEntry &entry : form::kControls)
+        used.at(static_cast<size_t>(entry.tabIndex)) = true;
     EXPECT_EQ(std::count(used.begin(), used.end(), true), form::kControlCount);
 }
 
@@ -76,8 +76,8 @@ TEST(Form, EnterClicksTheFocusedCommandButtonAndMakeFromAnywhereElse) {
 }
 
 TEST(Form, StartsWithOnlyTheFrameHiddenAndTheSettingsAsTheyPair) {
-    for (const form::ControlSpec &spec : form::kControls)
-        EXPECT_EQ(spec.hidden, spec.id == Control::Stats) << static_cast<int>(spec.id);
+    for (const form::ControlEntry &entry : form::kControls)
+        EXPECT_EQ(entry.hidden, entry.id == Control::Stats) << static_cast<int>(entry.id);
     EXPECT_FALSE(form::kSettingItems[static_cast<int>(form::Setting::Stats)].checked);
     EXPECT_FALSE(form::kSettingItems[static_cast<int>(form::Setting::Single)].checked);
     EXPECT_EQ(form::kAutoOn, u"&Auto On");
@@ -95,17 +95,17 @@ TEST_P(FormLayoutAt, PlacesEveryControlAtItsTwipsWhereEveryCaptionFits) {
     EXPECT_EQ(canvas.client.height, twips.pixels(1275));
     EXPECT_EQ(canvas.points, 9.75);
     ASSERT_EQ(canvas.placed.size(), 10u);
-    for (const form::ControlSpec &spec : form::kControls) {
-        const Rect at = canvas.placed[spec.id], expected = twips.rect(spec.twips);
+    for (const form::ControlEntry &entry : form::kControls) {
+        const Rect at = canvas.placed[entry.id], expected = twips.rect(entry.twips);
         EXPECT_EQ(at.x, expected.x);
         EXPECT_EQ(at.y, expected.y);
         EXPECT_EQ(at.height, expected.height);
-        if (spec.kind != form::Kind::Label)
+        if (entry.kind != form::Kind::Label)
             EXPECT_EQ(at.width, expected.width);
-        for (const form::ControlSpec &other : form::kControls)
-            if (&other != &spec && form::InFrame(other.id) == form::InFrame(spec.id))
+        for (const form::ControlEntry &other : form::kControls)
+            if (&other != &entry && form::InFrame(other.id) == form::InFrame(entry.id))
                 EXPECT_FALSE(Overlap(at, canvas.placed[other.id]))
-                    << static_cast<int>(spec.id) << " and " << static_cast<int>(other.id);
+                    << static_cast<int>(entry.id) << " and " << static_cast<int>(other.id);
     }
     EXPECT_EQ(canvas.placed[Control::Stats].right(), canvas.placed[Control::Auto].x);
 }
@@ -128,15 +128,15 @@ TEST(FormLayout, GrowsTheWholeLayoutForTheWidestCaptionSoNoneIsCut) {
         for (const FormLayout *layout : {&placeholders, &counts}) {
             FixedWidthCanvas canvas(96, charWidth);
             layout->layOut(canvas);
-            for (const form::ControlSpec &spec : form::kControls) {
-                const Rect at = canvas.placed[spec.id];
-                if (spec.kind == form::Kind::Button) {
-                    for (std::u16string_view caption : {spec.caption, spec.otherCaption})
-                        EXPECT_LE(canvas.captionNeeds(spec.id, caption).width, at.width);
-                } else if (spec.kind == form::Kind::Label) {
+            for (const form::ControlEntry &entry : form::kControls) {
+                const Rect at = canvas.placed[entry.id];
+                if (entry.kind == form::Kind::Button) {
+                    for (std::u16string_view caption : {entry.caption, entry.otherCaption})
+                        EXPECT_LE(canvas.captionNeeds(entry.id, caption).width, at.width);
+                } else if (entry.kind == form::Kind::Label) {
                     // A label takes its caption's width and ends within the frame.
                     EXPECT_LE(at.right(), canvas.placed[Control::Stats].width)
-                        << charWidth << ' ' << static_cast<int>(spec.id);
+                        << charWidth << ' ' << static_cast<int>(entry.id);
                 }
             }
             const double scale = canvas.client.width / 397.0;

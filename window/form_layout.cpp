@@ -10,11 +10,11 @@ using form::Kind;
 namespace {
 
 void AddNeed(std::vector<CaptionRoom> &captions, const FormCanvas &canvas,
-             const form::ControlSpec &spec, std::u16string_view caption) {
+             const form::ControlEntry &entry, std::u16string_view caption) {
     if (caption.empty())
         return;
-    const FormCanvas::Size size = canvas.captionNeeds(spec.id, caption);
-    const Rect room = spec.kind == Kind::Label ? form::LabelRoom(spec.twips) : spec.twips;
+    const FormCanvas::Size size = canvas.captionNeeds(entry.id, caption);
+    const Rect room = entry.kind == Kind::Label ? form::LabelRoom(entry.twips) : entry.twips;
     captions.push_back({size.width, size.height, room});
 }
 
@@ -22,11 +22,11 @@ void AddNeed(std::vector<CaptionRoom> &captions, const FormCanvas &canvas,
 bool LabelsFitTheFrame(const FormCanvas &canvas,
                        const std::u16string (&captions)[form::kControlCount],
                        const TwipsScale &twips) {
-    const int frameWidth = twips.rect(form::Spec(Control::Stats).twips).width;
-    for (const form::ControlSpec &spec : form::kControls)
-        if (spec.kind == Kind::Label &&
-            twips.pixels(spec.twips.x) +
-                    canvas.captionNeeds(spec.id, captions[static_cast<int>(spec.id)]).width >
+    const int frameWidth = twips.rect(form::EntryOf(Control::Stats).twips).width;
+    for (const form::ControlEntry &entry : form::kControls)
+        if (entry.kind == Kind::Label &&
+            twips.pixels(entry.twips.x) +
+                    canvas.captionNeeds(entry.id, captions[static_cast<int>(entry.id)]).width >
                 frameWidth)
             return false;
     return true;
@@ -35,8 +35,8 @@ bool LabelsFitTheFrame(const FormCanvas &canvas,
 } // namespace
 
 FormLayout::FormLayout() {
-    for (const form::ControlSpec &spec : form::kControls)
-        captions_[static_cast<int>(spec.id)] = spec.caption;
+    for (const form::ControlEntry &entry : form::kControls)
+        captions_[static_cast<int>(entry.id)] = entry.caption;
 }
 
 void FormLayout::setCaption(Control label, std::u16string caption) {
@@ -45,13 +45,13 @@ void FormLayout::setCaption(Control label, std::u16string caption) {
 
 void FormLayout::layOut(FormCanvas &canvas) const {
     std::vector<CaptionRoom> captions;
-    for (const form::ControlSpec &spec : form::kControls) {
-        if (spec.kind != Kind::Button && spec.kind != Kind::Label)
+    for (const form::ControlEntry &entry : form::kControls) {
+        if (entry.kind != Kind::Button && entry.kind != Kind::Label)
             continue; // the text box scrolls, and the frame has no caption
-        AddNeed(captions, canvas, spec, spec.caption);
-        AddNeed(captions, canvas, spec, spec.otherCaption);
-        if (spec.kind == Kind::Label && captions_[static_cast<int>(spec.id)] != spec.caption)
-            AddNeed(captions, canvas, spec, captions_[static_cast<int>(spec.id)]);
+        AddNeed(captions, canvas, entry, entry.caption);
+        AddNeed(captions, canvas, entry, entry.otherCaption);
+        if (entry.kind == Kind::Label && captions_[static_cast<int>(entry.id)] != entry.caption)
+            AddNeed(captions, canvas, entry, captions_[static_cast<int>(entry.id)]);
     }
     const int dpi = canvas.dotsPerInch();
     double scale = ScaleToFit(captions, dpi);
@@ -63,11 +63,11 @@ void FormLayout::layOut(FormCanvas &canvas) const {
     // The epithet grows with the layout: 9.75 points bold at the design's size.
     canvas.setOutputPoints(form::kOutputPoints * scale);
     canvas.setClientSize(twips.pixels(form::kClient.width), twips.pixels(form::kClient.height));
-    for (const form::ControlSpec &spec : form::kControls) {
-        Rect at = twips.rect(spec.twips);
+    for (const form::ControlEntry &entry : form::kControls) {
+        Rect at = twips.rect(entry.twips);
         // A label keeps its left edge and height, and takes the width of its caption.
-        if (spec.kind == Kind::Label)
-            at.width = canvas.labelWidth(spec.id, captions_[static_cast<int>(spec.id)]);
-        canvas.place(spec.id, at);
+        if (entry.kind == Kind::Label)
+            at.width = canvas.labelWidth(entry.id, captions_[static_cast<int>(entry.id)]);
+        canvas.place(entry.id, at);
     }
 }

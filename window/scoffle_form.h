@@ -24,7 +24,7 @@ enum class Kind { Button, TextBox, Frame, Label };
 enum class Control { Auto, Clip, Stats, Adjectives, Adverbs, Nouns, Save, Output, Make, Exit };
 inline constexpr int kControlCount = 10;
 
-struct ControlSpec {
+struct ControlEntry {
     Control id;
     Kind kind;
     std::u16string_view name;
@@ -39,7 +39,7 @@ struct ControlSpec {
 
 // A table reads best in its columns.
 // clang-format off
-inline constexpr ControlSpec kControls[kControlCount] = {
+inline constexpr ControlEntry kControls[kControlCount] = {
     // id, kind, name, twips, caption, tooltip, tab index, other caption, hidden, accessible name
     {Control::Auto, Kind::Button, u"cmdAuto", {1650, 750, 900, 360}, u"&Auto On",
      u"Scoffle every 4 sec", 9, u"&Auto Off", false, u""},
@@ -64,21 +64,21 @@ inline constexpr ControlSpec kControls[kControlCount] = {
 };
 // clang-format on
 
-constexpr const ControlSpec &Spec(Control control) {
+constexpr const ControlEntry &EntryOf(Control control) {
     return kControls[static_cast<int>(control)];
 }
 
-inline constexpr std::u16string_view kAutoOn = Spec(Control::Auto).caption;
-inline constexpr std::u16string_view kAutoOff = Spec(Control::Auto).otherCaption;
+inline constexpr std::u16string_view kAutoOn = EntryOf(Control::Auto).caption;
+inline constexpr std::u16string_view kAutoOff = EntryOf(Control::Auto).otherCaption;
 
 // The labels lie in the statistics frame; everything else on the window itself.
 constexpr bool InFrame(Control control) {
-    return Spec(control).kind == Kind::Label;
+    return EntryOf(control).kind == Kind::Label;
 }
 
 // The frame and the labels hold tab indices but never take the focus.
 constexpr bool TakesFocus(Control control) {
-    return Spec(control).kind == Kind::Button || Spec(control).kind == Kind::TextBox;
+    return EntryOf(control).kind == Kind::Button || EntryOf(control).kind == Kind::TextBox;
 }
 
 // The controls that Tab visits, in the order it visits them.
@@ -86,9 +86,9 @@ constexpr std::array<Control, 6> TabOrder() {
     std::array<Control, 6> order{};
     size_t next = 0;
     for (int index = 0; index < kControlCount; ++index)
-        for (const ControlSpec &spec : kControls)
-            if (spec.tabIndex == index && TakesFocus(spec.id))
-                order[next++] = spec.id;
+        for (const ControlEntry &entry : kControls)
+            if (entry.tabIndex == index && TakesFocus(entry.id))
+                order[next++] = entry.id;
     return order;
 }
 
@@ -98,7 +98,7 @@ inline constexpr Control kCancelButton = Control::Exit;
 
 // The button Enter clicks while `focused` has the focus: a command button clicks itself.
 constexpr Control ButtonForEnter(std::optional<Control> focused) {
-    return focused && Spec(*focused).kind == Kind::Button ? *focused : kDefaultButton;
+    return focused && EntryOf(*focused).kind == Kind::Button ? *focused : kDefaultButton;
 }
 
 // The epithet's own font, bold, at this size for the twips as they stand.
@@ -108,7 +108,7 @@ inline constexpr bool kOutputBold = true;
 
 // A label widens with its caption, up to the frame's edge where the Auto button begins.
 constexpr Rect LabelRoom(const Rect &label) {
-    return {label.x, label.y, Spec(Control::Stats).twips.width - label.x, label.height};
+    return {label.x, label.y, EntryOf(Control::Stats).twips.width - label.x, label.height};
 }
 
 // The menus: File with its one item, and the four Settings items, in their menus' order.

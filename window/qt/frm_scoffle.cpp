@@ -59,14 +59,14 @@ void FrmScoffle::createControls() {
     timer_->setInterval(form::kAutoIntervalMs);
     connect(timer_, &QTimer::timeout, this, [this] { rules_->tick(); });
 
-    for (const form::ControlSpec &spec : form::kControls) {
+    for (const form::ControlEntry &entry : form::kControls) {
         QWidget *parent =
-            form::InFrame(spec.id) ? controls_[static_cast<int>(Control::Stats)] : client;
-        QWidget *control = CreateControl(spec, parent);
-        controls_[static_cast<int>(spec.id)] = control;
-        if (spec.kind == Kind::Button)
+            form::InFrame(entry.id) ? controls_[static_cast<int>(Control::Stats)] : client;
+        QWidget *control = CreateControl(entry, parent);
+        controls_[static_cast<int>(entry.id)] = control;
+        if (entry.kind == Kind::Button)
             connect(static_cast<QPushButton *>(control), &QPushButton::clicked, this,
-                    [this, id = spec.id] { rules_->click(id); });
+                    [this, id = entry.id] { rules_->click(id); });
     }
     button(form::kDefaultButton)->setDefault(true);
     const auto order = form::TabOrder();
@@ -97,7 +97,7 @@ void FrmScoffle::createMenus() {
 }
 
 FormCanvas::Size FrmScoffle::captionNeeds(Control id, std::u16string_view caption) const {
-    return CaptionNeeds(controls_[static_cast<int>(id)], form::Spec(id).kind, caption);
+    return CaptionNeeds(controls_[static_cast<int>(id)], form::EntryOf(id).kind, caption);
 }
 
 int FrmScoffle::labelWidth(Control label, std::u16string_view caption) const {

@@ -11,18 +11,18 @@
 
 using form::Kind;
 
-QWidget *CreateControl(const form::ControlSpec &spec, QWidget *parent) {
+QWidget *CreateControl(const form::ControlEntry &entry, QWidget *parent) {
     // Named before anything else is set: a screen reader's view of a control is made as it
     // changes, and the text box's own is chosen by its name.
-    const auto named = [&spec](auto *control) {
-        control->setObjectName(Text(spec.name));
+    const auto named = [&entry](auto *control) {
+        control->setObjectName(Text(entry.name));
         return control;
     };
     QWidget *control = nullptr;
-    switch (spec.kind) {
+    switch (entry.kind) {
     case Kind::Button: {
-        auto *button = named(new QPushButton(Text(spec.caption), parent));
-        button->setToolTip(Text(spec.toolTip));
+        auto *button = named(new QPushButton(Text(entry.caption), parent));
+        button->setToolTip(Text(entry.toolTip));
         // Qt's own way for a focused button to take Enter; elsewhere Enter falls through to the
         // window, which gives it to the default button.
         button->setAutoDefault(true);
@@ -30,7 +30,7 @@ QWidget *CreateControl(const form::ControlSpec &spec, QWidget *parent) {
         break;
     }
     case Kind::TextBox: {
-        auto *box = named(new QLineEdit(Text(spec.caption), parent));
+        auto *box = named(new QLineEdit(Text(entry.caption), parent));
         // Qt's default of 32,767 characters would cut a long epithet, and Clip and Save with it.
         box->setMaxLength(std::numeric_limits<int>::max());
         QFont font(Text(form::kOutputFace));
@@ -44,12 +44,12 @@ QWidget *CreateControl(const form::ControlSpec &spec, QWidget *parent) {
         control = named(new QFrame(parent));
         break;
     case Kind::Label:
-        control = named(new QLabel(Text(spec.caption), parent));
+        control = named(new QLabel(Text(entry.caption), parent));
         break;
     }
-    if (!spec.accessibleName.empty())
-        control->setAccessibleName(Text(spec.accessibleName));
-    control->setHidden(spec.hidden);
+    if (!entry.accessibleName.empty())
+        control->setAccessibleName(Text(entry.accessibleName));
+    control->setHidden(entry.hidden);
     return control;
 }
 

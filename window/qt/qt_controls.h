@@ -13,7 +13,7 @@ inline QString Text(std::u16string_view text) {
 }
 
 // The Qt widget for a control of the form, in its first state, named as the form names it.
-QWidget *CreateControl(const form::ControlSpec &spec, QWidget *parent);
+QWidget *CreateControl(const form::ControlEntry &entry, QWidget *parent);
 
 // The pixels a caption needs to show whole in a button or a label made by CreateControl.
 FormCanvas::Size CaptionNeeds(const QWidget *control, form::Kind kind, std::u16string_view caption);

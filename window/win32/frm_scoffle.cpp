@@ -32,9 +32,9 @@ int IdOf(Control control) {
 }
 
 std::optional<Control> ControlOf(int id) {
-    for (const form::ControlSpec &spec : form::kControls)
-        if (IdOf(spec.id) == id)
-            return spec.id;
+    for (const form::ControlEntry &entry : form::kControls)
+        if (IdOf(entry.id) == id)
+            return entry.id;
     return std::nullopt;
 }
 
@@ -151,10 +151,10 @@ void FrmScoffle::onCommand(int id, int code, HWND from) {
 
 void FrmScoffle::makeDefault(Control button) {
     defaultButton_ = button;
-    for (const form::ControlSpec &spec : form::kControls)
-        if (spec.kind == Kind::Button)
-            ::SendMessageW(control(spec.id), BM_SETSTYLE,
-                           (spec.id == button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY,
+    for (const form::ControlEntry &entry : form::kControls)
+        if (entry.kind == Kind::Button)
+            ::SendMessageW(control(entry.id), BM_SETSTYLE,
+                           (entry.id == button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY,
                            TRUE);
 }
 
@@ -173,21 +173,21 @@ void FrmScoffle::createMenus() {
 }
 
 void FrmScoffle::createControls() {
-    const auto create = [this](const form::ControlSpec &spec) {
-        const NativeClass native = NativeClassFor(spec.kind);
-        const HWND parent = form::InFrame(spec.id) ? control(Control::Stats) : hwnd_;
-        const DWORD visible = spec.hidden ? 0 : WS_VISIBLE;
-        controls_[static_cast<int>(spec.id)] = ::CreateWindowExW(
-            native.extendedStyle, native.name, Wide(spec.caption).c_str(),
+    const auto create = [this](const form::ControlEntry &entry) {
+        const NativeClass native = NativeClassFor(entry.kind);
+        const HWND parent = form::InFrame(entry.id) ? control(Control::Stats) : hwnd_;
+        const DWORD visible = entry.hidden ? 0 : WS_VISIBLE;
+        controls_[static_cast<int>(entry.id)] = ::CreateWindowExW(
+            native.extendedStyle, native.name, Wide(entry.caption).c_str(),
             WS_CHILD | visible | native.style, 0, 0, 0, 0, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(spec.id))), instance_, nullptr);
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(entry.id))), instance_, nullptr);
     };
     // The dialog manager's Tab follows the order of making, so the focusable controls come first.
     for (const Control id : form::TabOrder())
-        create(form::Spec(id));
-    for (const form::ControlSpec &spec : form::kControls)
-        if (!form::TakesFocus(spec.id))
-            create(spec);
+        create(form::EntryOf(id));
+    for (const form::ControlEntry &entry : form::kControls)
+        if (!form::TakesFocus(entry.id))
+            create(entry);
     makeDefault(form::kDefaultButton);
     live_.annotate(controls_);
     ::SendMessageW(control(Control::Output), EM_SETLIMITTEXT, 0, 0); // as long as an epithet gets
@@ -199,9 +199,9 @@ void FrmScoffle::layOut() {
     ::SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0,
                                  static_cast<UINT>(dotsPerInch()));
     messageFont_.reset(::CreateFontIndirectW(&metrics.lfMessageFont));
-    for (const form::ControlSpec &spec : form::kControls)
-        if (spec.id != Control::Output)
-            ::SendMessageW(control(spec.id), WM_SETFONT,
+    for (const form::ControlEntry &entry : form::kControls)
+        if (entry.id != Control::Output)
+            ::SendMessageW(control(entry.id), WM_SETFONT,
                            reinterpret_cast<WPARAM>(messageFont_.get()), FALSE);
     layout_.layOut(*this);
     ::InvalidateRect(hwnd_, nullptr, TRUE);
@@ -214,7 +214,7 @@ int FrmScoffle::dotsPerInch() const {
 FormCanvas::Size FrmScoffle::captionNeeds(Control id, std::u16string_view caption) const {
     const ScreenDc dc;
     const SIZE size = CaptionSize(dc, messageFont_.get(), caption);
-    if (form::Spec(id).kind == Kind::Label)
+    if (form::EntryOf(id).kind == Kind::Label)
         return {LabelWidth(dc, messageFont_.get(), caption), size.cy};
     // A button's caption needs its frame and a little room on either side of it.
     const int dpi = dotsPerInch();

@@ -27,15 +27,15 @@ void LiveEpithet::annotate(const HWND (&controls)[form::kControlCount]) {
         FAILED(::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                   IID_IAccPropServices, reinterpret_cast<void **>(&services_))))
         services_ = nullptr;
-    for (const form::ControlSpec &spec : form::kControls)
-        controls_[static_cast<int>(spec.id)] = controls[static_cast<int>(spec.id)];
+    for (const form::ControlEntry &entry : form::kControls)
+        controls_[static_cast<int>(entry.id)] = controls[static_cast<int>(entry.id)];
     if (!services_)
         return;
-    for (const form::ControlSpec &spec : form::kControls)
-        if (!spec.accessibleName.empty())
-            services_->SetHwndPropStr(controls_[static_cast<int>(spec.id)], OBJID_CLIENT,
+    for (const form::ControlEntry &entry : form::kControls)
+        if (!entry.accessibleName.empty())
+            services_->SetHwndPropStr(controls_[static_cast<int>(entry.id)], OBJID_CLIENT,
                                       CHILDID_SELF, PROPID_ACC_NAME,
-                                      Wide(spec.accessibleName).c_str());
+                                      Wide(entry.accessibleName).c_str());
     VARIANT live{};
     live.vt = VT_I4;
     live.lVal = kPolite;
