@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 #include <system_error>
-#include <thread>
 
 // What a file holds at its two ends as an append finds it: enough to tell its encoding and
 // whether its last line has ended. Empty where the file could not be read.
@@ -24,16 +23,9 @@ struct FileEnds {
 std::error_code AppendWhole(const std::filesystem::path &path,
                             const std::function<std::string(const FileEnds &)> &bytesFor);
 
-// Takes the file's turn with `tryLock`, which must not wait: copies of this program hold the
-// lock for a few milliseconds, another program perhaps for ever. So a save tries for half a
-// second at the most, then gives up, and the window stays alive to say so.
-inline bool TakeTurn(const std::function<bool()> &tryLock) {
-    constexpr int kTries = 20;
-    constexpr std::chrono::milliseconds kPause{25};
-    for (int tried = 1; !tryLock(); ++tried) {
-        if (tried == kTries)
-            return false;
-        std::this_thread::sleep_for(kPause);
-    }
-    return true;
-}
+// How long a save waits for a turn that does not come. Copies of this program hold the file for
+// the moment a write and a flush take, longer only on a slow or busy disk; another program may
+// hold it for ever. Two seconds outlast any copy's turn on a loaded machine and the slowest
+// flush of a USB stick, and the window, which waits meanwhile, is soon back to say why nothing
+// was saved.
+inline constexpr std::chrono::seconds kTurnWait{2};

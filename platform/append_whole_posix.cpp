@@ -1,5 +1,6 @@
 #include "append_whole.h"
 
+#include "deadline_call_posix.h"
 #include "text_file.h"
 
 #include <algorithm>
@@ -35,6 +36,27 @@ std::string ReadAt(int fd, uint64_t offset, size_t count) {
     return bytes;
 }
 
+// Takes the file's turn, with both kinds of lock that programs take, so that programs using
+// either are waited on: flock's, and fcntl's (lockf's), here of the open file rather than the
+// process. The system does not queue its waiters: a copy that saves again at once could take
+// the lock back before a waiter wakes, for ever. So the flock is a turnstile, kept only while
+// waiting for the record lock: a copy coming back finds it held by the waiter and must wait
+// behind it. ETIMEDOUT when someone held on past kTurnWait; a file system without locks lets
+// the save go on without its turn, as appending is whole all the same.
+int TakeTurn(int fd) {
+    const auto deadline = std::chrono::steady_clock::now() + kTurnWait;
+    const int error = CallBefore(deadline, [fd] { return ::flock(fd, LOCK_EX); });
+    if (error == ETIMEDOUT)
+        return error;
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;
+    const int turn =
+        CallBefore(deadline, [fd, &whole] { return ::fcntl(fd, F_OFD_SETLKW, &whole); });
+    ::flock(fd, LOCK_UN);
+    return turn;
+}
+
 } // namespace
 
 std::error_code AppendWhole(const std::filesystem::path &path,
@@ -57,16 +79,7 @@ std::error_code AppendWhole(const std::filesystem::path &path,
 
     // Copies saving at once take turns, so that none reads the file's end while another's line
     // is half written; appending would keep lines whole without, but not the line end's test.
-    // A file system without such locks lets the save go on without its turn, as appending is
-    // whole all the same.
-    const bool turn = TakeTurn([fd] {
-        while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EINTR)
-                return errno != EWOULDBLOCK;
-        }
-        return true;
-    });
-    if (!turn) {
+    if (TakeTurn(fd) == ETIMEDOUT) {
         ::close(fd);
         return make_error_code(FileFault::LockedByAnother);
     }

@@ -3,6 +3,7 @@
 #include "ordinary_user.h"
 #endif
 
+#include "platform/append_whole.h"
 #include "platform/byte_source.h"
 #include "platform/text_encoding.h"
 #include "platform/text_file.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <sstream>
 #include <thread>
 #include <vector>
@@ -172,31 +174,57 @@ TEST(AppendLine, AppendsToAFileThatMayBeWrittenButNotRead) {
 }
 #endif
 
-// Another program's lock, as a second handle of this one holds it, however long it is held.
+// Another program's lock, of each kind programs take, as a second handle of this one holds it.
+enum class LockKind { Exclusive, Shared, Record, SharedRecord };
+#ifdef _WIN32
+constexpr LockKind kLockKinds[] = {LockKind::Exclusive, LockKind::Shared};
+#else
+// flock's, and fcntl's record locks as lockf takes them (of the process, not the open file).
+constexpr LockKind kLockKinds[] = {LockKind::Exclusive, LockKind::Shared, LockKind::Record,
+                                   LockKind::SharedRecord};
+#endif
+
 class ForeignLock {
 public:
 #ifdef _WIN32
-    ForeignLock(const std::filesystem::path &path, bool exclusive)
+    ForeignLock(const std::filesystem::path &path, LockKind kind)
         : file_(::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
                               nullptr)) {
         OVERLAPPED whole{};
-        locked_ = ::LockFileEx(file_, exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0, 0, MAXDWORD,
-                               MAXDWORD, &whole);
+        locked_ = ::LockFileEx(file_, kind == LockKind::Exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0, 0,
+                               MAXDWORD, MAXDWORD, &whole);
     }
     ~ForeignLock() {
-        ::CloseHandle(file_);
+        release();
+    }
+    void release() {
+        if (file_ != INVALID_HANDLE_VALUE)
+            ::CloseHandle(file_);
+        file_ = INVALID_HANDLE_VALUE;
     }
 
 private:
     HANDLE file_;
 #else
-    ForeignLock(const std::filesystem::path &path, bool exclusive)
-        : fd_(::open(path.c_str(), O_RDONLY)) {
-        locked_ = ::flock(fd_, exclusive ? LOCK_EX : LOCK_SH) == 0;
+    ForeignLock(const std::filesystem::path &path, LockKind kind)
+        : fd_(::open(path.c_str(), O_RDWR)) {
+        if (kind == LockKind::Exclusive || kind == LockKind::Shared) {
+            locked_ = ::flock(fd_, kind == LockKind::Exclusive ? LOCK_EX : LOCK_SH) == 0;
+            return;
+        }
+        struct flock whole {};
+        whole.l_type = kind == LockKind::Record ? F_WRLCK : F_RDLCK;
+        whole.l_whence = SEEK_SET;
+        locked_ = ::fcntl(fd_, F_SETLK, &whole) == 0;
     }
     ~ForeignLock() {
-        ::close(fd_);
+        release();
+    }
+    void release() {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = -1;
     }
 
 private:
@@ -211,17 +239,40 @@ private:
     bool locked_ = false;
 };
 
-TEST(AppendLine, GivesUpSoonOnAnotherProgramsLockAndWritesNothing) {
-    for (const bool exclusive : {true, false}) {
+TEST(AppendLine, GivesUpOnAnotherProgramsLockAfterItsWaitAndWritesNothing) {
+    for (const LockKind kind : kLockKinds) {
+        SCOPED_TRACE(static_cast<int>(kind));
         TempDir dir;
         const auto saved = dir.write("saved.txt", "old\r\n");
         {
-            const ForeignLock lock(saved, exclusive);
+            const ForeignLock lock(saved, kind);
             ASSERT_TRUE(lock.locked());
-            EXPECT_EQ(AppendLine(saved, u"new"), FileFault::LockedByAnother) << exclusive;
+            const auto start = std::chrono::steady_clock::now();
+            EXPECT_EQ(AppendLine(saved, u"new"), FileFault::LockedByAnother);
+            // However busy the machine, not before the wait is out, nor seconds after.
+            const auto waited = std::chrono::steady_clock::now() - start;
+            EXPECT_GE(waited, kTurnWait);
+            EXPECT_LT(waited, kTurnWait + std::chrono::seconds(3));
             EXPECT_EQ(dir.read("saved.txt"), "old\r\n");
         }
         EXPECT_FALSE(AppendLine(saved, u"new"));
+        EXPECT_EQ(dir.read("saved.txt"), "old\r\nnew\r\n");
+    }
+}
+
+TEST(AppendLine, SavesOnceAnotherProgramLetsGoOfItsLockWithinTheWait) {
+    for (const LockKind kind : kLockKinds) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        TempDir dir;
+        const auto saved = dir.write("saved.txt", "old\r\n");
+        ForeignLock lock(saved, kind);
+        ASSERT_TRUE(lock.locked());
+        std::thread other([&lock] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            lock.release();
+        });
+        EXPECT_FALSE(AppendLine(saved, u"new"));
+        other.join();
         EXPECT_EQ(dir.read("saved.txt"), "old\r\nnew\r\n");
     }
 }
