@@ -11,7 +11,9 @@
 #include "words/load_failure.h"
 #include "words/word_list.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <new>
 #include <string_view>
 
 namespace fs = std::filesystem;
@@ -134,7 +136,12 @@ int Check(const Options &options, Console &console) {
         return CannotUse(console, LoadResult::CannotOpen, list, openError);
 
     const std::u16string name = PathText(list);
-    const ListCheck check = CheckWordList(bytes);
+    ListCheck check;
+    try {
+        check = CheckWordList(bytes);
+    } catch (const std::bad_alloc &) {
+        return CannotUse(console, LoadResult::TooLarge, list, {}); // a line larger than memory
+    }
     for (const Finding &finding : check.findings)
         console.print(name + u':' + Decimal(finding.line) + u": " + finding.message);
 
@@ -152,11 +159,11 @@ int Check(const Options &options, Console &console) {
                   Decimal(lists.AdjectiveCount()) + u" adjectives, " + Decimal(lists.NounCount()) +
                   u" nouns");
     console.print(u"adverb share: " + Widened(share));
-    if (!console.flush())
-        return CannotWrite(console);
-    if (result != LoadResult::Loaded)
-        return CannotUse(console, result, list, {});
-    return 0;
+    // The status is the list's, whether or not anyone read the report; a failed write is told
+    // after the verdict.
+    const bool reported = console.flush();
+    const int verdict = result == LoadResult::Loaded ? 0 : CannotUse(console, result, list, {});
+    return std::max(verdict, reported ? 0 : CannotWrite(console));
 }
 
 } // namespace

@@ -8,6 +8,7 @@ command_test.py --wine COMMAND     the Windows command, under Wine (WINEPREFIX a
 """
 import os
 import pathlib
+import resource
 import shutil
 import subprocess
 import sys
@@ -28,13 +29,14 @@ def native(path):
     return "Z:" + str(path).replace("/", "\\") if wine else str(path)
 
 
-def run(*arguments, stdin=subprocess.DEVNULL, program=None):
+def run(*arguments, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, program=None, limit=None):
     """The command's status, standard output and standard error, with Windows' CR LF line
-    ends checked and taken off."""
+    ends checked and taken off; `limit` bounds its address space."""
     prefix = ["wine"] if wine else []
+    bound = limit and (lambda: resource.setrlimit(resource.RLIMIT_AS, (limit, limit)))
     done = subprocess.run(prefix + [str(program or command), *arguments], stdin=stdin,
-                          capture_output=True, timeout=60)
-    out, err = done.stdout, done.stderr
+                          stdout=stdout, stderr=subprocess.PIPE, timeout=60, preexec_fn=bound)
+    out, err = done.stdout or b"", done.stderr
     if wine:
         err = b"\n".join(line for line in err.split(b"\n") if not line.startswith(b"wine"))
         assert out.count(b"\n") == out.count(b"\r\n"), "a line end without CR"
@@ -111,6 +113,9 @@ failures = [
     ("a negative count", ["-n", "-1"], 2, [b"vilify: -n takes a whole number"]),
     ("a count that is no number", ["-n", "many"], 2, [b"vilify: -n takes a whole number"]),
     ("a missing count", ["-n"], 2, [b"vilify: -n takes a whole number"]),
+    ("a count that ends in a letter", ["-n", "3x"], 2, [b"vilify: -n takes a whole number"]),
+    ("a seed that ends in a letter", ["--seed", "42x"], 2, [b"vilify: --seed takes"]),
+    ("an empty list name", ["--list", ""], 2, [b"vilify: --list takes"]),
     ("a seed past 64 bits", ["--seed", "18446744073709551616"], 2, [b"vilify: --seed takes"]),
     ("a value for a flag", ["--single=yes"], 2, [b"vilify: unknown option --single=yes"]),
 ]
@@ -119,6 +124,11 @@ for what, options, expected, starts in failures:
     said = err.split(b"\n")
     check(what, status == expected and out == b"" and len(said) >= len(starts) and
           all(line.startswith(start) for line, start in zip(said, starts)))
+
+status, out, _ = run("--list=" + small)
+check("--list=FILE", status == 0 and len(lines(out)) == 1)
+status, out, err = run("--check", "--single")
+check("an option after --check is no file's name", b"No such file" not in err)
 
 status, out, _ = run("--help")
 check("--help", status == 0 and out.startswith(b"Usage: vilify [OPTION]...\n"))
@@ -205,6 +215,41 @@ for what, content, expected, report in checks:
     check(f"--check: {what}", status == expected and
           lines(out) == [line.format(name) for line in report] and
           (err == b"") == (expected == 0))
+# What cannot be written is told, after the verdict, and never changes the status that the list
+# gives; nor does a huge line that memory cannot hold end it any other way than the loader.
+def closed_pipe():
+    reader, writer = os.pipe()
+    os.close(reader)
+    return writer
+
+
+no_nouns = write_list("adjectives.txt", b"J vile\nJ rank\n")
+unwritable = [
+    ("a check of a list the window cannot run on, to a closed pipe", ["--check", no_nouns],
+     closed_pipe, 1, b"vilify: WORDLIST.TXT has no nouns."),
+    ("a check of a good list, to a closed pipe", ["--check", small], closed_pipe, 0, b""),
+]
+if not wine:
+    unwritable += [
+        ("one epithet, to a full disk", ["--list", small], lambda: open("/dev/full", "wb"), 1,
+         b"vilify: Can't write the epithets: "),
+        ("a check, to a full disk", ["--check", small], lambda: open("/dev/full", "wb"), 1,
+         b"vilify: Can't write the epithets: "),
+    ]
+for what, options, output, expected, said in unwritable:
+    stream = output()
+    status, _, err = run(*options, stdout=stream)
+    os.close(stream) if isinstance(stream, int) else stream.close()
+    check(what, status == expected and err.startswith(said) and (said != b"") == (err != b""))
+
+sanitized = b"__asan_init" in command.read_bytes()  # takes the address space a limit would cut
+if not wine and not sanitized:
+    huge = write_list("huge.txt", bytes(64 << 20))
+    status, out, err = run("--check", huge, limit=256 << 20)
+    check("a check of a line larger than memory says so", status == 1 and out == b"" and
+          err.startswith(b"vilify: WORDLIST.TXT is too large: there is not enough memory"))
+    os.remove(huge)
+
 status, out, err = run("--check", missing)
 check("--check of a missing list", status == 1 and out == b"" and b"Can't run without" in err)
 status, out, _ = run("--list", native(DEFAULT_LIST), "--check")

@@ -19,4 +19,23 @@ TEST(PreferredQtPlatform, TakesX11OnAWaylandSessionThatOffersIt) {
     }
 }
 
+TEST(MissingDisplayFor, BlamesTheDisplayOnlyWhenEveryChosenPlatformLacksIt) {
+    const struct {
+        const char *chosen, *wayland, *x11, *expected;
+    } rows[] = {
+        {"xcb", nullptr, nullptr, "DISPLAY"},
+        {"xcb:nograb", "", nullptr, "DISPLAY"},
+        {"wayland-egl", nullptr, ":0", "WAYLAND_DISPLAY"},
+        {"xcb;wayland", nullptr, nullptr, "DISPLAY or WAYLAND_DISPLAY"},
+        {"xcb", nullptr, ":0", nullptr}, // X is there: something else failed
+        {"xcb;wayland", "wayland-0", nullptr, nullptr},
+        {"nowhere", nullptr, nullptr, nullptr},   // no such platform
+        {"offscreen", nullptr, nullptr, nullptr}, // needs no display
+        {nullptr, nullptr, nullptr, nullptr},     // Qt's own choice
+    };
+    for (const auto &row : rows)
+        EXPECT_STREQ(MissingDisplayFor(row.chosen, row.wayland, row.x11), row.expected)
+            << (row.chosen ? row.chosen : "unset");
+}
+
 } // namespace

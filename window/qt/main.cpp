@@ -25,7 +25,13 @@ void NoDisplayIsAnError(QtMsgType type, const QMessageLogContext &context, const
         qtHandler(type, context, text);
         return;
     }
-    if (chosenPlatform)
+    if (const char *missing = MissingDisplayFor(chosenPlatform, std::getenv("WAYLAND_DISPLAY"),
+                                                std::getenv("DISPLAY")))
+        std::fprintf(stderr,
+                     "vilifex: no display could be opened for the Qt platform \"%s\", which "
+                     "QT_QPA_PLATFORM chooses: set %s to the one to show the window on.\n",
+                     chosenPlatform, missing);
+    else if (chosenPlatform)
         std::fprintf(stderr,
                      "vilifex: the Qt platform \"%s\", which QT_QPA_PLATFORM chooses, could not "
                      "be started: unset QT_QPA_PLATFORM, or choose another (xcb, wayland).\n",
