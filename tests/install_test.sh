@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs the build into a staging prefix and checks what lands where, has lintian judge the
-# .deb, then runs the installed program and a portable copy of it, as root and as an ordinary
-# user, to see which word list each reads and where it saves. Nothing may be written under
-# the prefix.
+# .deb and rpmlint the RPM, installs the RPM into an empty root with the same files as the .deb,
+# then runs each installed program and a portable copy of it, as root and as an ordinary user,
+# to see which word list each reads and where it saves. Nothing may be written under either
+# prefix, and removing the RPM leaves nothing of it.
 #
 # install_test.sh BUILD-DIRECTORY
 set -euo pipefail
 build="$1"
-for tool in strace Xvfb xdotool setpriv; do
+for tool in strace Xvfb xdotool setpriv rpm rpmlint; do
     command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
 done
 stage="$(mktemp -d)"
@@ -46,6 +47,23 @@ if command -v lintian >/dev/null; then
     [ -z "$findings" ] || { echo "$findings"; exit 1; }
 fi
 
+# The RPM: no error from rpmlint (its warnings are explained in the README), and in an empty
+# root of its own exactly the files of the .deb.
+cpack -G RPM --config "$build/CPackConfig.cmake" -B "$stage/package" >/dev/null
+rpm="$(echo "$stage"/package/vilifex-*-1.x86_64.rpm)"
+lint="$(rpmlint -c "$(dirname "$0")/../packaging/rpmlint.toml" "$rpm" 2>&1 || true)"
+echo "$lint" | grep -E '^vilifex[^:]*: [EW]: ' || true
+! grep -qE '^vilifex[^:]*: E: ' <<<"$lint" || exit 1
+rpm -qp --requires "$rpm" | grep -qx 'libQt6Widgets.so.6()(64bit)'
+! rpm -qp --requires "$rpm" | grep -q 'libqt6' || { echo "a Debian package name"; exit 1; }
+rpm_root="$stage/rpm-root"
+rpm --root "$rpm_root" --initdb
+rpm --root "$rpm_root" --nodeps -i "$rpm"
+dpkg-deb -x "$deb" "$stage/deb-root"
+files_of() { (cd "$1" && find usr -type f -o -type l | sort); }
+diff <(files_of "$stage/deb-root") <(files_of "$rpm_root") ||
+    { echo "the RPM and the .deb hold different files"; exit 1; }
+
 # The word list a program opens, started with the given environment.
 opened_list() {
     local program="$1" status=0
@@ -81,25 +99,33 @@ exec {display_pipe}<> <(:)
 Xvfb -displayfd "$display_pipe" -ac -screen 0 800x600x24 >/dev/null 2>&1 &
 xvfb=$!
 read -r -u "$display_pipe" display
-touch "$stage/before"
 
-# Installed: the shared list, or the user's own; saves into the user's data folder, root's too.
+# Installed under `prefix`: the shared list, or the user's own; saves into the user's data folder,
+# root's too.
 data="$stage/data"
-[ "$(opened_list "$prefix/games/vilifex" XDG_DATA_HOME="$data")" = "$share/vilifex/wordlist.txt" ]
-save_once "$data/vilifex/saved.txt" env XDG_DATA_HOME="$data" "$prefix/games/vilifex"
-XDG_DATA_HOME="$data" "$prefix/games/vilify" --list "$share/vilifex/wordlist.txt" --check \
-    >"$stage/shared" && XDG_DATA_HOME="$data" "$prefix/games/vilify" --check >"$stage/found"
-cmp -s "$stage/shared" "$stage/found" || { echo "vilify did not find the shared list"; exit 1; }
-printf 'J vile\nN toad\n' >"$data/vilifex/wordlist.txt"
-[ "$(opened_list "$prefix/games/vilifex" XDG_DATA_HOME="$data")" = "$data/vilifex/wordlist.txt" ]
-[ "$(XDG_DATA_HOME="$data" "$prefix/games/vilify")" = "vile toad" ] ||
-    { echo "vilify did not read the user's own list"; exit 1; }
-home="$stage/home"
-mkdir "$home"
-chown 65534:65534 "$home"
-save_once "$home/.local/share/vilifex/saved.txt" setpriv --reuid=65534 --regid=65534 \
-    --clear-groups env -u XDG_DATA_HOME HOME="$home" "$prefix/games/vilifex"
-[ -z "$(find "$prefix" -newer "$stage/before")" ] || { echo "written under the prefix"; exit 1; }
+check_installed() {
+    local prefix="$1" share="$1/share" home="$stage/home"
+    rm -rf "$data" "$home"
+    touch "$stage/before"
+    [ "$(opened_list "$prefix/games/vilifex" XDG_DATA_HOME="$data")" = "$share/vilifex/wordlist.txt" ]
+    save_once "$data/vilifex/saved.txt" env XDG_DATA_HOME="$data" "$prefix/games/vilifex"
+    XDG_DATA_HOME="$data" "$prefix/games/vilify" --list "$share/vilifex/wordlist.txt" --check \
+        >"$stage/shared" && XDG_DATA_HOME="$data" "$prefix/games/vilify" --check >"$stage/found"
+    cmp -s "$stage/shared" "$stage/found" || { echo "vilify did not find the shared list"; return 1; }
+    printf 'J vile\nN toad\n' >"$data/vilifex/wordlist.txt"
+    [ "$(opened_list "$prefix/games/vilifex" XDG_DATA_HOME="$data")" = "$data/vilifex/wordlist.txt" ]
+    [ "$(XDG_DATA_HOME="$data" "$prefix/games/vilify")" = "vile toad" ] ||
+        { echo "vilify did not read the user's own list"; return 1; }
+    mkdir "$home"
+    chown 65534:65534 "$home"
+    save_once "$home/.local/share/vilifex/saved.txt" setpriv --reuid=65534 --regid=65534 \
+        --clear-groups env -u XDG_DATA_HOME HOME="$home" "$prefix/games/vilifex"
+    [ -z "$(find "$prefix" -newer "$stage/before")" ] || { echo "written under $prefix"; return 1; }
+}
+check_installed "$prefix"
+check_installed "$rpm_root/usr"
+rpm --root "$rpm_root" -e vilifex
+[ -z "$(find "$rpm_root/usr" -type f)" ] || { echo "rpm -e left files behind"; exit 1; }
 
 # Portable, in a folder whose name is not UTF-8: both files beside the program and nowhere else.
 portable="$stage/portable-"$'\xff'
@@ -108,4 +134,4 @@ cp "$build/bin/vilifex" "$build/bin/wordlist.txt" "$portable/"
 # strace writes the byte 0xFF as \377.
 [ "$(opened_list "$portable/vilifex" XDG_DATA_HOME="$data")" = "$stage/portable-\\377/wordlist.txt" ]
 save_once "$portable/saved.txt" env XDG_DATA_HOME="$data" "$portable/vilifex"
-echo "installed and portable copies read and save where they should; lintian is content"
+echo "installed, RPM-installed and portable copies read and save where they should; lintian and rpmlint are content"
