@@ -140,11 +140,31 @@ check("--version", status == 0 and out.startswith(b"vilify (Zestive Vilifex) ") 
 prefix = ["wine"] if wine else []
 reader = subprocess.Popen(prefix + [str(command), "--list", small, "-n", "0"],
                           stdout=subprocess.PIPE, stderr=subprocess.PIPE)
-first = reader.stdout.readline()
-reader.stdout.close()
-status = reader.wait(timeout=30)
+try:
+    first = reader.stdout.readline()
+    reader.stdout.close()
+    status = reader.wait(timeout=30)
+except subprocess.TimeoutExpired:
+    status = None
+finally:
+    reader.kill()  # never left running, whatever happened
+    reader.wait()
 check("a closed pipe ends -n 0 with status 0", first and status == 0 and
       b"vilify" not in reader.stderr.read())
+
+# A terminal is written each line as it is made, though a pipe's lines are held back until
+# they fill the buffer: strace counts the writes.
+if not wine and shutil.which("strace"):
+    import pty
+    leader, follower = pty.openpty()
+    trace = scratch / "writes"
+    subprocess.run(["strace", "-qq", "-e", "trace=write", "-o", str(trace), str(command),
+                    "--list", small, "-n", "5"], stdout=follower, stderr=subprocess.DEVNULL,
+                   timeout=60)
+    os.close(follower)
+    os.close(leader)
+    writes = [l for l in trace.read_text().splitlines() if l.startswith("write(1,")]
+    check("a terminal is written each line as it is made", len(writes) == 5)
 if not wine and os.path.exists("/dev/full"):
     with open("/dev/full", "wb") as full:
         done = subprocess.run([str(command), "--list", small, "-n", "100000"], stdout=full,
@@ -204,6 +224,14 @@ checks = [
      ["encoding: UTF-16 big-endian", "line ends: mixed: 1 CR LF, 2 LF, 1 CR",
       "lines: 4 (0 comments, 0 blank)", "words: 0 adverbs, 2 adjectives, 2 nouns",
       "adverb share: 0.000"]),
+    ("a CR LF across the reader's 64 KiB chunks", b"#" * 65535 + b"\r\nJ a\r\nN b\r\n", 0,
+     ["encoding: UTF-8", "line ends: CR LF", "lines: 3 (1 comments, 0 blank)",
+      "words: 0 adverbs, 1 adjectives, 1 nouns", "adverb share: 0.000"]),
+    ("a word in two classes, an isolate's end, a class letter alone",
+     "J\nJ rank\r\nN rank\nJ \u2069x\nJ \u2069x\n".encode(), 0,
+     ['{}:5: the adjective "\\u2069x" is on line 4 too: it is drawn twice as often',
+      "encoding: UTF-8", "line ends: mixed: 1 CR LF, 4 LF", "lines: 5 (1 comments, 0 blank)",
+      "words: 0 adverbs, 3 adjectives, 1 nouns", "adverb share: 0.000"]),
     ("a list the window cannot run on", b"J vile\nJ vile\n", 1,
      ['{}:2: the adjective "vile" is on line 1 too: it is drawn twice as often',
       "encoding: UTF-8", "line ends: LF", "lines: 2 (0 comments, 0 blank)",
