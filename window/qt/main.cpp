@@ -2,6 +2,7 @@
 #include "frm_scoffle.h"
 #include "qt_desktop.h"
 #include "qt_platform.h"
+#include "termination_signals.h"
 
 #include "platform/xoshiro_random.h"
 #include "window/scoffle_rules.h"
@@ -56,6 +57,7 @@ int main(int argc, char *argv[]) {
     qtHandler = qInstallMessageHandler(NoDisplayIsAnError);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
+    QuitOnTerminationSignals();
     QApplication::setApplicationName(QStringLiteral("vilifex"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zestive.vilifex"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vilifex.xpm")));
