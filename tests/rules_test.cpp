@@ -44,9 +44,10 @@ public:
         timerWhileTelling = timer;
     }
     void beep() override { ++beeps; }
-    bool setClipboardText(const std::u16string &text) override {
-        clipboard = text;
-        return clipboardFree;
+    std::error_code setClipboardText(const std::u16string &text) override {
+        if (!clipboardFault)
+            clipboard = text;
+        return clipboardFault;
     }
 
     bool shown = false, closed = false, timer = false, timerWhileTelling = false;
@@ -54,7 +55,7 @@ public:
     bool statsVisible = false;
     std::u16string title, output = u"verbose, splendiferous generator", caption = u"&Auto On";
     std::u16string clipboard;
-    bool clipboardFree = true;
+    std::error_code clipboardFault;
     bool closedWithTimer = false;
     std::vector<std::u16string> counts, messages, announced;
     int beeps = 0;
@@ -246,13 +247,28 @@ TEST(ScoffleRules, ClipAndTheMinimisedTitleTakeTheTextBoxAsOneLineTheTitleCutSho
     rules.click(form::Control::Clip);
     EXPECT_EQ(window.clipboard, u"typed over two lines " + std::u16string(300, u'x'));
     EXPECT_TRUE(window.messages.empty());
-    window.clipboardFree = false; // another program holds it
-    rules.click(form::Control::Clip);
-    EXPECT_EQ(window.messages.size(), 1u);
+    // A clipboard that could not be had, or a copy that failed, is told, and the clip kept.
+    const std::error_code held = make_error_code(std::errc::device_or_resource_busy);
+    const std::error_code failed = make_error_code(std::errc::not_enough_memory);
+    const std::pair<std::error_code, std::u16string> faults[] = {
+        {held, u"Can't copy to the clipboard:\r\nAnother program is holding it open."},
+        {failed, u"Can't copy to the clipboard:\r\n" + ErrorText(failed) + u"."},
+    };
+    for (const auto &[fault, message] : faults) {
+        window.clipboardFault = fault;
+        window.messages.clear();
+        rules.click(form::Control::Clip);
+        EXPECT_EQ(window.messages, std::vector<std::u16string>{message});
+    }
+    window.clipboardFault = {};
     rules.click(form::Control::Auto); // makes an epithet, which the user then lengthens
     window.output = window.clipboard;
     rules.followWindowState(WindowState::Minimized);
     EXPECT_EQ(window.title, window.clipboard.substr(0, 249) + u'\u2026');
+    window.output = std::u16string(250, u'y'); // as long as a title may be
+    rules.followWindowState(WindowState::Normal);
+    rules.followWindowState(WindowState::Minimized);
+    EXPECT_EQ(window.title, window.output);
 }
 
 TEST(ScoffleRules, SaysWhichFileOrFolderItMeansWhereItCannotUseTheUsersOwn) {

@@ -88,8 +88,11 @@ void ScoffleRules::switchAuto() {
 
 void ScoffleRules::clip() {
     // What Save would write, so that the two always agree on what the user typed.
-    if (!desktop_.setClipboardText(OneLine(window_.outputText())))
+    const std::error_code error = desktop_.setClipboardText(OneLine(window_.outputText()));
+    if (error == std::errc::device_or_resource_busy)
         tell(u"Can't copy to the clipboard:\r\nAnother program is holding it open.");
+    else if (error)
+        tell(u"Can't copy to the clipboard:\r\n" + ErrorText(error) + u".");
 }
 
 void ScoffleRules::save() {

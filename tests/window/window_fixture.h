@@ -31,9 +31,9 @@ public:
             whileShowing();
     }
     void beep() override { ++beeps; }
-    bool setClipboardText(const std::u16string &text) override {
+    std::error_code setClipboardText(const std::u16string &text) override {
         clipboard << QString::fromStdU16String(text);
-        return true;
+        return {};
     }
 
     QWidget *window = nullptr; // that the messages are modal over

@@ -24,9 +24,9 @@ void QtDesktop::beep() {
     QApplication::beep();
 }
 
-bool QtDesktop::setClipboardText(const std::u16string &text) {
+std::error_code QtDesktop::setClipboardText(const std::u16string &text) {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(Text(text));
-    return true; // Qt owns the clipboard through the window system, which always takes it
+    return {}; // Qt owns the clipboard through the window system, which always takes it
 }

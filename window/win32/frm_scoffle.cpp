@@ -15,6 +15,10 @@ using form::Kind;
 
 namespace {
 
+std::error_code LastError() {
+    return {static_cast<int>(::GetLastError()), std::system_category()};
+}
+
 // A fixed layout: a minimise box, no maximise box, no border to resize by.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT_PTR kTimerId = 1;
@@ -46,8 +50,10 @@ int SettingId(form::Setting item) {
 
 FrmScoffle::FrmScoffle(HINSTANCE instance)
     : instance_(instance), class_(instance, &FrmScoffle::Procedure) {
-    if (!class_.name())
+    if (!class_.name()) {
+        failure_ = LastError();
         return;
+    }
     createMenus();
     // Made at the size the layout has at the system's resolution, which is where it stays
     // unless the font asks for more: each change of size costs a round trip.
@@ -58,10 +64,13 @@ FrmScoffle::FrmScoffle(HINSTANCE instance)
     ::CreateWindowExW(0, class_.name(), Wide(form::kTitle).c_str(), kStyle, CW_USEDEFAULT,
                       CW_USEDEFAULT, size.cx, size.cy, nullptr, menu_, instance, this);
     if (!hwnd_) {
+        failure_ = LastError(); // before DestroyMenu sets it anew
         ::DestroyMenu(menu_);
         return;
     }
     createControls();
+    if (failure_)
+        return;
     layOut();
     ::SetFocus(control(form::TabOrder().front()));
 }
@@ -181,6 +190,8 @@ void FrmScoffle::createControls() {
             native.extendedStyle, native.name, Wide(entry.caption).c_str(),
             WS_CHILD | visible | native.style, 0, 0, 0, 0, parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(entry.id))), instance_, nullptr);
+        if (!controls_[static_cast<int>(entry.id)] && !failure_)
+            failure_ = LastError();
     };
     // The dialog manager's Tab follows the order of making, so the focusable controls come first.
     for (const Control id : form::TabOrder())

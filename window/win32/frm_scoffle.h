@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include <system_error>
+
 #include <windows.h>
 
 class ScoffleRules;
@@ -17,7 +19,8 @@ class ScoffleRules;
 // menus. Its events go to the rules it is attached to.
 class FrmScoffle final : public ScoffleFrontEnd, private FormCanvas {
 public:
-    // Creates the window, hidden; hwnd() is null where the system would not.
+    // Creates the window, hidden; where the system would not make it or one of its controls,
+    // failure() says why, and the window is not to be used.
     explicit FrmScoffle(HINSTANCE instance);
     ~FrmScoffle() override;
     FrmScoffle(const FrmScoffle &) = delete;
@@ -26,6 +29,7 @@ public:
     // The rules that every event goes to; attached before the window is loaded.
     void attach(ScoffleRules &rules) { rules_ = &rules; }
     HWND hwnd() const { return hwnd_; }
+    std::error_code failure() const { return failure_; }
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
@@ -69,6 +73,7 @@ private:
     ScoffleRules *rules_ = nullptr;
     FormLayout layout_;
     HWND hwnd_ = nullptr;
+    std::error_code failure_;
     HMENU menu_ = nullptr;
     Font messageFont_, outputFont_;
     bool timerEnabled_ = false;

@@ -17,9 +17,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     FrmScoffle window(instance);
-    if (!window.hwnd()) {
-        const std::error_code error(static_cast<int>(::GetLastError()), std::system_category());
-        const std::u16string text = u"Can't open the window:\r\n" + ErrorText(error) + u".";
+    if (window.failure()) {
+        const std::u16string text =
+            u"Can't open the window:\r\n" + ErrorText(window.failure()) + u".";
         ::MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.c_str()), L"Vilifex",
                       MB_OK | MB_ICONSTOP);
         return 1;

@@ -12,7 +12,7 @@ public:
 
     void showStopMessage(const std::u16string &title, const std::u16string &text) override;
     void beep() override;
-    bool setClipboardText(const std::u16string &text) override;
+    std::error_code setClipboardText(const std::u16string &text) override;
 
 private:
     HWND window_;
