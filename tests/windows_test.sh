@@ -62,6 +62,7 @@ title_is_not() { [ "$(title)" != "$1" ]; }
 title_is() { [ "$(title)" = "$1" ]; }
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 keys() { # keys KEY...: each key to the focused window, a moment apart
+    local key
     for key in "$@"; do
         xdotool key "$key"
         sleep 0.3
@@ -81,6 +82,31 @@ ended_with() { # ended_with CODE: the program ends with that exit code within 10
     wait "$program" || code=$?
     [ "$code" -eq "$1" ]
 }
+# Runs a line as cmd runs a batch file's, so that it reaches the program as typed (NSIS takes
+# /D= unquoted, to the end of the line); returns its exit code.
+windows_command() { # windows_command LINE
+    printf '@%s\r\n@exit /b %%errorlevel%%\r\n' "$1" >"$WINEPREFIX/drive_c/command.bat"
+    wine cmd /c 'C:\command.bat' >/dev/null 2>&1
+}
+# A value of the entry in Add/Remove Programs under KEY. Wine fails to start reg now and then
+# just after an installer has run, so it is asked again.
+entry_value() { # entry_value KEY NAME
+    local value=""
+    for _ in $(seq 10); do
+        value="$(wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p')"
+        [ -z "$value" ] || break
+        sleep 0.2
+    done
+    echo "$value"
+}
+# The silent uninstall that Add/Remove Programs has under KEY, run as a deployment script would.
+quiet_uninstall() { # quiet_uninstall KEY
+    local command
+    command="$(entry_value "$1" QuietUninstallString)"
+    [ -n "$command" ] || return 99
+    windows_command "$command"
+}
+located() { [ "$(entry_value "$1" InstallLocation)" = "$2" ]; } # located KEY FOLDER
 # The epithet is made of the list's words: it ends with one of its nouns.
 of_the_list() {
     local epithet="$1" noun
@@ -269,25 +295,43 @@ check "a Save of the installed program lands in %APPDATA%\\vilifex\\saved.txt" \
 check "and nothing is written under Program Files" [ "$(ls "$installed")" = "$listing" ]
 launch "$installed"
 key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZestiveVilifex"
+userkey="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZestiveVilifex"
 check "setup.exe /S over the running program fails, changing nothing" bash -c "
     ! wine '$setup' /S >/dev/null 2>&1 && [ \"\$(ls '$installed')\" = '$listing' ]"
-# Run in its own folder (_?=, unquoted, so through a batch file), the uninstaller's exit code
-# is its own rather than that of starting a copy of itself.
-printf '@"%s" /S _?=%s\r\n@exit /b %%errorlevel%%\r\n' 'C:\Program Files\Zestive Vilifex\uninstall.exe' \
-    'C:\Program Files\Zestive Vilifex' >"$WINEPREFIX/drive_c/uninstall_here.bat"
-check "so does the uninstaller, keeping its entry in Add/Remove Programs" bash -c "
-    ! wine cmd /c 'C:\\uninstall_here.bat' >/dev/null 2>&1 &&
-    [ \"\$(ls '$installed')\" = '$listing' ] && wine reg query '$key' >/dev/null 2>&1"
+refused() { # refused KEY: the registered silent uninstall ends with 2 and changes nothing
+    local code=0
+    quiet_uninstall "$1" || code=$?
+    [ "$code" = 2 ] && [ "$(ls "$installed")" = "$listing" ] && wine reg query "$1" >/dev/null 2>&1
+}
+check "so does the registered silent uninstall, with exit code 2, keeping its entry" refused "$key"
 keys Escape
 ended_with 0 || true
-wine "$installed/uninstall.exe" /S >/dev/null 2>&1 || true
-check "the uninstaller leaves no program file behind" wait_for 20 bash -c "[ ! -e '$installed' ]"
+uninstalled() { # uninstalled KEY FOLDER: the registered silent uninstall removes it all
+    quiet_uninstall "$1" && wait_for 20 bash -c "[ ! -e '$2' ]" &&
+        ! wine reg query "$1" >/dev/null 2>&1
+}
+check "once it is closed, the registered silent uninstall removes every program file" \
+    uninstalled "$key" "$installed"
 check "and keeps the user's saved epithets" [ -f "$appdata/vilifex/saved.txt" ]
+
+echo "# the installer, silently, into a folder given with /D="
+setup_path="$(winepath -w "$setup")"
+installs_into() { # installs_into OPTIONS FOLDER: setup.exe /S OPTIONS /D=FOLDER puts it there
+    windows_command "\"$setup_path\" /S $1 /D=$2" &&
+        [ -f "$(winepath -u "$2" 2>/dev/null)/vilifex.exe" ]
+}
+for row in "everyone|$key|C:\Some Folder\Vili" "/CurrentUser|$userkey|C:\Other Folder\Vili"; do
+    IFS='|' read -r mode mode_key chosen <<<"$row"
+    [ "$mode" = everyone ] && options="" || options="$mode"
+    check "setup.exe /S $options /D= installs into that folder ($mode)" installs_into "$options" "$chosen"
+    check "whose entry names it" located "$mode_key" "$chosen"
+    check "and whose registered silent uninstall removes it" \
+        uninstalled "$mode_key" "$(winepath -u "$chosen" 2>/dev/null)"
+done
 
 echo "# the installer, silently, for the current user alone"
 localappdata="$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')" 2>/dev/null)"
 mine="$localappdata/Programs/Zestive Vilifex"
-userkey="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZestiveVilifex"
 check "setup.exe /S /CurrentUser installs into the user's own programs folder" \
     bash -c "wine '$setup' /S /CurrentUser >/dev/null 2>&1 && [ -f '$mine/vilifex.exe' ]"
 check "with an entry in the user's own Add/Remove Programs, not everyone's" bash -c "
@@ -300,9 +344,7 @@ keys alt+s Escape
 ended_with 0 || true
 check "though it may write its own folder, it saves for the user in %APPDATA%" \
     [ "$(tail -n 1 "$appdata/vilifex/saved.txt")" = "$epithet"$'\r' -a ! -e "$mine/saved.txt" ]
-wine "$mine/uninstall.exe" /S >/dev/null 2>&1 || true
-check "and its uninstaller removes it with its entry" wait_for 20 bash -c "[ ! -e '$mine' ] &&
-    ! wine reg query '$userkey' >/dev/null 2>&1"
+check "and its registered silent uninstall removes it with its entry" uninstalled "$userkey" "$mine"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -38,6 +38,7 @@ VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}, MIT licence"
 
 !insertmacro MUI_PAGE_LICENSE "${STAGE}/LICENSE"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
+!define MUI_PAGE_CUSTOMFUNCTION_PRE KeepCommandLineFolder
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN "$INSTDIR\vilifex.exe"
@@ -46,9 +47,20 @@ VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}, MIT licence"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; The folder given with /D=, which choosing an install mode would replace with that mode's own.
+Var CommandLineFolder
+
 Function .onInit
     SetRegView 64
+    StrCpy $CommandLineFolder $INSTDIR ; empty without /D=, as there is no InstallDir
     !insertmacro MULTIUSER_INIT
+    Call KeepCommandLineFolder
+FunctionEnd
+
+Function KeepCommandLineFolder
+    ${If} $CommandLineFolder != ""
+        StrCpy $INSTDIR $CommandLineFolder
+    ${EndIf}
 FunctionEnd
 
 ; The uninstaller removes the copy it belongs to: the current user's where that user's entry
@@ -115,12 +127,33 @@ Section "Install"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\vilifex.exe,0"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-    WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    ; Run as it is from its own folder (_?=), not from a copy of itself in the temporary folder,
+    ; a silent uninstall ends with its own exit code: 2 while the program runs.
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" \
+        '"$INSTDIR\uninstall.exe" /S _?=$INSTDIR'
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
     SectionGetSize 0 $0
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
+
+; Run from its own folder, the uninstaller cannot delete itself: a hidden batch file in the
+; temporary folder does, trying again until this program has ended (a few thousand tries at
+; the most), with the folder, then deletes itself.
+Function un.DeleteOnceEnded
+    GetTempFileName $0
+    Rename $0 "$0.cmd"
+    FileOpen $1 "$0.cmd" w
+    FileWrite $1 '@echo off$\r$\ncd /d "%~dp0"$\r$\nset tries=0$\r$\n:again$\r$\n'
+    FileWrite $1 'del /f /q "$INSTDIR\uninstall.exe" >nul 2>&1$\r$\n'
+    FileWrite $1 'rmdir "$INSTDIR" >nul 2>&1$\r$\n'
+    FileWrite $1 'if exist "$INSTDIR\" set /a tries+=1$\r$\n'
+    FileWrite $1 'if exist "$INSTDIR\" if %tries% lss 3000 goto again$\r$\n'
+    FileWrite $1 'del "%~f0"$\r$\n'
+    FileClose $1
+    SetOutPath $TEMP ; this program's own folder is the batch file's to remove
+    ExecShell "" "$SYSDIR\cmd.exe" '/c "$0.cmd"' SW_HIDE
+FunctionEnd
 
 ; Removes what the installer put there, and never the user's own folder in %APPDATA%. The
 ; shortcut and the entry in Add/Remove Programs go only once the programs have.
@@ -138,6 +171,9 @@ Section "Uninstall"
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
+    ${If} ${FileExists} "$INSTDIR\uninstall.exe"
+        Call un.DeleteOnceEnded
+    ${EndIf}
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
     DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd
