@@ -152,6 +152,16 @@ finally:
 check("a closed pipe ends -n 0 with status 0", first and status == 0 and
       b"vilify" not in reader.stderr.read())
 
+# In a terminal Wine gives a program a console: the words must reach it as Unicode, which the
+# console shows as the terminal wants, not as UTF-8 bytes read in the console's code page.
+if wine and shutil.which("script"):
+    import shlex
+    listed = write_list("console.txt", "J café\nN ørn\n".encode())
+    shown = subprocess.run(["script", "-qc", f"wine {shlex.quote(str(command))} --list "
+                            f"{shlex.quote(listed)}", "/dev/null"], stdin=subprocess.DEVNULL,
+                           capture_output=True, timeout=60)
+    check("a console is shown every word", "café ørn" in shown.stdout.decode("utf-8", "replace"))
+
 # A terminal is written each line as it is made, though a pipe's lines are held back until
 # they fill the buffer: strace counts the writes.
 if not wine and shutil.which("strace"):

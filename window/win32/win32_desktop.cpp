@@ -37,9 +37,9 @@ std::error_code Win32Desktop::setClipboardText(const std::u16string &text) {
     ::GlobalUnlock(memory);
 
     // Another program may hold the clipboard open for a moment, as clipboard viewers do: try
-    // for a fifth of a second before giving up.
+    // for half a second before giving up.
     for (int tried = 1; !::OpenClipboard(window_); ++tried) {
-        if (tried == 10) {
+        if (tried == 25) {
             ::GlobalFree(memory);
             return make_error_code(std::errc::device_or_resource_busy);
         }
