@@ -238,7 +238,7 @@ TEST(ScoffleRules, AFailedSaveNamesThePathAndTheSystemsReasonOnceWhileAutoWaits)
 
 TEST(ScoffleRules, ClipAndTheMinimisedTitleTakeTheTextBoxAsOneLineTheTitleCutShort) {
     TempDir dir;
-    dir.write("wordlist.txt", "J vile\nN toad\n");
+    dir.write("wordlist.txt", "J vile\nN " + std::string(300, 't') + "\n");
     RecordingFrontEnd window;
     XoshiroRandom random(1);
     ScoffleRules rules(window, window, random, {dir.path(), dir.path()});
@@ -269,6 +269,9 @@ TEST(ScoffleRules, ClipAndTheMinimisedTitleTakeTheTextBoxAsOneLineTheTitleCutSho
     rules.followWindowState(WindowState::Normal);
     rules.followWindowState(WindowState::Minimized);
     EXPECT_EQ(window.title, window.output);
+    rules.tick(); // Auto's next, of the list's long noun
+    ASSERT_GT(window.output.size(), 250u);
+    EXPECT_EQ(window.title, window.output.substr(0, 249) + u'\u2026');
 }
 
 TEST(ScoffleRules, SaysWhichFileOrFolderItMeansWhereItCannotUseTheUsersOwn) {

@@ -110,11 +110,19 @@ private slots:
         QVERIFY(f.output()->text() != QStringLiteral("verbose, splendiferous generator"));
     }
 
+    void enterInTheTextBoxMakes_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("the keypad's Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    }
     void enterInTheTextBoxMakes() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
         WindowFixture f;
         QVERIFY(openActive(f));
         f.output()->setFocus();
-        QTest::keyClick(f.output(), Qt::Key_Return);
+        QTest::keyClick(f.output(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QVERIFY(f.output()->text() != QStringLiteral("verbose, splendiferous generator"));
     }
 
