@@ -21,7 +21,7 @@ session() {
     local program=$!
     local status=0
     # A screen reader follows the focus, which only an active window has.
-    timeout 10 xdotool search --sync --name 'Zestive Vilifex' windowfocus --sync >/dev/null
+    timeout 30 xdotool search --sync --name 'Zestive Vilifex' windowfocus --sync >/dev/null
     timeout 60 /usr/bin/python3 "$2/accessibility_tree.py" || status=$?
     kill "$program" "$xvfb" 2>/dev/null || true
     return "$status"

@@ -26,13 +26,24 @@ EXPECTED = [
 ]
 
 
-def find_application(name):
-    for _ in range(100):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == name:
-                return app
+def wait_for(condition, seconds=20):
+    """Whether `condition` comes true within `seconds`: a busy machine's allowance, for a tree
+    that a program still builds as it appears on the bus, and for events on their way."""
+    deadline = time.monotonic() + seconds
+    while not condition():
+        if time.monotonic() > deadline:
+            return False
         time.sleep(0.1)
-    sys.exit(f"no application {name} on the accessibility bus")
+    return True
+
+
+def find_application(name):
+    def named():
+        return next((app for app in pyatspi.Registry.getDesktop(0)
+                     if app is not None and app.name == name), None)
+    if not wait_for(lambda: named() is not None):
+        sys.exit(f"no application {name} on the accessibility bus")
+    return named()
 
 
 def controls(node):
@@ -49,21 +60,24 @@ def controls(node):
 
 def main():
     app = find_application("vilifex")
+
+    def seen():
+        return [(node.getRoleName(), node.name) for node in controls(app)]
+    if not wait_for(lambda: seen() == EXPECTED):
+        sys.exit(f"accessible tree:\n{seen()}\nexpected:\n{EXPECTED}")
     nodes = controls(app)
-    seen = [(node.getRoleName(), node.name) for node in nodes]
-    if seen != EXPECTED:
-        sys.exit(f"accessible tree:\n{seen}\nexpected:\n{EXPECTED}")
 
     make = next(n for n in nodes if n.getRoleName() == "push button" and n.name == "Make")
     text = next(n for n in nodes if n.getRoleName() == "text").queryText()
     make.queryAction().doAction(0)
-    for _ in range(50):
+
+    def described():
         epithet = text.getText(0, -1)
-        if epithet != "verbose, splendiferous generator" and make.description == epithet:
-            print(f"roles and names as expected; Make describes itself as \"{epithet}\"")
-            return
-        time.sleep(0.1)
-    sys.exit(f"Make's description is \"{make.description}\", the text \"{text.getText(0, -1)}\"")
+        return epithet != "verbose, splendiferous generator" and make.description == epithet
+    if not wait_for(described):
+        sys.exit(f"Make's description is \"{make.description}\", the text "
+                 f"\"{text.getText(0, -1)}\"")
+    print(f"roles and names as expected; Make describes itself as \"{text.getText(0, -1)}\"")
 
 
 main()

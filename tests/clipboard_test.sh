@@ -55,7 +55,7 @@ no_keeper() { [ -z "$(keepers)" ]; }
 start_and_clip() {
     "$1" >/dev/null 2>&1 &
     program=$!
-    timeout 10 xdotool search --sync --name 'Zestive Vilifex' windowfocus --sync >/dev/null
+    timeout 30 xdotool search --sync --name 'Zestive Vilifex' windowfocus --sync >/dev/null
     clip="verbose, splendiferous generator"
     for _ in $(seq 5); do
         xdotool key alt+c
