@@ -178,6 +178,10 @@ click_setting() { # click_setting ROW: the Settings item in that row, from 0
     for _ in $(seq "$1"); do keys Down; done
     keys Return
 }
+# The caption of the button the window draws as its default, as tests/win32/default_button.exe
+# reads it from the buttons' styles: Wine's theme draws the focused button alike.
+default_button() { wine "$out/bin/default_button.exe" 2>/dev/null | tr -d '\r'; }
+default_is() { [ "$(default_button)" = "$1" ]; }
 # How many colours the statistics frame's place shows: one while it is hidden.
 frame_colours() {
     local x y
@@ -246,7 +250,10 @@ check "Esc ends the program, with exit code 0" ended_with 0
 
 launch "$portable"
 echo nothing | xclip -selection clipboard
-keys Tab Return
+check "Make is drawn as the default button" default_is "&Make"
+keys Tab
+check "and Clip, once Tab reaches it, in its place" default_is "&Clip"
+keys Return
 check "Enter on Clip, reached by Tab, clicks Clip rather than Make" \
     wait_for 5 clipboard_is "verbose, splendiferous generator"
 keys Tab Tab Return alt+c
