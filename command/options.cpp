@@ -1,34 +1,10 @@
 #include "options.h"
 
+#include "option_table.h"
+
+#include <algorithm>
 #include <charconv>
 #include <string_view>
-
-const char kUsage[] = "usage: vilify [-n COUNT] [--seed N] [--show-seed] [--single] [--no-commas] "
-                      "[--no-length-order] [--list FILE] | --check [FILE] | --help | --version";
-
-const char kHelp[] = R"(Usage: vilify [OPTION]...
-Prints random abusive epithets, such as "necrotic, incontinent pustule", one a line, from the
-word list that Zestive Vilifex reads.
-
-  -n, --count COUNT    print COUNT epithets (1 unless given); 0 goes on until the
-                       output is closed
-      --seed N         seed the generator with N (0 to 18446744073709551615): the
-                       same seed, list and options print the same epithets on every
-                       system; without it the seed comes from the clock
-      --show-seed      write the seed used to standard error
-      --single         one adjective and a noun (Single Modifier)
-      --no-commas      no comma between two adjectives (Use Commas off)
-      --no-length-order  two adjectives in the order drawn (Length Order off)
-      --list FILE      read the word list FILE instead of the program's own
-      --check [FILE]   report, line by line, what the program makes of a word list
-                       (FILE, or the one it would read), then sum it up
-      --help           print this help and end
-      --version        print the version and end
-
-Exit status: 0 on success; 1 when the word list cannot be used (with --check: when
-the program could not run on it) or the epithets cannot be written; 2 for a wrong
-command line.
-)";
 
 namespace {
 
@@ -38,95 +14,162 @@ bool ReadNumber(std::string_view text, uint64_t &number) {
     return !text.empty() && text.front() != '-' && error == std::errc() && stop == end;
 }
 
-// The option's value: after "=" in the same word, or the next word.
-class ArgumentCursor {
-public:
-    explicit ArgumentCursor(const std::vector<Argument> &arguments) : arguments_(arguments) {}
+// The part of `argument` past its first `skip` characters ("--list=", "-n": ASCII, one unit
+// on every system), its path cut from the system's own form, so that it keeps every byte.
+Argument Rest(const Argument &argument, size_t skip) {
+    const auto &native = argument.path.native();
+    return {argument.text.substr(skip), native.substr(std::min(skip, native.size()))};
+}
 
-    bool done() const { return next_ >= arguments_.size(); }
-    const Argument &take() { return arguments_[next_++]; }
-    const Argument *peek() const { return done() ? nullptr : &arguments_[next_]; }
+unsigned ActionBit(Action action) {
+    return action == Action::Check ? ForChecking : ForPrinting;
+}
 
-private:
-    const std::vector<Argument> &arguments_;
-    size_t next_ = 0;
-};
+// What an option's value must be, said of it as the user spelled it.
+std::string Wants(const OptionSpec &option, const std::string &spelled) {
+    switch (option.id) {
+    case OptionId::Count:
+        return spelled + " takes a whole number of epithets, 0 or more";
+    case OptionId::Seed:
+        return spelled + " takes a whole number from 0 to 18446744073709551615";
+    default:
+        return spelled + " takes the word list's file name";
+    }
+}
+
+// Takes in one option and its value; says what is wrong, or nothing.
+std::string Apply(const OptionSpec &option, const Argument *value, const std::string &spelled,
+                  Options &options) {
+    switch (option.id) {
+    case OptionId::Count:
+        if (!ReadNumber(value->text, options.count))
+            return Wants(option, spelled);
+        break;
+    case OptionId::Seed: {
+        uint64_t seed = 0;
+        if (!ReadNumber(value->text, seed))
+            return Wants(option, spelled);
+        options.seed = seed;
+        break;
+    }
+    case OptionId::List:
+    case OptionId::Check:
+        if (option.id == OptionId::Check)
+            options.action = Action::Check;
+        if (value && value->text.empty())
+            return Wants(option, spelled);
+        if (value)
+            options.list = value->path;
+        break;
+    case OptionId::ShowSeed:
+        options.showSeed = true;
+        break;
+    case OptionId::Single:
+        options.single = true;
+        break;
+    case OptionId::NoCommas:
+        options.commas = false;
+        break;
+    case OptionId::NoLengthOrder:
+        options.lengthOrder = false;
+        break;
+    case OptionId::Help:
+        options.action = Action::Help;
+        break;
+    case OptionId::Version:
+        options.action = Action::Version;
+        break;
+    }
+    return {};
+}
 
 } // namespace
 
 ParsedOptions ParseOptions(const std::vector<Argument> &arguments) {
     ParsedOptions parsed;
     Options &options = parsed.options;
-    ArgumentCursor cursor(arguments);
     const auto fail = [&](std::string error) {
         parsed.error = std::move(error);
         return parsed;
     };
+    std::vector<const Argument *> operands;
+    std::vector<std::pair<const OptionSpec *, std::string>> given; // with their spellings
+    bool optionsEnded = false;
+    bool checkNamedItsFile = false;
 
-    while (!cursor.done()) {
-        const Argument &argument = cursor.take();
-        std::string_view name = argument.text;
-        std::optional<Argument> attached; // the value given in the same word
-        if (name.starts_with("--")) {
-            if (const size_t equals = name.find('='); equals != name.npos) {
-                // The path is cut from the system's own form, so that it keeps every byte.
-                const auto &native = argument.path.native();
-                const auto value =
-                    native.substr(native.find(std::filesystem::path::value_type('=')) + 1);
-                attached = Argument{std::string(name.substr(equals + 1)), value};
-                name = name.substr(0, equals);
-            }
-        } else if (name.starts_with("-n") && name.size() > 2) {
-            attached = Argument{std::string(name.substr(2)), {}};
-            name = "-n";
+    for (size_t next = 0; next < arguments.size();) {
+        const Argument &argument = arguments[next++];
+        const std::string_view text = argument.text;
+        if (optionsEnded || text == "-" || !text.starts_with('-')) {
+            operands.push_back(&argument);
+            continue;
         }
-        const auto value = [&]() -> const Argument * {
-            if (attached)
-                return &*attached;
-            return cursor.done() ? nullptr : &cursor.take();
-        };
-        const auto takesNoValue = [&] { return !attached; };
-
-        if (name == "-n" || name == "--count") {
-            const Argument *count = value();
-            if (!count || !ReadNumber(count->text, options.count))
-                return fail("-n takes a whole number of epithets, 0 or more");
-        } else if (name == "--seed") {
-            uint64_t seed = 0;
-            const Argument *given = value();
-            if (!given || !ReadNumber(given->text, seed))
-                return fail("--seed takes a whole number from 0 to 18446744073709551615");
-            options.seed = seed;
-        } else if (name == "--list") {
-            const Argument *file = value();
-            if (!file || file->text.empty())
-                return fail("--list takes the word list's file name");
-            options.list = file->path;
-        } else if (name == "--check") {
-            options.action = Action::Check;
-            // The file is optional, so only a word that is no option can be it.
-            if (attached) {
-                options.list = attached->path;
-            } else if (const Argument *file = cursor.peek(); file && !file->text.starts_with('-')) {
-                options.list = cursor.take().path;
-            }
-        } else if (takesNoValue() && name == "--single") {
-            options.single = true;
-        } else if (takesNoValue() && name == "--no-commas") {
-            options.commas = false;
-        } else if (takesNoValue() && name == "--no-length-order") {
-            options.lengthOrder = false;
-        } else if (takesNoValue() && name == "--show-seed") {
-            options.showSeed = true;
-        } else if (takesNoValue() && name == "--help") {
-            options.action = Action::Help;
-        } else if (takesNoValue() && name == "--version") {
-            options.action = Action::Version;
-        } else if (name.starts_with('-')) {
-            return fail("unknown option " + std::string(argument.text));
+        if (text == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const OptionSpec *option = nullptr;
+        std::string spelled;
+        std::optional<Argument> attached; // a value in the same word
+        if (text.starts_with("--")) {
+            const size_t equals = text.find('=');
+            const std::string_view name = text.substr(2, equals - 2);
+            std::string ambiguous;
+            option = FindLongOption(name, ambiguous);
+            if (!option && !ambiguous.empty())
+                return fail("option --" + std::string(name) + " is ambiguous; it could be " +
+                            ambiguous);
+            if (!option)
+                return fail("unknown option --" + std::string(name));
+            spelled = "--" + std::string(option->longName);
+            if (equals != text.npos)
+                attached = Rest(argument, equals + 1);
         } else {
-            return fail("unexpected argument " + std::string(argument.text));
+            option = FindShortOption(text[1]);
+            if (!option)
+                return fail("unknown option " + std::string(text.substr(0, 2)));
+            spelled = std::string(text.substr(0, 2));
+            if (text.size() > 2)
+                attached = Rest(argument, 2);
         }
+
+        const Argument *value = nullptr;
+        switch (option->takes) {
+        case Takes::Nothing:
+            if (attached)
+                return fail(spelled + " takes no value");
+            break;
+        case Takes::Value:
+            if (!attached && next == arguments.size())
+                return fail(Wants(*option, spelled));
+            value = attached ? &*attached : &arguments[next++];
+            break;
+        case Takes::OptionalValue:
+            // Only a word that is no option can be the value given apart.
+            if (attached)
+                value = &*attached;
+            else if (next < arguments.size() && !arguments[next].text.starts_with('-'))
+                value = &arguments[next++];
+            break;
+        }
+        if (std::string error = Apply(*option, value, spelled, options); !error.empty())
+            return fail(error);
+        if (option->id == OptionId::Check)
+            checkNamedItsFile = value != nullptr;
+        given.emplace_back(option, spelled);
     }
+
+    // After "--" a word may be --check's file all the same, as "-x" can be no other way.
+    if (options.action == Action::Check && !checkNamedItsFile && operands.size() == 1) {
+        options.list = operands.front()->path;
+        operands.clear();
+    }
+    if (!operands.empty())
+        return fail("unexpected argument " + operands.front()->text);
+    if (options.action == Action::Help || options.action == Action::Version)
+        return parsed;
+    for (const auto &[option, spelled] : given)
+        if (!(option->actions & ActionBit(options.action)))
+            return fail(spelled + " has no meaning with --check");
     return parsed;
 }

@@ -32,12 +32,7 @@ struct ParsedOptions {
     std::string error; // what is wrong with the command line; empty when nothing is
 };
 
-// Reads the arguments that follow the command's name. Options may come in any order; of one
-// given twice, the last counts.
+// Reads the arguments that follow the command's name, as GNU programs do: options in any order
+// (of one given twice the last counts), a long option by any prefix that names it alone, "--"
+// ending the options. An option that the chosen action would ignore is an error.
 ParsedOptions ParseOptions(const std::vector<Argument> &arguments);
-
-// The command's usage, on one line.
-extern const char kUsage[];
-
-// What --help prints.
-extern const char kHelp[];

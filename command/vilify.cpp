@@ -3,11 +3,12 @@
 #include "compose/epithet.h"
 #include "console.h"
 #include "list_check.h"
+#include "option_table.h"
 #include "platform/app_files.h"
 #include "platform/byte_source.h"
 #include "platform/display_text.h"
-#include "platform/xoshiro_random.h"
 #include "platform/text_encoding.h"
+#include "platform/xoshiro_random.h"
 #include "words/load_failure.h"
 #include "words/word_list.h"
 
@@ -22,6 +23,12 @@ namespace {
 
 constexpr int kFailed = 1;
 constexpr int kWrongCommandLine = 2;
+
+constexpr char kVersion[] = "vilify (Zestive Vilifex) " VILIFEX_VERSION "\n"
+                            "Copyright (C) 2026 Zestive Vilifex developers\n"
+                            "License MIT: <https://opensource.org/licenses/MIT>.\n"
+                            "This is free software: you are free to change and redistribute it.\n"
+                            "There is NO WARRANTY, to the extent permitted by law.\n";
 
 std::u16string Widened(std::string_view ascii) {
     return {ascii.begin(), ascii.end()};
@@ -63,21 +70,23 @@ int CannotUse(Console &console, LoadResult result, const fs::path &list,
     return kFailed;
 }
 
-int CannotWrite(Console &console) {
+// Says that `what` could not be written, unless its reader has gone.
+int CannotWrite(Console &console, std::u16string_view what) {
     if (console.closed())
         return 0; // the reader took what it wanted, as `yes | head` does
-    console.complain(u"Can't write the epithets: " + ErrorText(console.error()) + u".");
+    console.complain(u"Can't write the " + std::u16string(what) + u": " +
+                     ErrorText(console.error()) + u".");
     return kFailed;
 }
 
 // Prints lines ended by LF, each with the system's own line end.
-int PrintLines(Console &console, std::string_view text) {
+int PrintLines(Console &console, std::string_view text, std::u16string_view what) {
     size_t end;
     while ((end = text.find('\n')) != text.npos) {
         console.print(Widened(text.substr(0, end)));
         text.remove_prefix(end + 1);
     }
-    return console.flush() ? 0 : CannotWrite(console);
+    return console.flush() ? 0 : CannotWrite(console, what);
 }
 
 int Print(const Options &options, Console &console) {
@@ -94,9 +103,9 @@ int Print(const Options &options, Console &console) {
     for (uint64_t made = 0; options.count == 0 || made < options.count; ++made) {
         if (!console.print(
                 ComposeEpithet(lists, options.single, options.commas, options.lengthOrder, random)))
-            return CannotWrite(console);
+            return CannotWrite(console, u"epithets");
     }
-    return console.flush() ? 0 : CannotWrite(console);
+    return console.flush() ? 0 : CannotWrite(console, u"epithets");
 }
 
 std::u16string EncodingName(const ListCheck &check) {
@@ -163,7 +172,7 @@ int Check(const Options &options, Console &console) {
     // after the verdict.
     const bool reported = console.flush();
     const int verdict = result == LoadResult::Loaded ? 0 : CannotUse(console, result, list, {});
-    return std::max(verdict, reported ? 0 : CannotWrite(console));
+    return std::max(verdict, reported ? 0 : CannotWrite(console, u"report"));
 }
 
 } // namespace
@@ -172,14 +181,17 @@ int RunVilify(const std::vector<Argument> &arguments, Console &console) {
     const ParsedOptions parsed = ParseOptions(arguments);
     if (!parsed.error.empty()) {
         console.complain(FromArgument(parsed.error));
-        console.complain(Widened(kUsage), false);
+        const std::string usage = UsageText();
+        for (std::string_view rest = usage; !rest.empty(); rest.remove_prefix(rest.find('\n') + 1))
+            console.complain(Widened(rest.substr(0, rest.find('\n'))), false);
+        console.complain(u"Try 'vilify --help' for more information.", false);
         return kWrongCommandLine;
     }
     switch (parsed.options.action) {
     case Action::Help:
-        return PrintLines(console, kHelp);
+        return PrintLines(console, HelpText(), u"help");
     case Action::Version:
-        return PrintLines(console, "vilify (Zestive Vilifex) " VILIFEX_VERSION "\n");
+        return PrintLines(console, kVersion, u"version");
     case Action::Check:
         return Check(parsed.options, console);
     case Action::Print:

@@ -84,7 +84,9 @@ set(CPACK_RPM_SPEC_MORE_DEFINE "%define _build_id_links none
 %define packager ${CPACK_PACKAGE_CONTACT}")
 # Folders that the systems' own packages (filesystem, hicolor-icon-theme) own.
 set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/games /usr/share/applications
-    /usr/share/metainfo /usr/share/icons /usr/share/icons/hicolor /usr/share/man /usr/share/man/man6)
+    /usr/share/metainfo /usr/share/icons /usr/share/icons/hicolor /usr/share/man /usr/share/man/man6
+    /usr/share/bash-completion /usr/share/bash-completion/completions /usr/share/zsh
+    /usr/share/zsh/vendor-completions)
 foreach(size ${icon_sizes})
     list(APPEND CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
          /usr/share/icons/hicolor/${size}x${size} /usr/share/icons/hicolor/${size}x${size}/apps)

@@ -8,6 +8,7 @@ command_test.py --wine COMMAND     the Windows command, under Wine (WINEPREFIX a
 """
 import os
 import pathlib
+import re
 import resource
 import shutil
 import subprocess
@@ -29,13 +30,15 @@ def native(path):
     return "Z:" + str(path).replace("/", "\\") if wine else str(path)
 
 
-def run(*arguments, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, program=None, limit=None):
+def run(*arguments, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, program=None, limit=None,
+        cwd=None):
     """The command's status, standard output and standard error, with Windows' CR LF line
     ends checked and taken off; `limit` bounds its address space."""
     prefix = ["wine"] if wine else []
     bound = limit and (lambda: resource.setrlimit(resource.RLIMIT_AS, (limit, limit)))
     done = subprocess.run(prefix + [str(program or command), *arguments], stdin=stdin,
-                          stdout=stdout, stderr=subprocess.PIPE, timeout=60, preexec_fn=bound)
+                          stdout=stdout, stderr=subprocess.PIPE, timeout=60, preexec_fn=bound,
+                          cwd=cwd)
     out, err = done.stdout or b"", done.stderr
     if wine:
         err = b"\n".join(line for line in err.split(b"\n") if not line.startswith(b"wine"))
@@ -71,6 +74,7 @@ settings = [
     ("one epithet", [], 1, lambda l: len(l.split()) in (2, 3)),
     ("five epithets", ["-n", "5"], 5, lambda l: True),
     ("-n attached", ["-n7"], 7, lambda l: True),
+    ("a long option by its prefix", ["--sing", "--cou=4"], 4, lambda l: len(l.split()) == 2),
     ("--count=", ["--count=3"], 3, lambda l: True),
     ("single modifier", ["-n", "200", "--single"], 200,
      lambda l: len(l.split()) == 2 and "very" not in l),
@@ -117,24 +121,43 @@ failures = [
     ("a seed that ends in a letter", ["--seed", "42x"], 2, [b"vilify: --seed takes"]),
     ("an empty list name", ["--list", ""], 2, [b"vilify: --list takes"]),
     ("a seed past 64 bits", ["--seed", "18446744073709551616"], 2, [b"vilify: --seed takes"]),
-    ("a value for a flag", ["--single=yes"], 2, [b"vilify: unknown option --single=yes"]),
+    ("a value for a flag", ["--single=yes"], 2, [b"vilify: --single takes no value"]),
+    ("an ambiguous prefix", ["--no"], 2,
+     [b"vilify: option --no is ambiguous; it could be '--no-commas' '--no-length-order'"]),
+    ("a printing option with --check", ["--check", "--single"], 2,
+     [b"vilify: --single has no meaning with --check"]),
+    ("an empty file for --check", ["--check="], 2, [b"vilify: --check takes the word list's"]),
+    ("a long count that is no number", ["--count", "x"], 2, [b"vilify: --count takes a whole"]),
 ]
 for what, options, expected, starts in failures:
     status, out, err = run(*options)
     said = err.split(b"\n")
     check(what, status == expected and out == b"" and len(said) >= len(starts) and
-          all(line.startswith(start) for line, start in zip(said, starts)))
+          all(line.startswith(start) for line, start in zip(said, starts)) and
+          (expected != 2 or said[-2] == b"Try 'vilify --help' for more information."))
 
 status, out, _ = run("--list=" + small)
 check("--list=FILE", status == 0 and len(lines(out)) == 1)
 status, out, err = run("--check", "--single")
 check("an option after --check is no file's name", b"No such file" not in err)
+(scratch / "-x").write_bytes(b"J vile\nN toad\n")
+status, out, _ = run("--check", "--", "-x", cwd=scratch)
+check("-- ends the options: a list named -x", status == 0 and lines(out)[0] == "encoding: UTF-8")
 
 status, out, _ = run("--help")
-check("--help", status == 0 and out.startswith(b"Usage: vilify [OPTION]...\n"))
+help_lines = lines(out)
+check("--help, within 79 columns", status == 0 and help_lines[0] == "Usage: vilify [OPTION]..." and
+      all(len(line) <= 79 for line in help_lines))
+manual = (HERE.parent / "packaging" / "vilify.6").read_text()
+in_manual = {name.replace("\\-", "-")
+             for name in re.findall(r"\\-\\-([a-z][a-z\\-]*)", manual)}
+in_help = set(re.findall(r"--([a-z][a-z-]*)", out.decode()))
+check(f"the manual page names every option and no other (differing: {in_manual ^ in_help})",
+      in_manual == in_help)
 status, out, _ = run("--version")
-check("--version", status == 0 and out.startswith(b"vilify (Zestive Vilifex) ") and
-      out.count(b"\n") == 1)
+check("--version as GNU programs give it", status == 0 and
+      re.fullmatch(r"vilify \(Zestive Vilifex\) [0-9.]+\nCopyright \(C\) .*\nLicense MIT: .*\n"
+                   r"This is free software.*\nThere is NO WARRANTY.*\n", out.decode()))
 
 # A reader that closes the pipe ends the command quietly and at once.
 prefix = ["wine"] if wine else []
@@ -269,10 +292,12 @@ unwritable = [
 ]
 if not wine:
     unwritable += [
+        ("the help, to a full disk", ["--help"], lambda: open("/dev/full", "wb"), 1,
+         b"vilify: Can't write the help: "),
         ("one epithet, to a full disk", ["--list", small], lambda: open("/dev/full", "wb"), 1,
          b"vilify: Can't write the epithets: "),
         ("a check, to a full disk", ["--check", small], lambda: open("/dev/full", "wb"), 1,
-         b"vilify: Can't write the epithets: "),
+         b"vilify: Can't write the report: "),
     ]
 for what, options, output, expected, said in unwritable:
     stream = output()
@@ -293,6 +318,18 @@ check("--check of a missing list", status == 1 and out == b"" and b"Can't run wi
 status, out, _ = run("--list", native(DEFAULT_LIST), "--check")
 check("--check of the default list finds nothing", status == 0 and
       lines(out)[0] == "encoding: UTF-8")
+
+# Completion in bash, from the script that the build made beside the command's own build.
+completion = command.parent.parent / "command" / "completions" / "vilify"
+if not wine and completion.exists() and shutil.which("bash"):
+    def completed(*words):
+        script = (f"source {completion}; COMP_WORDS=(vilify {' '.join(words)}); "
+                  f"COMP_CWORD={len(words)}; _vilify; printf '%s\\n' \"${{COMPREPLY[@]}}\"")
+        return subprocess.run(["bash", "-c", script], capture_output=True, text=True,
+                              cwd=scratch).stdout.split()
+    check("bash completes an option's prefix", completed("--sing") == ["--single"])
+    check("and every option", set(completed("--")) == {"--" + name for name in in_help})
+    check("and a list's file name", "small.txt" in completed("--list", "sm"))
 
 shutil.rmtree(scratch)
 print(f"{passed} passed, {failed} failed")

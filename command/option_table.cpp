@@ -1,0 +1,208 @@
+#include "option_table.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr size_t kColumns = 79;
+constexpr size_t kHelpColumn = 23; // where an option's explanation begins
+
+// `text` broken at its spaces into lines of at most `width`, each after `indent`; the first
+// line after `firstIndent` instead.
+std::string Wrapped(std::string_view text, size_t width, std::string_view firstIndent,
+                    std::string_view indent) {
+    std::string out(firstIndent);
+    size_t column = firstIndent.size() - (firstIndent.rfind('\n') + 1); // npos + 1 is 0
+    bool lineEmpty = true;
+    while (!text.empty()) {
+        const size_t space = text.find(' ');
+        const std::string_view word = text.substr(0, space);
+        text.remove_prefix(space == text.npos ? text.size() : space + 1);
+        if (!lineEmpty && column + 1 + word.size() > width) {
+            out += '\n';
+            out += indent;
+            column = indent.size();
+            lineEmpty = true;
+        }
+        if (!lineEmpty) {
+            out += ' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+        lineEmpty = false;
+    }
+    return out + '\n';
+}
+
+// "-n COUNT" or "--list FILE", as a usage line shows an option.
+std::string UsageWord(const OptionSpec &option) {
+    std::string word =
+        option.shortName ? std::string{'-', option.shortName} : "--" + std::string(option.longName);
+    if (option.takes == Takes::Value)
+        word += " " + std::string(option.valueName);
+    else if (option.takes == Takes::OptionalValue)
+        word += " [" + std::string(option.valueName) + "]";
+    return word;
+}
+
+std::string Quoted(std::string_view text) {
+    std::string out;
+    for (const char c : text)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out;
+}
+
+// An option's explanation cut to its first clause, brackets escaped, for zsh's list.
+std::string Summary(std::string_view help) {
+    help = help.substr(0, help.find_first_of(";:("));
+    while (help.ends_with(' '))
+        help.remove_suffix(1);
+    std::string out;
+    for (const char c : help) {
+        if (c == '[' || c == ']')
+            out += '\\';
+        out += c;
+    }
+    return Quoted(out);
+}
+
+} // namespace
+
+const OptionSpec *FindLongOption(std::string_view longName, std::string &ambiguous) {
+    ambiguous.clear();
+    std::vector<const OptionSpec *> begun;
+    for (const OptionSpec &option : kOptions) {
+        if (option.longName == longName)
+            return &option;
+        if (!longName.empty() && option.longName.starts_with(longName))
+            begun.push_back(&option);
+    }
+    if (begun.size() == 1)
+        return begun.front();
+    for (const OptionSpec *option : begun)
+        ambiguous += (ambiguous.empty() ? "'--" : " '--") + std::string(option->longName) + "'";
+    return nullptr;
+}
+
+const OptionSpec *FindShortOption(char shortName) {
+    const auto found =
+        std::find_if(std::begin(kOptions), std::end(kOptions), [shortName](const OptionSpec &o) {
+            return o.shortName != '\0' && o.shortName == shortName;
+        });
+    return found == std::end(kOptions) ? nullptr : found;
+}
+
+const OptionSpec &SpecOf(OptionId id) {
+    return *std::find_if(std::begin(kOptions), std::end(kOptions),
+                         [id](const OptionSpec &o) { return o.id == id; });
+}
+
+std::string OptionName(const OptionSpec &option) {
+    const std::string longName = "--" + std::string(option.longName);
+    return option.shortName ? std::string{'-', option.shortName} + ", " + longName : longName;
+}
+
+std::string UsageText() {
+    std::string printing = "vilify";
+    for (const OptionSpec &option : kOptions)
+        if ((option.actions & ForPrinting) && option.id != OptionId::Help &&
+            option.id != OptionId::Version)
+            printing += " [" + UsageWord(option) + "]";
+    std::string checking = "vilify";
+    for (const OptionSpec &option : kOptions)
+        if (option.actions == ForChecking)
+            checking += " " + UsageWord(option);
+    const std::string indent(std::string_view("usage: vilify ").size(), ' ');
+    return Wrapped(printing, kColumns, "usage: ", indent) +
+           Wrapped(checking, kColumns, "   or: ", indent) + "   or: vilify --" +
+           std::string(SpecOf(OptionId::Help).longName) + " | --" +
+           std::string(SpecOf(OptionId::Version).longName) + "\n";
+}
+
+std::string HelpText() {
+    std::string help = "Usage: vilify [OPTION]...\n";
+    help += Wrapped("Prints random abusive epithets, such as \"necrotic, incontinent pustule\", "
+                    "one a line, from the word list that Zestive Vilifex reads.",
+                    kColumns, "", "");
+    help += '\n';
+    const std::string indent(kHelpColumn, ' ');
+    for (const OptionSpec &option : kOptions) {
+        std::string left = (option.shortName ? "  " : "      ") + OptionName(option);
+        if (option.takes == Takes::Value)
+            left += "=" + std::string(option.valueName);
+        else if (option.takes == Takes::OptionalValue)
+            left += "[=" + std::string(option.valueName) + "]";
+        if (left.size() + 2 > kHelpColumn)
+            left += "\n" + indent;
+        else
+            left.resize(kHelpColumn, ' ');
+        help += Wrapped(option.help, kColumns, left, indent);
+    }
+    help += '\n';
+    help += Wrapped("Exit status: 0 on success; 1 when the word list cannot be used (with "
+                    "--check: when the program could not run on it) or the output cannot be "
+                    "written; 2 for a wrong command line.",
+                    kColumns, "", "");
+    return help;
+}
+
+std::string BashCompletion() {
+    std::string words, files, values;
+    for (const OptionSpec &option : kOptions) {
+        words += " --" + std::string(option.longName);
+        std::string names = "--" + std::string(option.longName);
+        if (option.shortName) {
+            words += " -" + std::string(1, option.shortName);
+            names += "|-" + std::string(1, option.shortName);
+        }
+        if (option.completes == Completes::File)
+            files += (files.empty() ? "" : "|") + names;
+        else if (option.takes == Takes::Value)
+            values += (values.empty() ? "" : "|") + names;
+    }
+    return "# bash completion for vilify, made from its table of options\n"
+           "_vilify() {\n"
+           "    local current=\"${COMP_WORDS[COMP_CWORD]}\"\n"
+           "    case \"${COMP_WORDS[COMP_CWORD-1]}\" in\n"
+           "    " +
+           files +
+           ")\n"
+           "        COMPREPLY=($(compgen -f -- \"$current\"))\n"
+           "        return ;;\n"
+           "    " +
+           values +
+           ")\n"
+           "        COMPREPLY=()\n"
+           "        return ;;\n"
+           "    esac\n"
+           "    COMPREPLY=($(compgen -W '" +
+           words.substr(1) +
+           "' -- \"$current\"))\n"
+           "}\n"
+           "complete -o filenames -F _vilify vilify\n";
+}
+
+std::string ZshCompletion() {
+    std::string script = "#compdef vilify\n# zsh completion for vilify, made from its table of "
+                         "options\n_arguments";
+    for (const OptionSpec &option : kOptions) {
+        const std::string longName = "--" + std::string(option.longName);
+        const std::string value =
+            option.takes == Takes::Nothing
+                ? ""
+                : ":" + std::string(option.valueName) +
+                      (option.completes == Completes::File ? ":_files" : ": ");
+        const std::string attach = option.takes == Takes::OptionalValue ? "=-"
+                                   : option.takes == Takes::Value       ? "="
+                                                                        : "";
+        const std::string described = "[" + Summary(option.help) + "]" +
+                                      (option.takes == Takes::OptionalValue ? ":" : "") + value;
+        script += " \\\n    '" + longName + attach + described + "'";
+        if (option.shortName)
+            script += " \\\n    '-" + std::string(1, option.shortName) +
+                      (option.takes == Takes::Value ? "+" : "") + described + "'";
+    }
+    return script + "\n";
+}
