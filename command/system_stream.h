@@ -15,12 +15,17 @@ enum class StreamKind {
 // Readies the streams for the calls below, once, before any of them.
 void PrepareStreams();
 
+// The signal that asked the command to stop, SIGINT (Ctrl+C) or SIGTERM, or 0. Output then
+// ends after the line already begun, so that a reader never gets half a line.
+int StopSignal();
+
 StreamKind KindOf(SystemStream stream);
 
 // The system's line end: LF, or CR LF on Windows.
 extern const std::u16string_view kLineEnd;
 
-// Writes all the bytes, or the units to a wide console. std::errc::broken_pipe means that the
+// Writes all the bytes, or the units to a wide console, which hold whole lines: once the command
+// is asked to stop, only to the end of the line begun. std::errc::broken_pipe means that the
 // reader has closed the stream.
 std::error_code WriteBytes(SystemStream stream, std::string_view bytes);
 std::error_code WriteWide(SystemStream stream, std::u16string_view units);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <csignal>
 
 const std::u16string_view kLineEnd = u"\r\n";
 
@@ -25,7 +26,28 @@ constexpr DWORD kMostAtOnce = 1 << 14;
 
 } // namespace
 
-void PrepareStreams() {}
+namespace {
+
+volatile LONG stopSignal = 0;
+
+} // namespace
+
+// Ctrl+C and Ctrl+Break are noted, and the command ends at the next line. Writes to a console or
+// a pipe are not cut short by them, so lines stay whole.
+void PrepareStreams() {
+    ::SetConsoleCtrlHandler(
+        [](DWORD event) -> BOOL {
+            if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT)
+                return FALSE;
+            ::InterlockedExchange(&stopSignal, SIGINT);
+            return TRUE;
+        },
+        TRUE);
+}
+
+int StopSignal() {
+    return static_cast<int>(stopSignal);
+}
 
 StreamKind KindOf(SystemStream stream) {
     DWORD mode = 0;

@@ -100,7 +100,7 @@ int Print(const Options &options, Console &console) {
     const LoadResult result = LoadWordListFile(lists, list, random, &openError);
     if (result != LoadResult::Loaded)
         return CannotUse(console, result, list, openError);
-    for (uint64_t made = 0; options.count == 0 || made < options.count; ++made) {
+    for (uint64_t made = 0; (options.count == 0 || made < options.count) && !StopSignal(); ++made) {
         if (!console.print(
                 ComposeEpithet(lists, options.single, options.commas, options.lengthOrder, random)))
             return CannotWrite(console, u"epithets");
@@ -177,7 +177,9 @@ int Check(const Options &options, Console &console) {
 
 } // namespace
 
-int RunVilify(const std::vector<Argument> &arguments, Console &console) {
+namespace {
+
+int Run(const std::vector<Argument> &arguments, Console &console) {
     const ParsedOptions parsed = ParseOptions(arguments);
     if (!parsed.error.empty()) {
         console.complain(FromArgument(parsed.error));
@@ -198,4 +200,12 @@ int RunVilify(const std::vector<Argument> &arguments, Console &console) {
         break;
     }
     return Print(parsed.options, console);
+}
+
+} // namespace
+
+int RunVilify(const std::vector<Argument> &arguments, Console &console) {
+    const int status = Run(arguments, console);
+    // Ended by a signal, the status says so, as shells expect: 128 and its number.
+    return StopSignal() ? 128 + StopSignal() : status;
 }
