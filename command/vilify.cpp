@@ -14,7 +14,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <new>
+#include <optional>
 #include <string_view>
 
 namespace fs = std::filesystem;
@@ -55,18 +57,59 @@ void Complain(Console &console, std::u16string_view message) {
     console.complain(message);
 }
 
-// The list the command reads: the one given, or the one the window would read.
-fs::path ListPath(const Options &options) {
-    if (options.list)
-        return *options.list;
-    return WordListPath(LocateAppFiles(ProgramDirectory(), UserDataDirectory()).wordListDirectory);
+// The list the command reads: the one given ("-" for standard input), or the one the window
+// would read.
+struct ListSource {
+    std::optional<fs::path> path; // none for standard input
+    std::u16string name;          // as the messages and the report call it
+    bool given = false;
+};
+
+ListSource ListOf(const Options &options) {
+    if (!options.list) {
+        const fs::path found =
+            WordListPath(LocateAppFiles(ProgramDirectory(), UserDataDirectory()).wordListDirectory);
+        return {found, PathText(found), false};
+    }
+    if (*options.list == "-")
+        return {std::nullopt, u"(standard input)", true};
+    return {*options.list, PathText(*options.list), true};
 }
 
-// Says why the list cannot be used, always with the file's name, since a command may be
-// pointed at any list.
-int CannotUse(Console &console, LoadResult result, const fs::path &list,
+// Opens the list: a regular file where it lies; standard input, a pipe, a FIFO or a device
+// read to its end. Says CannotOpen, with the reason, or TooLarge, where it cannot.
+LoadResult OpenList(const ListSource &list, std::unique_ptr<ByteSource> &bytes,
+                    std::error_code &error) {
+    // Told apart before opening: a FIFO opened and closed again loses its writer.
+    std::error_code unknown;
+    const fs::file_type type =
+        list.path ? fs::status(*list.path, unknown).type() : fs::file_type::fifo;
+    if (type == fs::file_type::regular || type == fs::file_type::directory ||
+        type == fs::file_type::not_found || unknown) {
+        auto file = std::make_unique<FileBytes>();
+        if (!file->open(*list.path, &error))
+            return LoadResult::CannotOpen;
+        bytes = std::move(file);
+        return LoadResult::Loaded;
+    }
+    try {
+        auto stream = std::make_unique<StreamBytes>();
+        if (!stream->open(list.path ? &*list.path : nullptr, &error))
+            return LoadResult::CannotOpen;
+        bytes = std::move(stream);
+        return LoadResult::Loaded;
+    } catch (const std::bad_alloc &) {
+        return LoadResult::TooLarge;
+    }
+}
+
+// Says why the list cannot be used, always naming it, since a command may be pointed at any
+// list: by the name it was given, or where it was found.
+int CannotUse(Console &console, LoadResult result, const ListSource &list,
               const std::error_code &openError) {
-    Complain(console, LoadFailureMessage(result, list, openError, ListNaming::Always));
+    Complain(console, list.given
+                          ? NamedListFailureMessage(result, list.name, openError)
+                          : LoadFailureMessage(result, *list.path, openError, ListNaming::Always));
     return kFailed;
 }
 
@@ -94,12 +137,15 @@ int Print(const Options &options, Console &console) {
     if (options.showSeed)
         console.complain(u"seed " + Decimal(seed));
     XoshiroRandom random(seed);
-    WordLists lists;
-    const fs::path list = ListPath(options);
+    const ListSource list = ListOf(options);
+    std::unique_ptr<ByteSource> bytes;
     std::error_code openError;
-    const LoadResult result = LoadWordListFile(lists, list, random, &openError);
+    if (const LoadResult opened = OpenList(list, bytes, openError); opened != LoadResult::Loaded)
+        return CannotUse(console, opened, list, openError);
+    WordLists lists;
+    const LoadResult result = LoadWordList(lists, *bytes, random);
     if (result != LoadResult::Loaded)
-        return CannotUse(console, result, list, openError);
+        return CannotUse(console, result, list, {});
     for (uint64_t made = 0; (options.count == 0 || made < options.count) && !StopSignal(); ++made) {
         if (!console.print(
                 ComposeEpithet(lists, options.single, options.commas, options.lengthOrder, random)))
@@ -138,16 +184,16 @@ std::u16string LineEnds(const ListCheck &check) {
 }
 
 int Check(const Options &options, Console &console) {
-    const fs::path list = ListPath(options);
-    FileBytes bytes;
+    const ListSource list = ListOf(options);
+    std::unique_ptr<ByteSource> bytes;
     std::error_code openError;
-    if (!bytes.open(list, &openError))
-        return CannotUse(console, LoadResult::CannotOpen, list, openError);
+    if (const LoadResult opened = OpenList(list, bytes, openError); opened != LoadResult::Loaded)
+        return CannotUse(console, opened, list, openError);
 
-    const std::u16string name = PathText(list);
+    const std::u16string &name = list.name;
     ListCheck check;
     try {
-        check = CheckWordList(bytes);
+        check = CheckWordList(*bytes);
     } catch (const std::bad_alloc &) {
         return CannotUse(console, LoadResult::TooLarge, list, {}); // a line larger than memory
     }
@@ -157,7 +203,7 @@ int Check(const Options &options, Console &console) {
     // The counts are the loader's own, from the same bytes.
     XoshiroRandom random(0);
     WordLists lists;
-    const LoadResult result = LoadWordList(lists, bytes, random);
+    const LoadResult result = LoadWordList(lists, *bytes, random);
     char share[16];
     std::snprintf(share, sizeof share, "%.3f", lists.AdverbShare);
     console.print(u"encoding: " + EncodingName(check));

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -27,6 +28,25 @@ public:
 
 private:
     std::string_view bytes_;
+};
+
+// A stream's bytes, read to its end, as a stream can be read only once: standard input, a pipe,
+// a FIFO, a device. For the command, whose lists may come from anywhere a shell can give one;
+// the window reads only regular files.
+class StreamBytes final : public ByteSource {
+public:
+    // Reads standard input where `path` is null, else what `path` names, waiting for its
+    // writer as a stream's reader does. Fails, with `why`, where it cannot be opened or read;
+    // throws std::bad_alloc where it holds more than memory.
+    bool open(const std::filesystem::path *path, std::error_code *why = nullptr);
+
+    uint64_t size() const override { return bytes_.size(); }
+    size_t read(uint64_t offset, char *into, size_t length) const override {
+        return MemoryBytes(bytes_).read(offset, into, length);
+    }
+
+private:
+    std::string bytes_;
 };
 
 // A regular file, read where it lies rather than copied whole into memory.

@@ -34,6 +34,27 @@ bool FileBytes::open(const std::filesystem::path &path, std::error_code *why) {
     return true;
 }
 
+bool StreamBytes::open(const std::filesystem::path *path, std::error_code *why) {
+    const int fd = path ? ::open(path->c_str(), O_RDONLY | O_CLOEXEC) : STDIN_FILENO;
+    int error = fd < 0 ? errno : 0;
+    char chunk[1 << 16];
+    while (!error) {
+        const ssize_t count = ::read(fd, chunk, sizeof chunk);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0) {
+            error = count < 0 ? errno : 0;
+            break;
+        }
+        bytes_.append(chunk, static_cast<size_t>(count));
+    }
+    if (path && fd >= 0)
+        ::close(fd);
+    if (error && why)
+        *why = {error, std::generic_category()};
+    return !error;
+}
+
 size_t FileBytes::read(uint64_t offset, char *into, size_t length) const {
     const int fd = static_cast<int>(handle_);
     size_t done = 0;

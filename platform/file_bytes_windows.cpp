@@ -37,6 +37,32 @@ bool FileBytes::open(const std::filesystem::path &path, std::error_code *why) {
     return true;
 }
 
+bool StreamBytes::open(const std::filesystem::path *path, std::error_code *why) {
+    const HANDLE stream =
+        path ? ::CreateFileW(path->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)
+             : ::GetStdHandle(STD_INPUT_HANDLE);
+    DWORD error = stream == INVALID_HANDLE_VALUE || !stream ? ::GetLastError() : 0;
+    char chunk[1 << 16];
+    while (!error) {
+        DWORD count = 0;
+        if (!::ReadFile(stream, chunk, sizeof chunk, &count, nullptr)) {
+            error = ::GetLastError();
+            if (error == ERROR_BROKEN_PIPE || error == ERROR_HANDLE_EOF)
+                error = 0; // the writer has closed its end: the stream's end
+            break;
+        }
+        if (count == 0)
+            break;
+        bytes_.append(chunk, count);
+    }
+    if (path && stream != INVALID_HANDLE_VALUE)
+        ::CloseHandle(stream);
+    if (error && why)
+        *why = {static_cast<int>(error), std::system_category()};
+    return !error;
+}
+
 size_t FileBytes::read(uint64_t offset, char *into, size_t length) const {
     size_t done = 0;
     while (done < length) {

@@ -9,6 +9,7 @@ command_test.py --wine COMMAND     the Windows command, under Wine (WINEPREFIX a
 import os
 import pathlib
 import re
+import shlex
 import resource
 import shutil
 import signal
@@ -99,19 +100,22 @@ check("commas between two adjectives, none after an adverb",
 folder = scratch / "folder"
 folder.mkdir()
 missing = native(scratch / "missing.txt")
+no_nouns = write_list("no_nouns.txt", b"J vile\n")
+empty = write_list("empty.txt", b"")
+# A list given on the command line is named in every message about it.
 failures = [
     ("a missing list", ["--list", missing], 1,
-     [b"vilify: Can't run without WORDLIST.TXT,", b"vilify: you necrotic, incontinent pustule!",
-      b"vilify: " + missing.encode() + b": "]),
+     [b"vilify: Can't run without " + missing.encode() + b",",
+      b"vilify: you necrotic, incontinent pustule!", b"vilify: " + missing.encode() + b": "]),
     ("a folder for a list", ["--list", native(folder)], 1,
-     [b"vilify: Can't run without WORDLIST.TXT,", b"vilify: you necrotic, incontinent pustule!",
+     [b"vilify: Can't run without " + native(folder).encode() + b",",
+      b"vilify: you necrotic, incontinent pustule!",
       b"vilify: " + native(folder).encode() + b": "]),
-    ("no nouns", ["--list", write_list("no_nouns.txt", b"J vile\n")], 1,
-     [b"vilify: WORDLIST.TXT has no nouns.", b"vilify: The word list is "]),
+    ("no nouns", ["--list", no_nouns], 1, [b"vilify: " + no_nouns.encode() + b" has no nouns."]),
     ("no adjectives", ["--list", write_list("no_adjectives.txt", b"V very\nN toad\n")], 1,
-     [b"vilify: WORDLIST.TXT has no adjectives."]),
-    ("nothing", ["--list", write_list("empty.txt", b"")], 1,
-     [b"vilify: WORDLIST.TXT has no adjectives and no nouns."]),
+     [b"vilify: " + native(scratch / "no_adjectives.txt").encode() + b" has no adjectives."]),
+    ("nothing", ["--list", empty], 1,
+     [b"vilify: " + empty.encode() + b" has no adjectives and no nouns."]),
     ("an unknown option", ["--list", small, "--loud"], 2,
      [b"vilify: unknown option --loud", b"usage: vilify [-n COUNT]"]),
     ("a stray argument", ["--list", small, "twice"], 2, [b"vilify: unexpected argument twice"]),
@@ -181,7 +185,6 @@ check("a closed pipe ends -n 0 with status 0", first and status == 0 and
 # In a terminal Wine gives a program a console: the words must reach it as Unicode, which the
 # console shows as the terminal wants, not as UTF-8 bytes read in the console's code page.
 if wine and shutil.which("script"):
-    import shlex
     listed = write_list("console.txt", "J café\nN ørn\n".encode())
     shown = subprocess.run(["script", "-qc", f"wine {shlex.quote(str(command))} --list "
                             f"{shlex.quote(listed)}", "/dev/null"], stdin=subprocess.DEVNULL,
@@ -240,6 +243,36 @@ status, out, err = run("--list", small, "--show-seed", "-n", "20")
 seed = err.decode().removeprefix("vilify: seed ").strip()
 check("--show-seed names a seed that gives the same epithets again",
       seed.isdigit() and run("--list", small, "--seed", seed, "-n", "20")[1] == out)
+
+# Lists from anywhere a shell can give one: standard input by "-" or by name, a FIFO, a process
+# substitution; each is read as a stream, through the same loader, and named as given.
+listed = b"J vile\nN toad\n"
+streamed = [("standard input, as -", ["--list", "-"], listed, b"vile toad\n"),
+            ("standard input, checked", ["--check", "-"], b"J vile\n", None)]
+if not wine:
+    streamed += [("standard input, as /dev/stdin", ["--list", "/dev/stdin"], listed,
+                  b"vile toad\n")]
+for what, options, given, expected in streamed:
+    done = subprocess.run((["wine"] if wine else []) + [str(command), *options], input=given,
+                          capture_output=True, timeout=60)
+    told = done.stderr.replace(b"\r\n", b"\n")
+    check(f"a list from {what}", done.stdout.replace(b"\r\n", b"\n") == expected
+          if expected else done.returncode == 1 and
+          b"vilify: (standard input) has no nouns." in told)
+if not wine:
+    fifo = scratch / "fifo"
+    os.mkfifo(fifo)
+    reader = subprocess.Popen([str(command), "--list", str(fifo)], stdout=subprocess.PIPE)
+    try:
+        with open(fifo, "wb") as writer:
+            writer.write(listed)
+        check("a list from a FIFO", reader.communicate(timeout=30)[0] == b"vile toad\n")
+    finally:
+        reader.kill()
+        reader.wait()
+    substituted = f"{shlex.quote(str(command))} --list <(printf 'J vile\\nN toad\\n')"
+    done = subprocess.run(["bash", "-c", substituted], capture_output=True, timeout=60)
+    check("a list from a process substitution", done.stdout == b"vile toad\n")
 
 # Without --list the command reads the list beside it, as a portable window does.
 portable = scratch / "portable"
@@ -308,10 +341,10 @@ def closed_pipe():
     return writer
 
 
-no_nouns = write_list("adjectives.txt", b"J vile\nJ rank\n")
+adjectives = write_list("adjectives.txt", b"J vile\nJ rank\n")
 unwritable = [
-    ("a check of a list the window cannot run on, to a closed pipe", ["--check", no_nouns],
-     closed_pipe, 1, b"vilify: WORDLIST.TXT has no nouns."),
+    ("a check of a list the window cannot run on, to a closed pipe", ["--check", adjectives],
+     closed_pipe, 1, b"vilify: " + adjectives.encode() + b" has no nouns."),
     ("a check of a good list, to a closed pipe", ["--check", small], closed_pipe, 0, b""),
 ]
 if not wine:
@@ -334,7 +367,7 @@ if not wine and not sanitized:
     huge = write_list("huge.txt", bytes(64 << 20))
     status, out, err = run("--check", huge, limit=256 << 20)
     check("a check of a line larger than memory says so", status == 1 and out == b"" and
-          err.startswith(b"vilify: WORDLIST.TXT is too large: there is not enough memory"))
+          err.startswith(b"vilify: " + huge.encode() + b" is too large: there is not enough"))
     os.remove(huge)
 
 status, out, err = run("--check", missing)

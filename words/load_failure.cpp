@@ -2,31 +2,43 @@
 
 #include "platform/display_text.h"
 
-std::u16string LoadFailureMessage(LoadResult result, const std::filesystem::path &list,
-                                  const std::error_code &openError, ListNaming naming) {
-    std::u16string message;
+namespace {
+
+// What is wrong, the list called `name`.
+std::u16string WhatIsWrong(LoadResult result, const std::u16string &name) {
     switch (result) {
     case LoadResult::NoAdjectives:
-        message = u"WORDLIST.TXT has no adjectives.";
-        break;
+        return name + u" has no adjectives.";
     case LoadResult::NoNouns:
-        message = u"WORDLIST.TXT has no nouns.";
-        break;
+        return name + u" has no nouns.";
     case LoadResult::NoAdjectivesOrNouns:
-        message = u"WORDLIST.TXT has no adjectives and no nouns.";
-        break;
+        return name + u" has no adjectives and no nouns.";
     case LoadResult::TooLarge:
-        message = u"WORDLIST.TXT is too large: there is not enough memory to load it.";
-        break;
+        return name + u" is too large: there is not enough memory to load it.";
     case LoadResult::CannotOpen:
     case LoadResult::Loaded:
-        message = u"Can't run without WORDLIST.TXT,\r\nyou necrotic, incontinent pustule!";
         break;
     }
+    return u"Can't run without " + name + u",\r\nyou necrotic, incontinent pustule!";
+}
+
+} // namespace
+
+std::u16string LoadFailureMessage(LoadResult result, const std::filesystem::path &list,
+                                  const std::error_code &openError, ListNaming naming) {
+    std::u16string message = WhatIsWrong(result, u"WORDLIST.TXT");
     const bool missing = openError == std::errc::no_such_file_or_directory;
     if (openError && (!missing || naming == ListNaming::Always))
         message += u"\r\n" + PathText(list) + u": " + ErrorText(openError) + u".";
     else if (!openError && naming == ListNaming::Always)
         message += u"\r\nThe word list is " + PathText(list) + u".";
+    return message;
+}
+
+std::u16string NamedListFailureMessage(LoadResult result, const std::u16string &name,
+                                       const std::error_code &openError) {
+    std::u16string message = WhatIsWrong(result, name);
+    if (openError)
+        message += u"\r\n" + name + u": " + ErrorText(openError) + u".";
     return message;
 }

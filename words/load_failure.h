@@ -15,3 +15,8 @@ enum class ListNaming { WhereUnreadable, Always };
 // names it, with the system's reason where it could not be opened.
 std::u16string LoadFailureMessage(LoadResult result, const std::filesystem::path &list,
                                   const std::error_code &openError, ListNaming naming);
+
+// The same for a list that the user named, called by `name` in place of WORDLIST.TXT, with the
+// system's reason where it could not be opened.
+std::u16string NamedListFailureMessage(LoadResult result, const std::u16string &name,
+                                       const std::error_code &openError);
