@@ -70,6 +70,7 @@ def lines(out):
 
 
 small = write_list("small.txt", b"V very\nJ vile\nJ putrid\nJ ab\nN toad\nN wart\n")
+small_words = {"very", "vile", "putrid", "ab", "toad", "wart"}
 
 # Counts and settings: each row gives options and what every line printed must satisfy.
 settings = [
@@ -208,7 +209,9 @@ if not wine:
             finally:
                 writer.kill()
                 writer.wait()
-            whole &= output.endswith(b"\n") and all(len(l.split()) in (2, 3) for l in lines(output))
+            whole &= output.endswith(b"\n") and all(
+                len(l.split()) in (2, 3) and set(l.replace(",", "").split()) <= small_words
+                for l in lines(output))
         check(f"{number.name} ends the output after a whole line, with status {expected}",
               whole and statuses == {expected})
 

@@ -157,19 +157,37 @@ four_seconds_apart() {
     done
     [ $((total / $#)) -ge 3800 ] && [ $((total / $#)) -le 4200 ]
 }
-# The Settings menu's check marks, top to bottom, as 1 (checked) and 0, read from its pixels: a
-# row's check column shows one colour where it has no mark. Esc closes the menu, F10 leaves the
-# menu bar (a second Esc would reach the window and click Exit).
-settings_marks() {
+# Opens the Settings menu and saves its picture as menu.png; prints its width and height.
+settings_menu_shot() {
     keys F10 Right Down
-    local popup w h x y row
+    local popup w h x y
     popup="$(xwininfo -root -children | grep '(has no name): ("vilifex.exe"' |
         grep -o '[0-9]*x[0-9]*+[0-9]*+[0-9]*' | awk -Fx '$2+0 > 40' | head -n 1)"
     IFS='x+' read -r w h x y <<<"$popup"
     import -window root -crop "${w}x${h}+${x}+${y}" +repage "$stage/menu.png"
+    echo "$w $h"
+}
+# The Settings menu's check marks, top to bottom, as 1 (checked) and 0, read from its pixels: a
+# row's check column shows one colour where it has no mark. Esc closes the menu, F10 leaves the
+# menu bar (a second Esc would reach the window and click Exit).
+settings_marks() {
+    local w h row
+    read -r w h < <(settings_menu_shot)
     for row in 0 1 2 3; do
         [ "$(convert "$stage/menu.png" -crop "14x10+4+$((2 + row * (h - 2) / 4 + 4))" +repage \
             -format %k info:)" -gt 1 ] && printf 1 || printf 0
+    done
+    keys Escape F10
+}
+# Whether Use Commas and Length Order are enabled, as 1 and 0, read from the pixels of their
+# captions: a greyed one has no black. (Show Stats, the first, shows highlighted.)
+settings_enabled() {
+    local w h row
+    read -r w h < <(settings_menu_shot)
+    for row in 1 2; do
+        [ "$(convert "$stage/menu.png" -crop "$((w - 40))x$(((h - 2) / 4 - 4))+24+$((4 + row * \
+            (h - 2) / 4))" +repage -colorspace gray -format '%[fx:minima<0.25]' info:)" = 1 ] &&
+            printf 1 || printf 0
     done
     keys Escape F10
 }
@@ -282,22 +300,6 @@ for row in 0 1 2 3; do
     check "Settings item $((row + 1)) inverts its mark and back ($once, then $twice)" \
         [ "$once" = "${switched[row]}" -a "$twice" = 0110 ]
 done
-# Whether Use Commas and Length Order are enabled, as 1 and 0, read from the pixels of their
-# captions: a greyed one has no black. (Show Stats, the first, shows highlighted.)
-settings_enabled() {
-    keys F10 Right Down
-    local popup w h x y row
-    popup="$(xwininfo -root -children | grep '(has no name): ("vilifex.exe"' |
-        grep -o '[0-9]*x[0-9]*+[0-9]*+[0-9]*' | awk -Fx '$2+0 > 40' | head -n 1)"
-    IFS='x+' read -r w h x y <<<"$popup"
-    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$stage/menu.png"
-    for row in 1 2; do
-        [ "$(convert "$stage/menu.png" -crop "$((w - 40))x$(((h - 2) / 4 - 4))+24+$((4 + row * \
-            (h - 2) / 4))" +repage -colorspace gray -format '%[fx:minima<0.25]' info:)" = 1 ] &&
-            printf 1 || printf 0
-    done
-    keys Escape F10
-}
 click_setting 3
 single="$(settings_enabled)"
 click_setting 3
