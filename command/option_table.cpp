@@ -54,18 +54,13 @@ std::string Quoted(std::string_view text) {
     return out;
 }
 
-// An option's explanation cut to its first clause, brackets escaped, for zsh's list.
+// An option's explanation cut to its first clause, for zsh's list, which takes no brackets
+// (the explanations have none).
 std::string Summary(std::string_view help) {
     help = help.substr(0, help.find_first_of(";:("));
     while (help.ends_with(' '))
         help.remove_suffix(1);
-    std::string out;
-    for (const char c : help) {
-        if (c == '[' || c == ']')
-            out += '\\';
-        out += c;
-    }
-    return Quoted(out);
+    return Quoted(help);
 }
 
 } // namespace
