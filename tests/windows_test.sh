@@ -73,7 +73,7 @@ launch() { # launch FOLDER: starts the program there and waits for its window
     (cd "$1" && exec wine vilifex.exe >/dev/null 2>&1) &
     program=$!
     window=""
-    window="$(wait_for 20 window_named 'Zestive Vilifex' && window_named 'Zestive Vilifex')" || true
+    window="$(wait_for 40 window_named 'Zestive Vilifex' && window_named 'Zestive Vilifex')" || true
     [ -n "$window" ] && xdotool windowactivate --sync "$window" >/dev/null 2>&1
     [ -n "$window" ]
 }
@@ -313,7 +313,7 @@ head -c 1000 "$portable/wordlist.txt" >"$portable/saved.txt"
 cp "$portable/saved.txt" "$stage/saved-before.txt"
 (cd "$portable" && ulimit -f 1 && trap '' XFSZ && exec wine vilifex.exe >/dev/null 2>&1) &
 program=$!
-window="$(wait_for 20 window_named 'Zestive Vilifex' && window_named 'Zestive Vilifex')" || true
+window="$(wait_for 40 window_named 'Zestive Vilifex' && window_named 'Zestive Vilifex')" || true
 [ -n "$window" ] && xdotool windowactivate --sync "$window" >/dev/null 2>&1
 keys alt+s
 check "a Save that the disk cuts short says so" wait_for 10 window_named Vilifex
@@ -326,7 +326,7 @@ mkdir -p "$WINEPREFIX/drive_c/NoList"
 cp "$portable/vilifex.exe" "$WINEPREFIX/drive_c/NoList/"
 (cd "$WINEPREFIX/drive_c/NoList" && exec wine vilifex.exe >/dev/null 2>&1) &
 program=$!
-check "without a word list, the start-up message box opens" wait_for 20 window_named Vilifex
+check "without a word list, the start-up message box opens" wait_for 40 window_named Vilifex
 window="$(window_named Vilifex || true)"
 [ -n "$window" ] && xdotool windowactivate --sync "$window" >/dev/null 2>&1 && keys Return
 check "and the program ends once it is dismissed" ended_with 1
