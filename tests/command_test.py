@@ -13,6 +13,7 @@ import shlex
 import resource
 import shutil
 import signal
+import time
 import subprocess
 import sys
 import tempfile
@@ -124,6 +125,7 @@ failures = [
     ("a count that is no number", ["-n", "many"], 2, [b"vilify: -n takes a whole number"]),
     ("a missing count", ["-n"], 2, [b"vilify: -n takes a whole number"]),
     ("a count that ends in a letter", ["-n", "3x"], 2, [b"vilify: -n takes a whole number"]),
+    ("an attached count that is no number", ["-nx"], 2, [b"vilify: -n takes a whole number"]),
     ("a seed that ends in a letter", ["--seed", "42x"], 2, [b"vilify: --seed takes"]),
     ("an empty list name", ["--list", ""], 2, [b"vilify: --list takes"]),
     ("a seed past 64 bits", ["--seed", "18446744073709551616"], 2, [b"vilify: --seed takes"]),
@@ -202,7 +204,15 @@ if not wine:
             writer = subprocess.Popen([str(command), "--list", small, "-n", "0"],
                                       stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
             try:
-                begun = writer.stdout.read(1000)  # the command goes on until the pipe is full
+                # Signalled as it waits, part of the way through a write, for the pipe to drain:
+                # once blocked, it is given room for a few pages and blocks again.
+                wchan = pathlib.Path(f"/proc/{writer.pid}/wchan")
+                begun = b""
+                for size in (1000, 3 * 4096):
+                    begun += writer.stdout.read(size)
+                    deadline = time.monotonic() + 10
+                    while "pipe_write" not in wchan.read_text() and time.monotonic() < deadline:
+                        time.sleep(0.01)
                 writer.send_signal(number)
                 output = begun + writer.stdout.read()
                 statuses.add(writer.wait(timeout=30))
@@ -390,6 +400,9 @@ if not wine and completion.exists() and shutil.which("bash"):
     check("bash completes an option's prefix", completed("--sing") == ["--single"])
     check("and every option", set(completed("--")) == {"--" + name for name in in_help})
     check("and a list's file name", "small.txt" in completed("--list", "sm"))
+    zsh = completion.with_name("_vilify").read_text()
+    check("zsh's completion beside it", zsh.startswith("#compdef vilify\n") and
+          all(f"'--{name}" in zsh for name in in_help))
 
 shutil.rmtree(scratch)
 print(f"{passed} passed, {failed} failed")
