@@ -107,6 +107,9 @@ LoadResult OpenList(const ListSource &list, std::unique_ptr<ByteSource> &bytes,
 // list: by the name it was given, or where it was found.
 int CannotUse(Console &console, LoadResult result, const ListSource &list,
               const std::error_code &openError) {
+    if (StopSignal())
+        return kFailed; // Ctrl+C while waiting for the list: nothing to say
+
     Complain(console, list.given
                           ? NamedListFailureMessage(result, list.name, openError)
                           : LoadFailureMessage(result, *list.path, openError, ListNaming::Always));

@@ -36,7 +36,8 @@ private:
 class StreamBytes final : public ByteSource {
 public:
     // Reads standard input where `path` is null, else what `path` names, waiting for its
-    // writer as a stream's reader does. Fails, with `why`, where it cannot be opened or read;
+    // writer as a stream's reader does. Fails, with `why`, where it cannot be opened or read,
+    // or a signal interrupts the wait;
     // throws std::bad_alloc where it holds more than memory.
     bool open(const std::filesystem::path *path, std::error_code *why = nullptr);
 

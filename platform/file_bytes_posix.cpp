@@ -38,10 +38,10 @@ bool StreamBytes::open(const std::filesystem::path *path, std::error_code *why) 
     const int fd = path ? ::open(path->c_str(), O_RDONLY | O_CLOEXEC) : STDIN_FILENO;
     int error = fd < 0 ? errno : 0;
     char chunk[1 << 16];
+    // A signal that interrupts the wait (the command's Ctrl+C) ends it, as a reader waiting on a
+    // terminal must be stoppable.
     while (!error) {
         const ssize_t count = ::read(fd, chunk, sizeof chunk);
-        if (count < 0 && errno == EINTR)
-            continue;
         if (count <= 0) {
             error = count < 0 ? errno : 0;
             break;

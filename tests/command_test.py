@@ -225,6 +225,25 @@ if not wine:
         check(f"{number.name} ends the output after a whole line, with status {expected}",
               whole and statuses == {expected})
 
+# Ctrl+C while the command waits for a list on standard input ends it at once.
+if not wine:
+    waiting = subprocess.Popen([str(command), "--list", "-"], stdin=subprocess.PIPE,
+                               stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    try:
+        wchan = pathlib.Path(f"/proc/{waiting.pid}/wchan")
+        deadline = time.monotonic() + 10
+        while "pipe_read" not in wchan.read_text() and time.monotonic() < deadline:
+            time.sleep(0.01)
+        waiting.send_signal(signal.SIGINT)
+        status = waiting.wait(timeout=10)  # standard input stays open meanwhile
+        check("Ctrl+C ends a wait for the list on standard input, quietly, with 130",
+              status == 130 and waiting.stdout.read() == b"" and waiting.stderr.read() == b"")
+    except subprocess.TimeoutExpired:
+        check("Ctrl+C ends a wait for the list on standard input", False)
+    finally:
+        waiting.kill()
+        waiting.wait()
+
 # A terminal is written each line as it is made, though a pipe's lines are held back until
 # they fill the buffer: strace counts the writes.
 if not wine and shutil.which("strace"):
