@@ -224,17 +224,14 @@ int Check(const Options &options, Console &console) {
     return std::max(verdict, reported ? 0 : CannotWrite(console, u"report"));
 }
 
-} // namespace
-
-namespace {
-
 int Run(const std::vector<Argument> &arguments, Console &console) {
     const ParsedOptions parsed = ParseOptions(arguments);
     if (!parsed.error.empty()) {
         console.complain(FromArgument(parsed.error));
         const std::string usage = UsageText();
-        for (std::string_view rest = usage; !rest.empty(); rest.remove_prefix(rest.find('\n') + 1))
-            console.complain(Widened(rest.substr(0, rest.find('\n'))), false);
+        std::string_view rest = usage;
+        for (size_t end; (end = rest.find('\n')) != rest.npos; rest.remove_prefix(end + 1))
+            console.complain(Widened(rest.substr(0, end)), false);
         console.complain(u"Try 'vilify --help' for more information.", false);
         return kWrongCommandLine;
     }

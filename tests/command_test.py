@@ -194,6 +194,14 @@ if wine and shutil.which("script"):
                            capture_output=True, timeout=60)
     check("a console is shown every word", "café ørn" in shown.stdout.decode("utf-8", "replace"))
 
+def wait_in(process, call):
+    """Waits, ten seconds at most, until `process` waits in the kernel's `call`."""
+    wchan = pathlib.Path(f"/proc/{process.pid}/wchan")
+    deadline = time.monotonic() + 10
+    while call not in wchan.read_text() and time.monotonic() < deadline:
+        time.sleep(0.01)
+
+
 # A signal while the command waits for a slow reader ends the output after a whole line, with
 # the status that shells expect; tried a few times, as it comes at a different place each time.
 if not wine:
@@ -206,13 +214,10 @@ if not wine:
             try:
                 # Signalled as it waits, part of the way through a write, for the pipe to drain:
                 # once blocked, it is given room for a few pages and blocks again.
-                wchan = pathlib.Path(f"/proc/{writer.pid}/wchan")
                 begun = b""
                 for size in (1000, 3 * 4096):
                     begun += writer.stdout.read(size)
-                    deadline = time.monotonic() + 10
-                    while "pipe_write" not in wchan.read_text() and time.monotonic() < deadline:
-                        time.sleep(0.01)
+                    wait_in(writer, "pipe_write")
                 writer.send_signal(number)
                 output = begun + writer.stdout.read()
                 statuses.add(writer.wait(timeout=30))
@@ -230,10 +235,7 @@ if not wine:
     waiting = subprocess.Popen([str(command), "--list", "-"], stdin=subprocess.PIPE,
                                stdout=subprocess.PIPE, stderr=subprocess.PIPE)
     try:
-        wchan = pathlib.Path(f"/proc/{waiting.pid}/wchan")
-        deadline = time.monotonic() + 10
-        while "pipe_read" not in wchan.read_text() and time.monotonic() < deadline:
-            time.sleep(0.01)
+        wait_in(waiting, "pipe_read")
         waiting.send_signal(signal.SIGINT)
         status = waiting.wait(timeout=10)  # standard input stays open meanwhile
         check("Ctrl+C ends a wait for the list on standard input, quietly, with 130",
