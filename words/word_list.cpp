@@ -1,5 +1,9 @@
 #include "word_list.h"
 
+#include "excluded_words.h"
+#include "line_splitter.h"
+#include "tagged_line.h"
+
 #include "platform/app_files.h"
 #include "platform/byte_source.h"
 #include "platform/text_encoding.h"
@@ -18,114 +22,32 @@ void TrimSpaces(std::u16string &text) {
     text.erase(0, text.find_first_not_of(u' '));
 }
 
-WordPool *PoolForTag(WordLists &lists, int tag) {
-    switch (tag) {
-    case 'J':
-    case 'j':
-        return &lists.AdjectivePool;
-    case 'N':
-    case 'n':
-        return &lists.NounPool;
-    case 'V':
-    case 'v':
-        return &lists.AdverbPool;
-    default:
-        return nullptr;
-    }
-}
-
-// What a line shows of the shape "tag, space, word" once spaces are trimmed from both ends,
-// as SplitTaggedLine reads it. It is fed the line piece by piece, since a long line spans many
-// chunks, and keeps only where the word lies, not the word itself.
-class TaggedLine {
+// Sorts the words of the text's tagged lines into the pools, leaving out the excluded.
+class PoolFiller {
 public:
-    void feed(std::u16string_view piece, uint64_t start) {
-        for (size_t i = 0; i < piece.size(); ++i) {
-            switch (state_) {
-            case State::BeforeTag:
-                if (piece[i] != u' ') {
-                    tag_ = piece[i];
-                    state_ = State::AfterTag;
-                }
-                break;
-            case State::AfterTag:
-                state_ = piece[i] == u' ' ? State::BeforeWord : State::NoWord;
-                break;
-            case State::BeforeWord:
-                if (piece[i] != u' ') {
-                    wordBegin_ = start + i;
-                    wordEnd_ = wordBegin_ + 1;
-                    state_ = State::InWord;
-                }
-                break;
-            case State::InWord: {
-                const size_t last = piece.find_last_not_of(u' ');
-                if (last != piece.npos && last >= i)
-                    wordEnd_ = start + last + 1;
-                return;
-            }
-            case State::NoWord:
-                return;
-            }
-        }
-    }
+    PoolFiller(WordLists &lists, const TextReader &reader, const ExcludedWords *leaveOut)
+        : lists_(lists), reader_(reader), leaveOut_(leaveOut) {}
 
-    bool hasWord() const { return state_ == State::InWord; }
-    int tag() const { return tag_; }
-    uint64_t wordBegin() const { return wordBegin_; }
-    uint64_t wordEnd() const { return wordEnd_; }
+    void piece(std::u16string_view units, uint64_t position) { line_.feed(units, position); }
 
-private:
-    enum class State { BeforeTag, AfterTag, BeforeWord, InWord, NoWord };
-    State state_ = State::BeforeTag;
-    int tag_ = 0;
-    uint64_t wordBegin_ = 0;
-    uint64_t wordEnd_ = 0;
-};
-
-bool IsLineEnd(char16_t unit) {
-    return unit == u'\n' || unit == u'\r';
-}
-
-// Sorts the words of the text's tagged lines into the pools. CR LF, LF and a lone CR each end
-// a line, and a last line without a line end counts too.
-void ReadTaggedLines(WordLists &lists, const ByteSource &text) {
-    TextReader reader(text);
-    TaggedLine line;
-    const auto endLine = [&] {
-        WordPool *pool = line.hasWord() ? PoolForTag(lists, line.tag()) : nullptr;
+    void end(LineEnd) {
+        WordPool *pool = line_.hasWord() ? PoolForTag(lists_, line_.tag()) : nullptr;
         if (pool) {
-            pool->appendWritten(line.wordEnd() - line.wordBegin(), [&](char16_t *out) {
-                return CleanWord(out, reader.decode(line.wordBegin(), line.wordEnd(), out));
+            pool->appendWritten(line_.wordEnd() - line_.wordBegin(), [&](char16_t *out) {
+                const size_t length =
+                    CleanWord(out, reader_.decode(line_.wordBegin(), line_.wordEnd(), out));
+                return leaveOut_ && leaveOut_->contains({out, length}) ? 0 : length;
             });
         }
-        line = {};
-    };
-
-    bool lineFeedMayFollow = false; // the last chunk ended with CR, which may be half of CR LF
-    for (std::u16string_view chunk = reader.next(); !chunk.empty(); chunk = reader.next()) {
-        const uint64_t start = reader.chunkStart();
-        auto at = chunk.begin();
-        if (lineFeedMayFollow && *at == u'\n')
-            ++at;
-        lineFeedMayFollow = false;
-        while (at != chunk.end()) {
-            const auto end = std::find_if(at, chunk.end(), IsLineEnd);
-            line.feed({at, end}, start + static_cast<uint64_t>(at - chunk.begin()));
-            if (end == chunk.end())
-                break;
-            endLine();
-            at = end + 1;
-            if (*end == u'\r') {
-                if (at == chunk.end())
-                    lineFeedMayFollow = true;
-                else if (*at == u'\n')
-                    ++at;
-            }
-        }
+        line_ = {};
     }
-    endLine();
-}
+
+private:
+    WordLists &lists_;
+    const TextReader &reader_;
+    const ExcludedWords *leaveOut_;
+    TaggedLine line_;
+};
 
 } // namespace
 
@@ -162,15 +84,37 @@ LoadResult LoadWordListFile(WordLists &lists, const std::filesystem::path &file,
     return LoadWordList(lists, bytes, random);
 }
 
-LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random) {
+WordPool *PoolForTag(WordLists &lists, int tag) {
+    switch (tag) {
+    case 'J':
+    case 'j':
+        return &lists.AdjectivePool;
+    case 'N':
+    case 'n':
+        return &lists.NounPool;
+    case 'V':
+    case 'v':
+        return &lists.AdverbPool;
+    default:
+        return nullptr;
+    }
+}
+
+LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random,
+                        const ExcludedWords *leaveOut) {
     try {
-        ReadTaggedLines(lists, text);
+        TextReader reader(text);
+        PoolFiller filler(lists, reader, leaveOut);
+        SplitLines(reader, filler);
         lists.Echoes.build(lists);
     } catch (const std::bad_alloc &) {
         lists = {}; // gives the memory back, for the message that says so
         return LoadResult::TooLarge;
     }
+    return FinishLoading(lists, random);
+}
 
+LoadResult FinishLoading(WordLists &lists, RandomSource &random) {
     ShuffleWords(lists.NounPool, random);
     ShuffleWords(lists.AdjectivePool, random);
     ShuffleWords(lists.AdverbPool, random);

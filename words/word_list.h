@@ -8,6 +8,7 @@
 #include <system_error>
 
 class ByteSource;
+class ExcludedWords;
 class RandomSource;
 
 struct WordLists {
@@ -52,5 +53,13 @@ LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory
 LoadResult LoadWordListFile(WordLists &lists, const std::filesystem::path &file,
                             RandomSource &random, std::error_code *openError = nullptr);
 
-// The same from a word list's bytes, wherever they lie.
-LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random);
+// The same from a word list's bytes, wherever they lie, leaving out the words of `leaveOut`.
+LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random,
+                        const ExcludedWords *leaveOut = nullptr);
+
+// The pool that a line's tag fills, or none.
+WordPool *PoolForTag(WordLists &lists, int tag);
+
+// What loading does once the pools are filled: shuffles them, works out the adverb share and
+// says whether an epithet can be composed from them.
+LoadResult FinishLoading(WordLists &lists, RandomSource &random);
