@@ -1,5 +1,6 @@
 #include "console.h"
 
+#include "platform/display_text.h"
 #include "platform/text_encoding.h"
 
 namespace {
@@ -7,14 +8,15 @@ namespace {
 // Large enough that a million epithets take a few hundred writes.
 constexpr size_t kBufferBytes = 1 << 16;
 
-// Adds a line and the line end to the buffer that the stream's kind takes.
-void AddLine(StreamKind kind, std::u16string_view line, std::string &bytes, std::u16string &units) {
+// Adds a line and its end to the buffer that the stream's kind takes.
+void AddLine(StreamKind kind, std::u16string_view line, std::u16string_view end, std::string &bytes,
+             std::u16string &units) {
     if (kind == StreamKind::WideConsole) {
         units += line;
-        units += kLineEnd;
+        units += end;
     } else {
         AppendUtf8(line, bytes);
-        AppendUtf8(kLineEnd, bytes);
+        AppendUtf8(end, bytes);
     }
 }
 
@@ -37,10 +39,10 @@ Console::Console() {
     buffer_.reserve(kBufferBytes + 4096);
 }
 
-bool Console::print(std::u16string_view line) {
+bool Console::print(std::u16string_view line, std::u16string_view end) {
     if (error_)
         return false;
-    AddLine(outputKind_, line, buffer_, wideBuffer_);
+    AddLine(outputKind_, line, end, buffer_, wideBuffer_);
     if (outputKind_ == StreamKind::File && buffer_.size() < kBufferBytes)
         return true;
     return flush();
@@ -55,7 +57,15 @@ bool Console::flush() {
 void Console::complain(std::u16string_view line, bool named) {
     std::string bytes;
     std::u16string units;
-    AddLine(KindOf(SystemStream::Error), (named ? u"vilify: " : u"") + std::u16string(line), bytes,
-            units);
+    AddLine(KindOf(SystemStream::Error), (named ? u"vilify: " : u"") + std::u16string(line),
+            kLineEnd, bytes, units);
     WriteOut(SystemStream::Error, bytes, units); // nowhere left to say that this failed
+}
+
+int CannotWrite(Console &console, std::u16string_view what) {
+    if (console.closed())
+        return 0; // the reader took what it wanted, as `yes | head` does
+    console.complain(u"Can't write the " + std::u16string(what) + u": " +
+                     ErrorText(console.error()) + u".");
+    return 1;
 }

@@ -15,7 +15,9 @@ public:
 
     // Writes a line and the line end to standard output. False once the output takes no
     // more: closed by its reader (closed()), or failed (error()).
-    bool print(std::u16string_view line);
+    bool print(std::u16string_view line) { return print(line, kLineEnd); }
+    // The same with another end, as NUL.
+    bool print(std::u16string_view line, std::u16string_view end);
 
     // Writes what is still buffered; false as print.
     bool flush();
@@ -32,3 +34,7 @@ private:
     std::u16string wideBuffer_; // for a wide console
     std::error_code error_;
 };
+
+// Says that `what` could not be written, unless its reader has gone; returns the command's
+// status.
+int CannotWrite(Console &console, std::u16string_view what);

@@ -1,17 +1,26 @@
 #include "list_check.h"
 
+#include "compose/epithet.h"
+#include "escaped_text.h"
+#include "first_lines.h"
+#include "platform/byte_source.h"
 #include "platform/text_encoding.h"
-#include "words/word_list.h"
+#include "words/excluded_words.h"
+#include "words/line_splitter.h"
+#include "words/tagged_line.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
-#include <unordered_map>
+#include <map>
+#include <optional>
+#include <unordered_set>
 
 namespace {
 
+constexpr std::array<std::u16string_view, 3> kClassNames = {u"adverb", u"adjective", u"noun"};
+
 // The word class a tag stands for, as an index into kClassNames, or -1 for none.
-int ClassOf(char16_t tag) {
+int ClassOf(int tag) {
     switch (tag) {
     case u'V':
     case u'v':
@@ -27,169 +36,239 @@ int ClassOf(char16_t tag) {
     }
 }
 
-constexpr std::array<std::u16string_view, 3> kClassNames = {u"adverb", u"adjective", u"noun"};
-
-// Characters that change when a word is made one line, or that do not show, written out so
-// that the message shows what the file holds.
-bool ShownAsCode(char16_t unit) {
-    return unit < 0x20 || (unit >= 0x7F && unit <= 0x9F) || unit == 0x061C ||
-           (unit >= 0x200E && unit <= 0x200F) || (unit >= 0x2028 && unit <= 0x202E) ||
-           (unit >= 0x2066 && unit <= 0x2069) || (unit >= 0xD800 && unit <= 0xDFFF);
-}
-
-bool IsHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool IsLowSurrogate(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-// A word in quotes, with tabs, control characters, invisible controls and unpaired surrogates
-// written as escapes.
-std::u16string Quoted(std::u16string_view word) {
-    std::u16string out = u"\"";
-    for (size_t i = 0; i < word.size(); ++i) {
-        const char16_t unit = word[i];
-        if (IsHighSurrogate(unit) && i + 1 < word.size() && IsLowSurrogate(word[i + 1])) {
-            out += word.substr(i++, 2);
-        } else if (unit == u'\t') {
-            out += u"\\t";
-        } else if (unit == u'"' || unit == u'\\') {
-            out += u'\\';
-            out += unit;
-        } else if (ShownAsCode(unit)) {
-            char code[8];
-            std::snprintf(code, sizeof code, "\\u%04X", static_cast<unsigned>(unit));
-            out.append(code, code + 6);
-        } else {
-            out += unit;
-        }
-    }
-    return out + u'"';
-}
-
-std::u16string Decimal(uint64_t number) {
-    const std::string digits = std::to_string(number);
-    return {digits.begin(), digits.end()};
-}
-
+// Judges each line as the loader reads it, and fills the pools as the loader does.
 class Checker {
 public:
-    explicit Checker(TextReader::Encoding encoding) { result_.encoding = encoding; }
+    Checker(const TextReader &reader, ListCheck &result, const ExcludedWords *leaveOut);
 
-    void line(std::u16string_view units);
-    ListCheck take() { return std::move(result_); }
-    ListCheck &result() { return result_; }
+    void piece(std::u16string_view units, uint64_t position) { line_.feed(units, position); }
+    void end(LineEnd how);
+
+    // Once every line is read: the findings about the list as a whole, and the counts.
+    void finish();
 
 private:
-    void word(int wordClass, std::u16string_view word, bool windows1252);
+    void word();
+    void judgeKept(std::u16string_view raw, std::u16string_view cleaned);
     void find(std::u16string message) { result_.findings.push_back({result_.lines, message}); }
+    void findRepeats();
 
-    ListCheck result_;
-    std::array<std::unordered_map<std::u16string, uint64_t>, 3> seen_; // word to its first line
+    const TextReader &reader_;
+    ListCheck &result_;
+    const ExcludedWords *leaveOut_;
+    TaggedLine line_;
+    int wordClass_ = -1;
+    std::u16string raw_; // the current line's word, as it stands
+    std::array<FirstLines, 3> firstLines_;
+    std::map<size_t, uint64_t> adjectiveLengths_;           // of the different adjectives
+    std::unordered_set<std::u16string_view> excludedFound_; // views into leaveOut_
 };
 
-void Checker::line(std::u16string_view units) {
-    ++result_.lines;
-    std::u16string text(units);
-    bool windows1252 = false;
-    if (result_.encoding == TextReader::Encoding::EightBit) {
-        // The units are the line's bytes, UTF-8 if they can be.
-        const std::string bytes(units.begin(), units.end());
-        const size_t decoded = DecodeUtf8(bytes, text.data());
-        windows1252 = decoded == kNotUtf8;
-        text.resize(windows1252 ? units.size() : decoded);
-        if (windows1252)
-            DecodeCp1252(bytes, text.data());
-    }
-
-    const size_t first = text.find_first_not_of(u' ');
-    if (first == text.npos) {
-        ++result_.blanks;
-        return;
-    }
-    std::u16string trimmed = text.substr(first, text.find_last_not_of(u' ') + 1 - first);
-    const int wordClass = ClassOf(trimmed[0]);
-    if (wordClass >= 0 && trimmed.size() == 1 && text.size() > first + 1) {
-        find(u"the class letter " + trimmed + u" and a space, but no word: nothing is taken");
-    } else if (wordClass >= 0 && trimmed.size() > 1 && trimmed[1] == u'\t') {
-        find(u"a tab follows the class letter " + trimmed.substr(0, 1) +
-             u", where a space must: nothing is taken");
-    } else if (wordClass >= 0 && SplitTaggedLine(trimmed) != 0) {
-        word(wordClass, trimmed, windows1252);
-        return;
-    }
-    ++result_.comments;
+Checker::Checker(const TextReader &reader, ListCheck &result, const ExcludedWords *leaveOut)
+    : reader_(reader), result_(result),
+      leaveOut_(leaveOut), firstLines_{FirstLines(result.lists.AdverbPool),
+                                       FirstLines(result.lists.AdjectivePool),
+                                       FirstLines(result.lists.NounPool)} {
+    result_.encoding = reader.encoding();
 }
 
-void Checker::word(int wordClass, std::u16string_view word, bool windows1252) {
-    if (windows1252) {
-        ++result_.windows1252Words;
-        find(u"not valid UTF-8, so read as Windows-1252: " + Quoted(word));
+void Checker::end(LineEnd how) {
+    switch (how) {
+    case LineEnd::LineFeed:
+        ++result_.lineFeeds;
+        break;
+    case LineEnd::CarriageReturn:
+        ++result_.carriageReturns;
+        break;
+    case LineEnd::CrLf:
+        ++result_.crLf;
+        break;
+    case LineEnd::None:
+        break;
     }
-    std::u16string cleaned(word);
-    cleaned.resize(CleanWord(cleaned.data(), cleaned.size()));
-    if (cleaned.empty()) {
-        find(u"the word " + Quoted(word) + u" is nothing once cleaned: nothing is taken");
+    ++result_.lines;
+    wordClass_ = ClassOf(line_.tag());
+    const std::u16string tag(1, static_cast<char16_t>(line_.tag()));
+    if (line_.isBlank()) {
+        ++result_.blanks;
+    } else if (wordClass_ >= 0 && line_.hasWord()) {
+        word();
+    } else {
+        if (wordClass_ >= 0 && line_.lacksWord())
+            find(u"the class letter " + tag + u" and a space, but no word: nothing is taken");
+        else if (wordClass_ >= 0 && line_.afterTag() == u'\t')
+            find(u"a tab follows the class letter " + tag +
+                 u", where a space must: nothing is "
+                 u"taken");
         ++result_.comments;
-        return;
     }
-    if (cleaned != word)
-        find(u"the word " + Quoted(word) + u" is taken as " + Quoted(cleaned));
+    line_ = {};
+}
+
+// Decodes the word as the loader does and hands the pool what the loader would, so the
+// cleaned word is the loader's own.
+void Checker::word() {
+    raw_.resize(line_.wordEnd() - line_.wordBegin());
+    raw_.resize(reader_.decode(line_.wordBegin(), line_.wordEnd(), raw_.data()));
+    // Valid UTF-8 beyond ASCII always decodes to fewer units than its bytes.
+    if (result_.encoding == TextReader::Encoding::EightBit &&
+        raw_.size() == line_.wordEnd() - line_.wordBegin() &&
+        std::any_of(raw_.begin(), raw_.end(), [](char16_t unit) { return unit >= 0x80; })) {
+        ++result_.windows1252Words;
+        find(u"not valid UTF-8, so read as Windows-1252: " + Quoted(raw_));
+    }
+    WordPool &pool = *PoolForTag(result_.lists, line_.tag());
+    const int before = pool.size();
+    std::u16string_view cleaned;
+    bool excluded = false;
+    pool.appendWritten(raw_.size(), [&](char16_t *out) {
+        std::copy(raw_.begin(), raw_.end(), out);
+        cleaned = {out, CleanWord(out, raw_.size())};
+        excluded = leaveOut_ && leaveOut_->contains(cleaned);
+        return excluded ? 0 : cleaned.size();
+    });
+    if (cleaned.empty()) {
+        find(u"the word " + Quoted(raw_) + u" is nothing once cleaned: nothing is taken");
+        ++result_.comments;
+    } else if (excluded) {
+        // What the pool was not given still lies where it was written.
+        excludedFound_.insert(leaveOut_->lines().find(cleaned)->first);
+    } else if (pool.size() > before) {
+        judgeKept(raw_, pool.word(pool.size()));
+    }
+}
+
+void Checker::judgeKept(std::u16string_view raw, std::u16string_view cleaned) {
+    if (cleaned != raw)
+        find(u"the word " + Quoted(raw) + u" is taken as " + Quoted(cleaned));
     if (cleaned.find(u'\t') != cleaned.npos)
         find(u"the word " + Quoted(cleaned) + u" holds a tab, which stays part of it");
-    const auto [earlier, isNew] = seen_[wordClass].try_emplace(cleaned, result_.lines);
-    if (!isNew)
-        find(u"the " + std::u16string(kClassNames[wordClass]) + u' ' + Quoted(cleaned) +
-             u" is on line " + Decimal(earlier->second) + u" too: it is drawn twice as often");
+    std::u16string unseen;
+    for (const char16_t unit : cleaned) {
+        if (IsInvisible(unit) && unseen.find(CodeOf(unit)) == unseen.npos)
+            unseen += (unseen.empty() ? u"" : u" ") + CodeOf(unit);
+    }
+    if (!unseen.empty())
+        find(u"the word " + Quoted(cleaned) + u" holds " + unseen + u", which does not show");
+    if (IsOtherSpace(cleaned.front()) || IsOtherSpace(cleaned.back()))
+        find(u"the word " + Quoted(cleaned) + u" has a space at an end that is not trimmed: " +
+             CodeOf(IsOtherSpace(cleaned.front()) ? cleaned.front() : cleaned.back()));
+    const std::optional<uint64_t> earlier = firstLines_[wordClass_].addLast(result_.lines);
+    if (earlier)
+        find(u"the " + std::u16string(kClassNames[wordClass_]) + u' ' + Quoted(cleaned) +
+             u" is on line " + Decimal(*earlier) + u" too: it is drawn twice as often");
+    else if (wordClass_ == 1)
+        ++adjectiveLengths_[cleaned.size()];
 }
 
-bool IsLineEnd(char16_t unit) {
-    return unit == u'\n' || unit == u'\r';
+// A modifier that the noun echoes, an adjective if one does; none if none does.
+std::optional<std::u16string_view> EchoedModifier(const WordLists &lists,
+                                                  std::u16string_view noun) {
+    for (const WordPool *pool : {&lists.AdjectivePool, &lists.AdverbPool})
+        for (int m = 1; m <= pool->size(); ++m)
+            if (PrefixClash(noun, pool->word(m)))
+                return pool->word(m);
+    return std::nullopt;
+}
+
+// A noun is drawn so that it does not echo the words before it, unless every noun would: with
+// one or two nouns that each echo some modifier, the words before can echo all of them.
+void Checker::findRepeats() {
+    const WordLists &lists = result_.lists;
+    if (result_.distinctNouns == 0 || result_.distinctNouns > 2)
+        return;
+    std::vector<std::u16string_view> nouns;
+    for (int n = 1; n <= lists.NounPool.size(); ++n)
+        if (std::find(nouns.begin(), nouns.end(), lists.NounPool.word(n)) == nouns.end())
+            nouns.push_back(lists.NounPool.word(n));
+    std::vector<std::u16string_view> modifiers;
+    for (const std::u16string_view noun : nouns) {
+        const auto modifier = EchoedModifier(lists, noun);
+        if (!modifier)
+            return;
+        if (std::find(modifiers.begin(), modifiers.end(), *modifier) == modifiers.end())
+            modifiers.push_back(*modifier);
+    }
+    std::u16string head(modifiers[0]);
+    if (modifiers.size() > 1)
+        head += u", " + std::u16string(modifiers[1]);
+    result_.findings.push_back(
+        {0, u"too few nouns to keep a word from being repeated: " +
+                std::u16string(nouns.size() == 1 ? u"the one noun echoes"
+                                                 : u"each of the two echoes") +
+                u" a modifier, and where every noun echoes the words before it, one is "
+                u"taken all the same, as in \"" +
+                head + u' ' + std::u16string(nouns.back()) + u"\""});
+}
+
+void Checker::finish() {
+    result_.distinctAdverbs = firstLines_[0].distinct();
+    result_.distinctAdjectives = firstLines_[1].distinct();
+    result_.distinctNouns = firstLines_[2].distinct();
+    findRepeats();
+    if (leaveOut_) {
+        for (const auto &[word, line] : leaveOut_->lines())
+            if (!excludedFound_.contains(word))
+                result_.unusedExclusions.push_back(
+                    {line, u"the word " + Quoted(word) + u" is not in the list"});
+        std::sort(result_.unusedExclusions.begin(), result_.unusedExclusions.end(),
+                  [](const Finding &a, const Finding &b) { return a.line < b.line; });
+    }
+
+    // Two adjectives of one length stand in either order; of two lengths, shorter first.
+    const auto adjectives = static_cast<double>(result_.distinctAdjectives);
+    double sameLength = 0;
+    for (const auto &[length, count] : adjectiveLengths_)
+        sameLength += static_cast<double>(count) * static_cast<double>(count - 1);
+    const double pairs = sameLength + (adjectives * (adjectives - 1) - sameLength) / 2;
+    const auto nouns = static_cast<double>(result_.distinctNouns);
+    const double heads = static_cast<double>(result_.distinctAdverbs) * adjectives + pairs +
+                         (result_.distinctAdjectives == 1 ? 1 : 0);
+    result_.epithets = heads * nouns;
+    result_.singleEpithets = adjectives * nouns;
+}
+
+// Without a mark, UTF-16 of mostly Latin letters shows as every other byte zero.
+std::optional<std::u16string_view> LooksLikeUtf16(const ByteSource &text) {
+    char bytes[4096];
+    const size_t count = text.read(0, bytes, sizeof bytes) & ~size_t{1};
+    size_t zeros[2] = {0, 0};
+    for (size_t i = 0; i < count; ++i)
+        zeros[i % 2] += bytes[i] == 0;
+    if (count < 2)
+        return std::nullopt;
+    if (zeros[1] >= count / 4 && zeros[0] < count / 32)
+        return u"little-endian";
+    if (zeros[0] >= count / 4 && zeros[1] < count / 32)
+        return u"big-endian";
+    return std::nullopt;
+}
+
+void FindEncodingFaults(const ByteSource &text, ListCheck &result) {
+    if (result.encoding == TextReader::Encoding::EightBit) {
+        if (const auto order = LooksLikeUtf16(text))
+            result.findings.push_back(
+                {0, u"this looks like UTF-16 " + std::u16string(*order) +
+                        u" without its byte-order mark, so it is read as bytes and no word is "
+                        u"taken: save it with the mark, or as UTF-8"});
+    } else if (text.size() % 2 == 1) {
+        result.findings.push_back(
+            {0, u"the last byte is left over: UTF-16 takes two bytes a character, so it is not "
+                u"read"});
+    }
 }
 
 } // namespace
 
-ListCheck CheckWordList(const ByteSource &text) {
+ListCheck CheckWordList(const ByteSource &text, const ExcludedWords *leaveOut) {
+    ListCheck result;
     TextReader reader(text);
-    Checker checker(reader.encoding());
-    ListCheck &counts = checker.result();
-    // Lines are split as the loader splits them: CR LF, LF and a lone CR each end one.
-    std::u16string line;
-    bool lineFeedMayFollow = false; // the last chunk ended with CR, which may be half of CR LF
-    for (std::u16string_view chunk = reader.next(); !chunk.empty(); chunk = reader.next()) {
-        auto at = chunk.begin();
-        if (lineFeedMayFollow) {
-            lineFeedMayFollow = false;
-            if (*at == u'\n') {
-                ++at;
-                --counts.carriageReturns;
-                ++counts.crLf;
-            }
-        }
-        while (at != chunk.end()) {
-            const auto end = std::find_if(at, chunk.end(), IsLineEnd);
-            line.append(at, end);
-            if (end == chunk.end())
-                break;
-            checker.line(line);
-            line.clear();
-            at = end + 1;
-            if (*end == u'\n') {
-                ++counts.lineFeeds;
-            } else if (at == chunk.end()) {
-                ++counts.carriageReturns;
-                lineFeedMayFollow = true;
-            } else if (*at == u'\n') {
-                ++at;
-                ++counts.crLf;
-            } else {
-                ++counts.carriageReturns;
-            }
-        }
-    }
-    if (!line.empty())
-        checker.line(line);
-    return checker.take();
+    Checker checker(reader, result, leaveOut);
+    SplitLines(reader, checker);
+    checker.finish();
+    FindEncodingFaults(text, result);
+    std::stable_sort(result.findings.begin(), result.findings.end(),
+                     [](const Finding &a, const Finding &b) { return a.line < b.line; });
+    result.result = JudgeLists(result.lists);
+    return result;
 }

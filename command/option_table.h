@@ -9,10 +9,15 @@
 enum class OptionId {
     Count,
     Seed,
+    SeedText,
     ShowSeed,
     Single,
     NoCommas,
     NoLengthOrder,
+    MaxLength,
+    Exclude,
+    Null,
+    Json,
     List,
     Check,
     Help,
@@ -50,6 +55,9 @@ inline constexpr OptionSpec kOptions[] = {
      "seed the generator with N (0 to 18446744073709551615): the same seed, list and "
      "options print the same epithets on every system; without it the seed comes from the "
      "clock"},
+    {OptionId::SeedText, '\0', "seed-text", Takes::Value, "TEXT", Completes::Nothing, ForPrinting,
+     "seed the generator from TEXT, for an epithet of the day or one for each user: the "
+     "seed is the 64-bit FNV-1a hash of TEXT's UTF-8 bytes"},
     {OptionId::ShowSeed, '\0', "show-seed", Takes::Nothing, "", Completes::Nothing, ForPrinting,
      "write the seed used to standard error"},
     {OptionId::Single, '\0', "single", Takes::Nothing, "", Completes::Nothing, ForPrinting,
@@ -58,6 +66,15 @@ inline constexpr OptionSpec kOptions[] = {
      "no comma between two adjectives (Use Commas off)"},
     {OptionId::NoLengthOrder, '\0', "no-length-order", Takes::Nothing, "", Completes::Nothing,
      ForPrinting, "two adjectives in the order drawn (Length Order off)"},
+    {OptionId::MaxLength, '\0', "max-length", Takes::Value, "N", Completes::Nothing, ForPrinting,
+     "print only epithets of at most N characters"},
+    {OptionId::Exclude, '\0', "exclude", Takes::Value, "FILE", Completes::File, ForAny,
+     "leave out the words listed in FILE, one a line; with --check, say which of them the "
+     "list does not hold"},
+    {OptionId::Null, 'z', "null", Takes::Nothing, "", Completes::Nothing, ForPrinting,
+     "end each epithet with a NUL character, not a line end"},
+    {OptionId::Json, '\0', "json", Takes::Nothing, "", Completes::Nothing, ForPrinting,
+     "print each epithet as a JSON object: the epithet and its words with their classes"},
     {OptionId::List, '\0', "list", Takes::Value, "FILE", Completes::File, ForAny,
      "read the word list FILE instead of the program's own"},
     {OptionId::Check, '\0', "check", Takes::OptionalValue, "FILE", Completes::File, ForChecking,

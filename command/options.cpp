@@ -32,6 +32,10 @@ std::string Wants(const OptionSpec &option, const std::string &spelled) {
         return spelled + " takes a whole number of epithets, 0 or more";
     case OptionId::Seed:
         return spelled + " takes a whole number from 0 to 18446744073709551615";
+    case OptionId::MaxLength:
+        return spelled + " takes a whole number of characters";
+    case OptionId::Exclude:
+        return spelled + " takes the name of a file of words to leave out";
     default:
         return spelled + " takes the word list's file name";
     }
@@ -52,6 +56,27 @@ std::string Apply(const OptionSpec &option, const Argument *value, const std::st
         options.seed = seed;
         break;
     }
+    case OptionId::SeedText:
+        options.seed = SeedFromText(value->text);
+        break;
+    case OptionId::MaxLength: {
+        uint64_t most = 0;
+        if (!ReadNumber(value->text, most))
+            return Wants(option, spelled);
+        options.maxLength = most;
+        break;
+    }
+    case OptionId::Exclude:
+        if (value->text.empty())
+            return Wants(option, spelled);
+        options.exclude = value->path;
+        break;
+    case OptionId::Null:
+        options.null = true;
+        break;
+    case OptionId::Json:
+        options.json = true;
+        break;
     case OptionId::List:
     case OptionId::Check:
         if (option.id == OptionId::Check)
@@ -84,6 +109,15 @@ std::string Apply(const OptionSpec &option, const Argument *value, const std::st
 }
 
 } // namespace
+
+uint64_t SeedFromText(std::string_view bytes) {
+    uint64_t hash = 14695981039346656037u;
+    for (const char byte : bytes) {
+        hash ^= static_cast<unsigned char>(byte);
+        hash *= 1099511628211u;
+    }
+    return hash;
+}
 
 ParsedOptions ParseOptions(const std::vector<Argument> &arguments) {
     ParsedOptions parsed;
@@ -166,6 +200,8 @@ ParsedOptions ParseOptions(const std::vector<Argument> &arguments) {
     }
     if (!operands.empty())
         return fail("unexpected argument " + operands.front()->text);
+    if (options.exclude && *options.exclude == "-" && options.list && *options.list == "-")
+        return fail("the list and the words to leave out cannot both come from standard input");
     if (options.action == Action::Help || options.action == Action::Version)
         return parsed;
     for (const auto &[option, spelled] : given)

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One word of the command line: its text, to match options against, and the path it names as
@@ -25,6 +26,10 @@ struct Options {
     std::optional<std::filesystem::path> list; // else the list the window would read
     std::optional<uint64_t> seed;              // else one from the clock
     bool showSeed = false;
+    std::optional<uint64_t> maxLength;            // in UTF-16 units, as the window counts
+    std::optional<std::filesystem::path> exclude; // words to leave out
+    bool null = false;                            // NUL after each epithet
+    bool json = false;
 };
 
 struct ParsedOptions {
@@ -35,4 +40,7 @@ struct ParsedOptions {
 // Reads the arguments that follow the command's name, as GNU programs do: options in any order
 // (of one given twice the last counts), a long option by any prefix that names it alone, "--"
 // ending the options. An option that the chosen action would ignore is an error.
+// The seed that --seed-text makes of its text: the 64-bit FNV-1a hash of its bytes.
+uint64_t SeedFromText(std::string_view bytes);
+
 ParsedOptions ParseOptions(const std::vector<Argument> &arguments);

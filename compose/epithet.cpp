@@ -83,7 +83,7 @@ bool PrefixClash(std::u16string_view candidate, std::u16string_view text) {
 }
 
 std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool lengthOrder,
-                              RandomSource &random) {
+                              RandomSource &random, std::vector<EpithetWord> *words) {
     // Loading numbers the prefixes already; pools filled otherwise are numbered on first use.
     lists.AdjectivePool.numberPrefixes();
     lists.NounPool.numberPrefixes();
@@ -135,5 +135,12 @@ std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool l
                                     lists.Echoes, EchoIndex::Nouns);
     const Candidate noun = DrawWithoutClash(lists.NounPool, againstHead, random);
     epithet += lists.NounPool.word(noun.index);
+    if (words) {
+        words->clear();
+        if (!first.empty())
+            words->push_back({first, firstIsAdverb ? WordClass::Adverb : WordClass::Adjective});
+        words->push_back({second, WordClass::Adjective});
+        words->push_back({lists.NounPool.word(noun.index), WordClass::Noun});
+    }
     return epithet;
 }

@@ -247,3 +247,8 @@ std::u16string OneLine(std::u16string_view text) {
     line.resize(MakeOneLine(line.data(), line.size()));
     return line;
 }
+
+std::u16string Decimal(uint64_t number) {
+    const std::string digits = std::to_string(number);
+    return {digits.begin(), digits.end()};
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ size_t Decode8Bit(std::string_view bytes, char16_t *out);
 // How many bytes at the end of `bytes` open a UTF-8 sequence that runs past it, so that text
 // decoded piece by piece can carry them over to the next piece.
 size_t CutUtf8Sequence(std::string_view bytes);
+
+// A number in decimal digits.
+std::u16string Decimal(uint64_t number);
 
 // UTF-16 text as UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string EncodeUtf8(std::u16string_view text);

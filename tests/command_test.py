@@ -150,7 +150,7 @@ status, out, err = run("--check", "--single")
 check("an option after --check is no file's name", b"No such file" not in err)
 (scratch / "-x").write_bytes(b"J vile\nN toad\n")
 status, out, _ = run("--check", "--", "-x", cwd=scratch)
-check("-- ends the options: a list named -x", status == 0 and lines(out)[0] == "encoding: UTF-8")
+check("-- ends the options: a list named -x", status == 0 and lines(out)[0] == "list: -x")
 
 status, out, _ = run("--help")
 help_lines = lines(out)
@@ -273,10 +273,58 @@ for list_name, list_path in (("default", DEFAULT_LIST), ("clashes", GOLDEN / "cl
         golden = (GOLDEN / f"{list_name}-{seed}.txt").read_bytes()
         check(f"seed {seed} on the {list_name} list gives its golden epithets",
               status == 0 and out == golden)
+golden_runs = [("seed-text", ["--seed-text", "Zestive Vilifex"]),
+               ("filters", ["--seed", "9", "--max-length", "26", "--exclude",
+                            native(GOLDEN / "excluded.txt"), "--json"])]
+for name, options in golden_runs:
+    status, out, _ = run("--list", native(DEFAULT_LIST), "-n", "300", *options)
+    check(f"{name} gives its golden epithets",
+          status == 0 and out == (GOLDEN / f"default-{name}.txt").read_bytes())
 status, out, err = run("--list", small, "--show-seed", "-n", "20")
 seed = err.decode().removeprefix("vilify: seed ").strip()
 check("--show-seed names a seed that gives the same epithets again",
       seed.isdigit() and run("--list", small, "--seed", seed, "-n", "20")[1] == out)
+
+# Filters and output formats: each row's options, and what all the output must satisfy.
+def fnv1a(text):
+    seed = 14695981039346656037
+    for byte in text.encode():
+        seed = (seed ^ byte) * 1099511628211 % 2**64
+    return str(seed)
+
+
+def json_lines(out):
+    import json
+    objects = [json.loads(line) for line in lines(out)]
+    return all(o["epithet"] == " ".join(w["word"] for w in o["words"]).replace(" ", ", ", 1)
+               or o["epithet"] == " ".join(w["word"] for w in o["words"]) for o in objects) and \
+        all({w["class"] for w in o["words"]} <= {"adverb", "adjective", "noun"} and
+            o["words"][-1]["class"] == "noun" for o in objects) and len(objects) == 200
+
+
+default = native(DEFAULT_LIST)
+excluded = write_list("excluded.txt", b"vile\n  rank \nnope\n")
+ranked = write_list("ranked.txt", b"J vile\nJ rank\nJ sour\nN toad\nN rank\n")
+filtered = [
+    ("--max-length", ["--max-length", "18"],
+     lambda out: len(lines(out)) == 200 and all(len(l) <= 18 for l in lines(out))),
+    ("--exclude", ["--list", ranked, "--exclude", excluded],
+     lambda out: set(lines(out)) == {"sour toad"}),
+    ("-z", ["-z"], lambda out: out.count(b"\0") == 200 and b"\n" not in out),
+    ("--json, read by a JSON parser", ["--json"], json_lines),
+    ("--seed-text, the documented hash", ["--seed-text", "Monday"],
+     lambda out: out == run("--seed", fnv1a("Monday"), "-n", "200")[1]),
+]
+for what, options, holds in filtered:
+    status, out, _ = run("-n", "200", "--list", default, *options)
+    check(f"{what}", status == 0 and holds(out))
+none_fit = [("shorter than any list's epithet", ["--max-length", "7"], b"the shortest has 8"),
+            ("of a length that two modifiers pass", ["--max-length", "12"],
+             b"none came of a million tries")]
+for what, options, said in none_fit:
+    status, out, err = run("--list", default, *options)
+    check(f"--max-length {what} says so", status == 1 and out == b"" and
+          err.startswith(b"vilify: no epithet of at most ") and said in err)
 
 # Lists from anywhere a shell can give one: standard input by "-" or by name, a FIFO, a process
 # substitution; each is read as a stream, through the same loader, and named as given.
@@ -339,23 +387,46 @@ checks = [
       '{}:10: the word "tabbed\\t" holds a tab, which stays part of it',
       "encoding: UTF-8 (words read as Windows-1252: 1)", "line ends: LF",
       "lines: 11 (4 comments, 2 blank)", "words: 0 adverbs, 3 adjectives, 2 nouns",
-      "adverb share: 0.000"]),
+      "adverb share: 0.000", "different epithets: at most 3, or 3 with --single"]),
     ("a bidirectional control left open", "V \u202eutterly\r\nJ vile\r\nN toad".encode(), 0,
      ['{}:1: the word "\\u202Eutterly" is taken as "utterly"', "encoding: UTF-8",
       "line ends: CR LF", "lines: 3 (0 comments, 0 blank)",
-      "words: 1 adverbs, 1 adjectives, 1 nouns", "adverb share: 0.500"]),
+      "words: 1 adverbs, 1 adjectives, 1 nouns", "adverb share: 0.500",
+      "different epithets: at most 2, or 1 with --single"]),
     ("UTF-16 with mixed line ends", "\ufeffJ a\r\nN b\nJ c\rN d\n".encode("utf-16-be"), 0,
      ["encoding: UTF-16 big-endian", "line ends: mixed: 1 CR LF, 2 LF, 1 CR",
       "lines: 4 (0 comments, 0 blank)", "words: 0 adverbs, 2 adjectives, 2 nouns",
-      "adverb share: 0.000"]),
+      "adverb share: 0.000", "different epithets: at most 4, or 4 with --single"]),
     ("a CR LF across the reader's 64 KiB chunks", b"#" * 65535 + b"\r\nJ a\r\nN b\r\n", 0,
      ["encoding: UTF-8", "line ends: CR LF", "lines: 3 (1 comments, 0 blank)",
-      "words: 0 adverbs, 1 adjectives, 1 nouns", "adverb share: 0.000"]),
+      "words: 0 adverbs, 1 adjectives, 1 nouns", "adverb share: 0.000",
+      "different epithets: at most 1, or 1 with --single"]),
     ("a word in two classes, an isolate's end, a class letter alone",
      "J\nJ rank\r\nN rank\nJ \u2069x\nJ \u2069x\n".encode(), 0,
-     ['{}:5: the adjective "\\u2069x" is on line 4 too: it is drawn twice as often',
+     ["{}: too few nouns to keep a word from being repeated: the one noun echoes a modifier, "
+      "and where every noun echoes the words before it, one is taken all the same, as in "
+      '"rank rank"',
+      '{}:5: the adjective "\\u2069x" is on line 4 too: it is drawn twice as often',
       "encoding: UTF-8", "line ends: mixed: 1 CR LF, 4 LF", "lines: 5 (1 comments, 0 blank)",
-      "words: 0 adverbs, 3 adjectives, 1 nouns", "adverb share: 0.000"]),
+      "words: 0 adverbs, 3 adjectives, 1 nouns", "adverb share: 0.000",
+      "different epithets: at most 1, or 2 with --single"]),
+    ("characters that do not show, a no-break space at an end",
+     "J vi\u200ble\nJ \u00a0rank\nN toad\nN wart\n".encode(), 0,
+     ['{}:1: the word "vi\\u200Ble" holds \\u200B, which does not show',
+      '{}:2: the word "\\u00A0rank" has a space at an end that is not trimmed: \\u00A0',
+      "encoding: UTF-8", "line ends: LF", "lines: 4 (0 comments, 0 blank)",
+      "words: 0 adverbs, 2 adjectives, 2 nouns", "adverb share: 0.000",
+      "different epithets: at most 4, or 4 with --single"]),
+    ("UTF-16 without its mark", "J vile\r\nN toad\r\n".encode("utf-16-le"), 1,
+     ["{}: this looks like UTF-16 little-endian without its byte-order mark, so it is read as "
+      "bytes and no word is taken: save it with the mark, or as UTF-8",
+      "encoding: UTF-8", "line ends: mixed: 2 LF, 2 CR", "lines: 5 (5 comments, 0 blank)",
+      "words: 0 adverbs, 0 adjectives, 0 nouns", "adverb share: 0.000"]),
+    ("an odd last byte of UTF-16", "\ufeffJ vile\nN toad".encode("utf-16-be") + b"d", 0,
+     ["{}: the last byte is left over: UTF-16 takes two bytes a character, so it is not read",
+      "encoding: UTF-16 big-endian", "line ends: LF", "lines: 2 (0 comments, 0 blank)",
+      "words: 0 adverbs, 1 adjectives, 1 nouns", "adverb share: 0.000",
+      "different epithets: at most 1, or 1 with --single"]),
     ("a list the window cannot run on", b"J vile\nJ vile\n", 1,
      ['{}:2: the adjective "vile" is on line 1 too: it is drawn twice as often',
       "encoding: UTF-8", "line ends: LF", "lines: 2 (0 comments, 0 blank)",
@@ -364,6 +435,9 @@ checks = [
 for what, content, expected, report in checks:
     name = write_list("checked.txt", content)
     status, out, err = run("--check", name)
+    # The summary opens by naming the list it read.
+    summary = next(i for i, line in enumerate(report) if line.startswith("encoding: "))
+    report = report[:summary] + ["list: {}"] + report[summary:]
     check(f"--check: {what}", status == expected and
           lines(out) == [line.format(name) for line in report] and
           (err == b"") == (expected == 0))
@@ -398,17 +472,31 @@ for what, options, output, expected, said in unwritable:
 
 sanitized = b"__asan_init" in command.read_bytes()  # takes the address space a limit would cut
 if not wine and not sanitized:
-    huge = write_list("huge.txt", bytes(64 << 20))
+    huge = write_list("huge.txt", b"J " + b"x" * (96 << 20))
     status, out, err = run("--check", huge, limit=256 << 20)
-    check("a check of a line larger than memory says so", status == 1 and out == b"" and
+    check("a check of a word larger than memory says so", status == 1 and out == b"" and
           err.startswith(b"vilify: " + huge.encode() + b" is too large: there is not enough"))
     os.remove(huge)
+
+# Names are printed so that every byte can be read back, as words are.
+if not wine:
+    odd = scratch / b"odd\nname\xff.txt".decode("utf-8", "surrogateescape")
+    odd.write_bytes(b"J vile\nJ vile\nN toad\n")
+    status, out, _ = run("--check", str(odd))
+    check("an odd name, escaped", lines(out)[0] == f'"{scratch}/odd\\u000Aname\\xFF.txt":2: '
+          'the adjective "vile" is on line 1 too: it is drawn twice as often')
+
+# Words left out: never printed, counted out of the summary, and those the list lacks named.
+status, out, _ = run("--check", ranked, "--exclude", excluded)
+check("--check names the words left out that the list lacks", status == 0 and
+      lines(out)[0] == excluded + ':3: the word "nope" is not in the list' and
+      "words: 0 adverbs, 1 adjectives, 1 nouns" in lines(out))
 
 status, out, err = run("--check", missing)
 check("--check of a missing list", status == 1 and out == b"" and b"Can't run without" in err)
 status, out, _ = run("--list", native(DEFAULT_LIST), "--check")
 check("--check of the default list finds nothing", status == 0 and
-      lines(out)[0] == "encoding: UTF-8")
+      lines(out)[0] == "list: " + native(DEFAULT_LIST))
 
 # Completion in bash, from the script that the build made beside the command's own build.
 completion = command.parent.parent / "command" / "completions" / "vilify"

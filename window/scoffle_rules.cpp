@@ -17,11 +17,6 @@ constexpr std::u16string_view kMessageTitle = u"Vilifex";
 // be more than the window system takes.
 constexpr size_t kLongestTitle = 250;
 
-std::u16string Decimal(int count) {
-    const std::string digits = std::to_string(count);
-    return {digits.begin(), digits.end()};
-}
-
 } // namespace
 
 std::u16string TitleFor(const std::u16string &text) {

@@ -118,7 +118,10 @@ LoadResult FinishLoading(WordLists &lists, RandomSource &random) {
     ShuffleWords(lists.NounPool, random);
     ShuffleWords(lists.AdjectivePool, random);
     ShuffleWords(lists.AdverbPool, random);
+    return JudgeLists(lists);
+}
 
+LoadResult JudgeLists(WordLists &lists) {
     const int modifiers = lists.AdjectiveCount() + lists.AdverbCount();
     lists.AdverbShare =
         modifiers == 0 ? 0.0f

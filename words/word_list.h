@@ -60,6 +60,8 @@ LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &
 // The pool that a line's tag fills, or none.
 WordPool *PoolForTag(WordLists &lists, int tag);
 
-// What loading does once the pools are filled: shuffles them, works out the adverb share and
-// says whether an epithet can be composed from them.
+// What loading does once the pools are filled: shuffles them, then judges them.
 LoadResult FinishLoading(WordLists &lists, RandomSource &random);
+
+// Works out the adverb share and says whether an epithet can be composed from the pools.
+LoadResult JudgeLists(WordLists &lists);

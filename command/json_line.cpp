@@ -1,0 +1,51 @@
+#include "json_line.h"
+
+#include <cstdio>
+
+namespace {
+
+// A JSON string: quotes and backslashes escaped, controls (a word keeps its tabs) as \u00XX.
+void AppendString(std::u16string &out, std::u16string_view text) {
+    out += u'"';
+    for (const char16_t unit : text) {
+        if (unit == u'"' || unit == u'\\') {
+            out += u'\\';
+            out += unit;
+        } else if (unit < 0x20) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\u%04X", static_cast<unsigned>(unit));
+            out.append(code, code + 6);
+        } else {
+            out += unit;
+        }
+    }
+    out += u'"';
+}
+
+std::u16string_view ClassName(WordClass wordClass) {
+    switch (wordClass) {
+    case WordClass::Adverb:
+        return u"adverb";
+    case WordClass::Adjective:
+        return u"adjective";
+    case WordClass::Noun:
+        break;
+    }
+    return u"noun";
+}
+
+} // namespace
+
+std::u16string JsonLine(std::u16string_view epithet, const std::vector<EpithetWord> &words) {
+    std::u16string out = u"{\"epithet\":";
+    AppendString(out, epithet);
+    out += u",\"words\":[";
+    for (size_t i = 0; i < words.size(); ++i) {
+        out += i == 0 ? u"{\"word\":" : u",{\"word\":";
+        AppendString(out, words[i].text);
+        out += u",\"class\":";
+        AppendString(out, ClassName(words[i].wordClass));
+        out += u'}';
+    }
+    return out + u"]}";
+}

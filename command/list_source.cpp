@@ -1,0 +1,103 @@
+#include "list_source.h"
+
+#include "escaped_text.h"
+#include "platform/app_files.h"
+#include "platform/byte_source.h"
+#include "platform/display_text.h"
+#include "system_stream.h"
+#include "words/excluded_words.h"
+#include "words/load_failure.h"
+
+#include <new>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kFailed = 1;
+
+// Writes a message of lines ended by CR LF to standard error, a line at a time.
+void Complain(Console &console, std::u16string_view message) {
+    size_t end;
+    while ((end = message.find(u"\r\n")) != message.npos) {
+        console.complain(message.substr(0, end));
+        message.remove_prefix(end + 2);
+    }
+    console.complain(message);
+}
+
+} // namespace
+
+ListSource GivenFile(const fs::path &path) {
+    if (path == "-")
+        return {std::nullopt, u"(standard input)", true};
+    return {path, EscapedName(path), true};
+}
+
+ListSource ListOf(const Options &options) {
+    if (options.list)
+        return GivenFile(*options.list);
+    const fs::path found =
+        WordListPath(LocateAppFiles(ProgramDirectory(), UserDataDirectory()).wordListDirectory);
+    return {found, PathText(found), false};
+}
+
+LoadResult OpenList(const ListSource &list, std::unique_ptr<ByteSource> &bytes,
+                    std::error_code &error) {
+    // Told apart before opening: a FIFO opened and closed again loses its writer.
+    std::error_code unknown;
+    const fs::file_type type =
+        list.path ? fs::status(*list.path, unknown).type() : fs::file_type::fifo;
+    if (type == fs::file_type::regular || type == fs::file_type::directory ||
+        type == fs::file_type::not_found || unknown) {
+        auto file = std::make_unique<FileBytes>();
+        if (!file->open(*list.path, &error))
+            return LoadResult::CannotOpen;
+        bytes = std::move(file);
+        return LoadResult::Loaded;
+    }
+    try {
+        auto stream = std::make_unique<StreamBytes>();
+        if (!stream->open(list.path ? &*list.path : nullptr, &error))
+            return LoadResult::CannotOpen;
+        bytes = std::move(stream);
+        return LoadResult::Loaded;
+    } catch (const std::bad_alloc &) {
+        return LoadResult::TooLarge;
+    }
+}
+
+int CannotUse(Console &console, LoadResult result, const ListSource &list,
+              const std::error_code &openError) {
+    if (StopSignal())
+        return kFailed; // Ctrl+C while waiting for the list: nothing to say
+    Complain(console, list.given
+                          ? NamedListFailureMessage(result, list.name, openError)
+                          : LoadFailureMessage(result, *list.path, openError, ListNaming::Always));
+    return kFailed;
+}
+
+std::optional<int> ReadExcluded(const Options &options, Console &console, ExcludedWords &words) {
+    if (!options.exclude)
+        return std::nullopt;
+    const ListSource file = GivenFile(*options.exclude);
+    std::unique_ptr<ByteSource> bytes;
+    std::error_code error;
+    LoadResult opened = OpenList(file, bytes, error);
+    if (opened == LoadResult::Loaded) {
+        try {
+            words.read(*bytes);
+            return std::nullopt;
+        } catch (const std::bad_alloc &) {
+            opened = LoadResult::TooLarge;
+        }
+    }
+    if (StopSignal())
+        return kFailed;
+    if (opened == LoadResult::CannotOpen)
+        console.complain(u"Can't read the words to leave out, " + file.name + u": " +
+                         ErrorText(error) + u".");
+    else
+        Complain(console, NamedListFailureMessage(opened, file.name, {}));
+    return kFailed;
+}
