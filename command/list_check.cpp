@@ -2,9 +2,9 @@
 
 #include "compose/epithet.h"
 #include "escaped_text.h"
-#include "first_lines.h"
 #include "platform/byte_source.h"
 #include "platform/text_encoding.h"
+#include "repeated_words.h"
 #include "words/excluded_words.h"
 #include "words/line_splitter.h"
 #include "words/tagged_line.h"
@@ -51,24 +51,22 @@ private:
     void word();
     void judgeKept(std::u16string_view raw, std::u16string_view cleaned);
     void find(std::u16string message) { result_.findings.push_back({result_.lines, message}); }
-    void findRepeats();
+    void findRepeatedWords();
+    void findTooFewNouns();
 
     const TextReader &reader_;
     ListCheck &result_;
     const ExcludedWords *leaveOut_;
     TaggedLine line_;
     int wordClass_ = -1;
-    std::u16string raw_; // the current line's word, as it stands
-    std::array<FirstLines, 3> firstLines_;
-    std::map<size_t, uint64_t> adjectiveLengths_;           // of the different adjectives
+    std::u16string raw_;                         // the current line's word, as it stands
+    std::array<std::vector<uint64_t>, 3> lines_; // of each pool's words, by index - 1
+    std::map<size_t, uint64_t> adjectiveLengths_;
     std::unordered_set<std::u16string_view> excludedFound_; // views into leaveOut_
 };
 
 Checker::Checker(const TextReader &reader, ListCheck &result, const ExcludedWords *leaveOut)
-    : reader_(reader), result_(result),
-      leaveOut_(leaveOut), firstLines_{FirstLines(result.lists.AdverbPool),
-                                       FirstLines(result.lists.AdjectivePool),
-                                       FirstLines(result.lists.NounPool)} {
+    : reader_(reader), result_(result), leaveOut_(leaveOut) {
     result_.encoding = reader.encoding();
 }
 
@@ -153,12 +151,7 @@ void Checker::judgeKept(std::u16string_view raw, std::u16string_view cleaned) {
     if (IsOtherSpace(cleaned.front()) || IsOtherSpace(cleaned.back()))
         find(u"the word " + Quoted(cleaned) + u" has a space at an end that is not trimmed: " +
              CodeOf(IsOtherSpace(cleaned.front()) ? cleaned.front() : cleaned.back()));
-    const std::optional<uint64_t> earlier = firstLines_[wordClass_].addLast(result_.lines);
-    if (earlier)
-        find(u"the " + std::u16string(kClassNames[wordClass_]) + u' ' + Quoted(cleaned) +
-             u" is on line " + Decimal(*earlier) + u" too: it is drawn twice as often");
-    else if (wordClass_ == 1)
-        ++adjectiveLengths_[cleaned.size()];
+    lines_[wordClass_].push_back(result_.lines);
 }
 
 // A modifier that the noun echoes, an adjective if one does; none if none does.
@@ -173,7 +166,7 @@ std::optional<std::u16string_view> EchoedModifier(const WordLists &lists,
 
 // A noun is drawn so that it does not echo the words before it, unless every noun would: with
 // one or two nouns that each echo some modifier, the words before can echo all of them.
-void Checker::findRepeats() {
+void Checker::findTooFewNouns() {
     const WordLists &lists = result_.lists;
     if (result_.distinctNouns == 0 || result_.distinctNouns > 2)
         return;
@@ -201,11 +194,35 @@ void Checker::findRepeats() {
                 head + u' ' + std::u16string(nouns.back()) + u"\""});
 }
 
+// Each word that repeats one before it in its class, and how many different words each holds.
+void Checker::findRepeatedWords() {
+    const WordLists &lists = result_.lists;
+    const std::array<const WordPool *, 3> pools = {&lists.AdverbPool, &lists.AdjectivePool,
+                                                   &lists.NounPool};
+    std::array<int, 3> distinct{};
+    for (int wordClass = 0; wordClass < 3; ++wordClass) {
+        const WordPool &pool = *pools[wordClass];
+        const std::vector<uint64_t> &lines = lines_[wordClass];
+        for (const RepeatedWord &repeat : FindRepeatedWords(pool, distinct[wordClass])) {
+            result_.findings.push_back(
+                {lines[repeat.index - 1], u"the " + std::u16string(kClassNames[wordClass]) + u' ' +
+                                              Quoted(pool.word(repeat.index)) + u" is on line " +
+                                              Decimal(lines[repeat.first - 1]) +
+                                              u" too: it is drawn twice as often"});
+            if (wordClass == 1)
+                --adjectiveLengths_[pool.word(repeat.index).size()];
+        }
+    }
+    result_.distinctAdverbs = distinct[0];
+    result_.distinctAdjectives = distinct[1];
+    result_.distinctNouns = distinct[2];
+}
+
 void Checker::finish() {
-    result_.distinctAdverbs = firstLines_[0].distinct();
-    result_.distinctAdjectives = firstLines_[1].distinct();
-    result_.distinctNouns = firstLines_[2].distinct();
-    findRepeats();
+    for (int i = 1; i <= result_.lists.AdjectivePool.size(); ++i)
+        ++adjectiveLengths_[result_.lists.AdjectivePool.word(i).size()];
+    findRepeatedWords(); // leaves the different adjectives' lengths
+    findTooFewNouns();
     if (leaveOut_) {
         for (const auto &[word, line] : leaveOut_->lines())
             if (!excludedFound_.contains(word))
