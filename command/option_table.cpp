@@ -8,17 +8,14 @@ namespace {
 constexpr size_t kColumns = 79;
 constexpr size_t kHelpColumn = 23; // where an option's explanation begins
 
-// `text` broken at its spaces into lines of at most `width`, each after `indent`; the first
-// line after `firstIndent` instead.
-std::string Wrapped(std::string_view text, size_t width, std::string_view firstIndent,
-                    std::string_view indent) {
+// The words in lines of at most `width`, each after `indent`; the first line after
+// `firstIndent` instead. A word may hold spaces: it is never broken.
+std::string Wrapped(const std::vector<std::string> &words, size_t width,
+                    std::string_view firstIndent, std::string_view indent) {
     std::string out(firstIndent);
     size_t column = firstIndent.size() - (firstIndent.rfind('\n') + 1); // npos + 1 is 0
     bool lineEmpty = true;
-    while (!text.empty()) {
-        const size_t space = text.find(' ');
-        const std::string_view word = text.substr(0, space);
-        text.remove_prefix(space == text.npos ? text.size() : space + 1);
+    for (const std::string &word : words) {
         if (!lineEmpty && column + 1 + word.size() > width) {
             out += '\n';
             out += indent;
@@ -34,6 +31,16 @@ std::string Wrapped(std::string_view text, size_t width, std::string_view firstI
         lineEmpty = false;
     }
     return out + '\n';
+}
+
+// `text` broken at its spaces, as above.
+std::string Wrapped(std::string_view text, size_t width, std::string_view firstIndent,
+                    std::string_view indent) {
+    std::vector<std::string> words;
+    for (size_t space; (space = text.find(' ')) != text.npos; text.remove_prefix(space + 1))
+        words.emplace_back(text.substr(0, space));
+    words.emplace_back(text);
+    return Wrapped(words, width, firstIndent, indent);
 }
 
 // "-n COUNT" or "--list FILE", as a usage line shows an option.
@@ -100,15 +107,18 @@ std::string OptionName(const OptionSpec &option) {
 }
 
 std::string UsageText() {
-    std::string printing = "vilify";
+    const auto standsAlone = [](const OptionSpec &option) {
+        return option.id == OptionId::Help || option.id == OptionId::Version;
+    };
+    std::vector<std::string> printing = {"vilify"};
     for (const OptionSpec &option : kOptions)
-        if ((option.actions & ForPrinting) && option.id != OptionId::Help &&
-            option.id != OptionId::Version)
-            printing += " [" + UsageWord(option) + "]";
-    std::string checking = "vilify";
+        if ((option.actions & ForPrinting) && !standsAlone(option))
+            printing.push_back("[" + UsageWord(option) + "]");
+    // The list to check is --check's own value.
+    std::vector<std::string> checking = {"vilify", UsageWord(SpecOf(OptionId::Check))};
     for (const OptionSpec &option : kOptions)
-        if (option.actions == ForChecking)
-            checking += " " + UsageWord(option);
+        if (option.actions == ForAny && !standsAlone(option) && option.id != OptionId::List)
+            checking.push_back("[" + UsageWord(option) + "]");
     const std::string indent(std::string_view("usage: vilify ").size(), ' ');
     return Wrapped(printing, kColumns, "usage: ", indent) +
            Wrapped(checking, kColumns, "   or: ", indent) + "   or: vilify --" +

@@ -119,6 +119,45 @@ uint64_t SeedFromText(std::string_view bytes) {
     return hash;
 }
 
+namespace {
+
+// One option as the command line spells it, with a value given in the same word.
+struct SpelledOption {
+    const OptionSpec *option = nullptr;
+    std::string spelling; // "--single" for "--sing", "-n" for "-n3"
+    std::optional<Argument> attached;
+    std::string error; // why the word names no option
+};
+
+SpelledOption Identify(const Argument &argument) {
+    const std::string_view text = argument.text;
+    SpelledOption spelled;
+    if (!text.starts_with("--")) {
+        spelled.option = FindShortOption(text[1]);
+        if (!spelled.option)
+            spelled.error = "unknown option " + std::string(text.substr(0, 2));
+        spelled.spelling = text.substr(0, 2);
+        if (text.size() > 2)
+            spelled.attached = Rest(argument, 2);
+        return spelled;
+    }
+    const size_t equals = text.find('=');
+    const std::string_view name = text.substr(2, equals - 2);
+    std::string ambiguous;
+    spelled.option = FindLongOption(name, ambiguous);
+    if (!spelled.option && !ambiguous.empty())
+        spelled.error = "option --" + std::string(name) + " is ambiguous; it could be " + ambiguous;
+    else if (!spelled.option)
+        spelled.error = "unknown option --" + std::string(name);
+    else
+        spelled.spelling = "--" + std::string(spelled.option->longName);
+    if (equals != text.npos)
+        spelled.attached = Rest(argument, equals + 1);
+    return spelled;
+}
+
+} // namespace
+
 ParsedOptions ParseOptions(const std::vector<Argument> &arguments) {
     ParsedOptions parsed;
     Options &options = parsed.options;
@@ -126,80 +165,68 @@ ParsedOptions ParseOptions(const std::vector<Argument> &arguments) {
         parsed.error = std::move(error);
         return parsed;
     };
-    std::vector<const Argument *> operands;
+    std::vector<Argument> words = arguments; // "-zn3" becomes "-z" and "-n3"
+    std::vector<Argument> operands;
     std::vector<std::pair<const OptionSpec *, std::string>> given; // with their spellings
     bool optionsEnded = false;
     bool checkNamedItsFile = false;
 
-    for (size_t next = 0; next < arguments.size();) {
-        const Argument &argument = arguments[next++];
+    for (size_t next = 0; next < words.size();) {
+        const Argument argument = words[next++];
         const std::string_view text = argument.text;
         if (optionsEnded || text == "-" || !text.starts_with('-')) {
-            operands.push_back(&argument);
+            operands.push_back(argument);
             continue;
         }
         if (text == "--") {
             optionsEnded = true;
             continue;
         }
-        const OptionSpec *option = nullptr;
-        std::string spelled;
-        std::optional<Argument> attached; // a value in the same word
-        if (text.starts_with("--")) {
-            const size_t equals = text.find('=');
-            const std::string_view name = text.substr(2, equals - 2);
-            std::string ambiguous;
-            option = FindLongOption(name, ambiguous);
-            if (!option && !ambiguous.empty())
-                return fail("option --" + std::string(name) + " is ambiguous; it could be " +
-                            ambiguous);
-            if (!option)
-                return fail("unknown option --" + std::string(name));
-            spelled = "--" + std::string(option->longName);
-            if (equals != text.npos)
-                attached = Rest(argument, equals + 1);
-        } else {
-            option = FindShortOption(text[1]);
-            if (!option)
-                return fail("unknown option " + std::string(text.substr(0, 2)));
-            spelled = std::string(text.substr(0, 2));
-            if (text.size() > 2)
-                attached = Rest(argument, 2);
-        }
+        SpelledOption spelled = Identify(argument);
+        if (!spelled.error.empty())
+            return fail(spelled.error);
+        const OptionSpec &option = *spelled.option;
+        const std::optional<Argument> &attached = spelled.attached;
 
         const Argument *value = nullptr;
-        switch (option->takes) {
+        switch (option.takes) {
         case Takes::Nothing:
-            if (attached)
-                return fail(spelled + " takes no value");
+            if (attached && text.starts_with("--"))
+                return fail(spelled.spelling + " takes no value");
+            if (attached && attached->text.starts_with('-'))
+                return fail("unknown option '-' in " + std::string(text));
+            if (attached) // more short options in the same word
+                words.insert(words.begin() + static_cast<std::ptrdiff_t>(next),
+                             {"-" + attached->text,
+                              std::filesystem::path("-").concat(attached->path.native())});
             break;
         case Takes::Value:
-            if (!attached && next == arguments.size())
-                return fail(Wants(*option, spelled));
-            value = attached ? &*attached : &arguments[next++];
+            if (!attached && next == words.size())
+                return fail(Wants(option, spelled.spelling));
+            value = attached ? &*attached : &words[next++];
             break;
         case Takes::OptionalValue:
             // Only a word that is no option can be the value given apart.
             if (attached)
                 value = &*attached;
-            else if (next < arguments.size() && !arguments[next].text.starts_with('-'))
-                value = &arguments[next++];
+            else if (next < words.size() && !words[next].text.starts_with('-'))
+                value = &words[next++];
             break;
         }
-        if (std::string error = Apply(*option, value, spelled, options); !error.empty())
+        if (std::string error = Apply(option, value, spelled.spelling, options); !error.empty())
             return fail(error);
-        if (option->id == OptionId::Check)
+        if (option.id == OptionId::Check)
             checkNamedItsFile = value != nullptr;
-        given.emplace_back(option, spelled);
+        given.emplace_back(&option, spelled.spelling);
     }
 
     // After "--" a word may be --check's file all the same, as "-x" can be no other way.
     if (options.action == Action::Check && !checkNamedItsFile && operands.size() == 1) {
-        options.list = operands.front()->path;
+        options.list = operands.front().path;
         operands.clear();
     }
     if (!operands.empty())
-        return fail("unexpected argument " + operands.front()->text);
+        return fail("unexpected argument " + operands.front().text);
     if (options.exclude && *options.exclude == "-" && options.list && *options.list == "-")
         return fail("the list and the words to leave out cannot both come from standard input");
     if (options.action == Action::Help || options.action == Action::Version)

@@ -136,6 +136,15 @@ failures = [
      [b"vilify: --single has no meaning with --check"]),
     ("an empty file for --check", ["--check="], 2, [b"vilify: --check takes the word list's"]),
     ("a long count that is no number", ["--count", "x"], 2, [b"vilify: --count takes a whole"]),
+    ("a length that is no number", ["--max-length", "x"], 2, [b"vilify: --max-length takes"]),
+    ("an empty file of words to leave out", ["--exclude="], 2, [b"vilify: --exclude takes"]),
+    ("a missing file of words to leave out", ["--exclude", missing], 1,
+     [b"vilify: Can't read the words to leave out, " + missing.encode() + b": "]),
+    ("an output format with --check", ["--check", small, "--json"], 2,
+     [b"vilify: --json has no meaning with --check"]),
+    ("standard input twice", ["--list", "-", "--exclude", "-"], 2,
+     [b"vilify: the list and the words to leave out cannot both come from standard input"]),
+    ("a dash among short options", ["-z-"], 2, [b"vilify: unknown option '-' in -z-"]),
 ]
 for what, options, expected, starts in failures:
     status, out, err = run(*options)
@@ -311,6 +320,7 @@ filtered = [
     ("--exclude", ["--list", ranked, "--exclude", excluded],
      lambda out: set(lines(out)) == {"sour toad"}),
     ("-z", ["-z"], lambda out: out.count(b"\0") == 200 and b"\n" not in out),
+    ("short options in one word", ["-zn3"], lambda out: out.count(b"\0") == 3),
     ("--json, read by a JSON parser", ["--json"], json_lines),
     ("--seed-text, the documented hash", ["--seed-text", "Monday"],
      lambda out: out == run("--seed", fnv1a("Monday"), "-n", "200")[1]),
