@@ -3,12 +3,17 @@
 #include "twips.h"
 
 #include <array>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
 // The main window as it is made, whatever toolkit draws it: every control and menu item with
 // its place in twips, its caption and tooltip, how the keyboard reaches it, and its first state.
-// Each front end creates what this lists, in this order, and decides none of it itself.
+// Each front end creates what this lists and decides none of it itself. The Qt window makes the
+// controls in the table's order and sets the tab order from TabOrder(); the Win32 window makes
+// the controls that take the focus first, in TabOrder(), since the dialog manager's Tab follows
+// the order of making, then the rest in the table's order. The rules below the table hold it to
+// what both rely on; a table that breaks one does not compile.
 namespace form {
 
 inline constexpr std::u16string_view kName = u"frmScoffle";
@@ -20,9 +25,8 @@ inline constexpr int kAutoIntervalMs = 4000;
 
 enum class Kind { Button, TextBox, Frame, Label };
 
-// The controls, in the order in which they are made.
+// The controls, in the table's order.
 enum class Control { Auto, Clip, Stats, Adjectives, Adverbs, Nouns, Save, Output, Make, Exit };
-inline constexpr int kControlCount = 10;
 
 struct ControlEntry {
     Control id;
@@ -39,7 +43,7 @@ struct ControlEntry {
 
 // A table reads best in its columns.
 // clang-format off
-inline constexpr ControlEntry kControls[kControlCount] = {
+inline constexpr ControlEntry kControls[] = {
     // id, kind, name, twips, caption, tooltip, tab index, other caption, hidden, accessible name
     {Control::Auto, Kind::Button, u"cmdAuto", {1650, 750, 900, 360}, u"&Auto On",
      u"Scoffle every 4 sec", 9, u"&Auto Off", false, u""},
@@ -64,9 +68,42 @@ inline constexpr ControlEntry kControls[kControlCount] = {
 };
 // clang-format on
 
+inline constexpr int kControlCount = static_cast<int>(std::size(kControls));
+
 constexpr const ControlEntry &EntryOf(Control control) {
     return kControls[static_cast<int>(control)];
 }
+
+// Each row stands where its control's value says, so EntryOf finds it, and every value has one.
+constexpr bool RowsFollowTheEnum() {
+    for (int index = 0; index < kControlCount; ++index)
+        if (kControls[index].id != static_cast<Control>(index))
+            return false;
+    return static_cast<int>(Control::Exit) + 1 == kControlCount;
+}
+static_assert(RowsFollowTheEnum(), "kControls must list every Control, in the enum's order");
+
+// A label is placed within the frame, which must be made before it.
+constexpr bool FrameBeforeItsLabels() {
+    for (int index = 0; index < kControlCount; ++index)
+        if (kControls[index].kind == Kind::Label && index < static_cast<int>(Control::Stats))
+            return false;
+    return kControls[static_cast<int>(Control::Stats)].kind == Kind::Frame;
+}
+static_assert(FrameBeforeItsLabels(), "the frame must come before the labels in kControls");
+
+// Tab indices number the controls from 0, each once.
+constexpr bool TabIndicesNumberEveryControl() {
+    for (int index = 0; index < kControlCount; ++index) {
+        int holders = 0;
+        for (const ControlEntry &entry : kControls)
+            holders += entry.tabIndex == index;
+        if (holders != 1)
+            return false;
+    }
+    return true;
+}
+static_assert(TabIndicesNumberEveryControl(), "each tab index from 0 must be given once");
 
 inline constexpr std::u16string_view kAutoOn = EntryOf(Control::Auto).caption;
 inline constexpr std::u16string_view kAutoOff = EntryOf(Control::Auto).otherCaption;
@@ -81,9 +118,17 @@ constexpr bool TakesFocus(Control control) {
     return EntryOf(control).kind == Kind::Button || EntryOf(control).kind == Kind::TextBox;
 }
 
+constexpr int CountFocusable() {
+    int count = 0;
+    for (const ControlEntry &entry : kControls)
+        count += TakesFocus(entry.id);
+    return count;
+}
+inline constexpr int kFocusableCount = CountFocusable();
+
 // The controls that Tab visits, in the order it visits them.
-constexpr std::array<Control, 6> TabOrder() {
-    std::array<Control, 6> order{};
+constexpr std::array<Control, kFocusableCount> TabOrder() {
+    std::array<Control, kFocusableCount> order{};
     size_t next = 0;
     for (int index = 0; index < kControlCount; ++index)
         for (const ControlEntry &entry : kControls)
@@ -135,5 +180,14 @@ inline constexpr SettingItem kSettingItems[] = {
     {Setting::Order, u"mnuSettingsOrder", u"&Length Order", true},
     {Setting::Single, u"mnuSettingsSingle", u"Single &Modifier", false},
 };
+inline constexpr int kSettingCount = static_cast<int>(std::size(kSettingItems));
+
+constexpr bool ItemsFollowTheEnum() {
+    for (int index = 0; index < kSettingCount; ++index)
+        if (kSettingItems[index].setting != static_cast<Setting>(index))
+            return false;
+    return static_cast<int>(Setting::Single) + 1 == kSettingCount;
+}
+static_assert(ItemsFollowTheEnum(), "kSettingItems must list every Setting, in the enum's order");
 
 } // namespace form

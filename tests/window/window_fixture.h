@@ -2,6 +2,7 @@
 
 #include "../seed_counting_random.h"
 #include "window/desktop.h"
+#include "window/qt/accessible_interfaces.h"
 #include "window/qt/frm_scoffle.h"
 #include "window/scoffle_rules.h"
 
@@ -66,6 +67,7 @@ public:
 
     bool openWithoutWriting() {
         const std::filesystem::path directory = dir.path().toStdString();
+        InstallAccessibleInterfaces(); // as main does; a second time changes nothing
         window = std::make_unique<FrmScoffle>();
         desktop.window = window.get();
         rules = std::make_unique<ScoffleRules>(*window, desktop, random,

@@ -1,13 +1,9 @@
 #include "frm_scoffle.h"
 
 #include "atspi_announcer.h"
-#include "epithet_accessible.h"
 #include "epithet_announcer.h"
-#include "qt_controls.h"
-#include "setting_item_accessible.h"
 #include "window/scoffle_rules.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,13 +20,6 @@ using form::Control;
 using form::Kind;
 
 FrmScoffle::FrmScoffle(QWidget *parent) : QMainWindow(parent) {
-    // Where Qt's own accessible text box and setting items mislead a screen reader.
-    static const bool accessibleOnce = [] {
-        QAccessible::installFactory(&EpithetAccessible::Factory);
-        QAccessible::installFactory(&SettingsMenuAccessible::Factory);
-        return true;
-    }();
-    Q_UNUSED(accessibleOnce);
     setObjectName(Text(form::kName));
     setWindowTitle(Text(form::kTitle));
     // A fixed layout: no maximise button, and the window cannot be resized.
@@ -44,11 +33,7 @@ FrmScoffle::FrmScoffle(QWidget *parent) : QMainWindow(parent) {
     const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     layout()->setSizeConstraint(wayland ? QLayout::SetMinimumSize : QLayout::SetFixedSize);
     announcer_ = new EpithetAnnouncer(this);
-    button(form::TabOrder().front())->setFocus();
-}
-
-QPushButton *FrmScoffle::button(Control id) const {
-    return static_cast<QPushButton *>(controls_[static_cast<int>(id)]);
+    controls_.button(form::TabOrder().front())->setFocus();
 }
 
 void FrmScoffle::createControls() {
@@ -60,19 +45,15 @@ void FrmScoffle::createControls() {
     connect(timer_, &QTimer::timeout, this, [this] { rules_->tick(); });
 
     for (const form::ControlEntry &entry : form::kControls) {
-        QWidget *parent =
-            form::InFrame(entry.id) ? controls_[static_cast<int>(Control::Stats)] : client;
-        QWidget *control = CreateControl(entry, parent);
-        controls_[static_cast<int>(entry.id)] = control;
+        controls_.make(entry, form::InFrame(entry.id) ? controls_.get<Control::Stats>() : client);
         if (entry.kind == Kind::Button)
-            connect(static_cast<QPushButton *>(control), &QPushButton::clicked, this,
+            connect(controls_.button(entry.id), &QPushButton::clicked, this,
                     [this, id = entry.id] { rules_->click(id); });
     }
-    button(form::kDefaultButton)->setDefault(true);
+    controls_.button(form::kDefaultButton)->setDefault(true);
     const auto order = form::TabOrder();
     for (size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(controls_[static_cast<int>(order[i - 1])],
-                             controls_[static_cast<int>(order[i])]);
+        QWidget::setTabOrder(controls_.widget(order[i - 1]), controls_.widget(order[i]));
     layout_.layOut(*this);
 }
 
@@ -97,18 +78,19 @@ void FrmScoffle::createMenus() {
 }
 
 FormCanvas::Size FrmScoffle::captionNeeds(Control id, std::u16string_view caption) const {
-    return CaptionNeeds(controls_[static_cast<int>(id)], form::EntryOf(id).kind, caption);
+    return CaptionNeeds(controls_.widget(id), form::EntryOf(id).kind, caption);
 }
 
 int FrmScoffle::labelWidth(Control label, std::u16string_view caption) const {
-    const auto *control = static_cast<QLabel *>(controls_[static_cast<int>(label)]);
+    const QLabel *control = controls_.label(label);
     return control->fontMetrics().size(0, Text(caption)).width() + 2 * control->margin();
 }
 
 void FrmScoffle::setOutputPoints(double points) {
-    QFont font = controls_[static_cast<int>(Control::Output)]->font();
+    QLineEdit *box = controls_.get<Control::Output>();
+    QFont font = box->font();
     font.setPointSizeF(points);
-    controls_[static_cast<int>(Control::Output)]->setFont(font);
+    box->setFont(font);
 }
 
 void FrmScoffle::setClientSize(int width, int height) {
@@ -116,7 +98,7 @@ void FrmScoffle::setClientSize(int width, int height) {
 }
 
 void FrmScoffle::place(Control id, const Rect &pixels) {
-    controls_[static_cast<int>(id)]->setGeometry(pixels.x, pixels.y, pixels.width, pixels.height);
+    controls_.widget(id)->setGeometry(pixels.x, pixels.y, pixels.width, pixels.height);
 }
 
 void FrmScoffle::showWindow() {
@@ -144,24 +126,22 @@ void FrmScoffle::setTitle(const std::u16string &title) {
 }
 
 std::u16string FrmScoffle::outputText() const {
-    return static_cast<QLineEdit *>(controls_[static_cast<int>(Control::Output)])
-        ->text()
-        .toStdU16String();
+    return controls_.get<Control::Output>()->text().toStdU16String();
 }
 
 void FrmScoffle::setOutputText(const std::u16string &text) {
-    auto *box = static_cast<QLineEdit *>(controls_[static_cast<int>(Control::Output)]);
+    QLineEdit *box = controls_.get<Control::Output>();
     box->setText(Text(text));
     box->setCursorPosition(0); // a long epithet shows its start
 }
 
 std::u16string FrmScoffle::autoCaption() const {
-    return button(Control::Auto)->text().toStdU16String();
+    return controls_.get<Control::Auto>()->text().toStdU16String();
 }
 
 void FrmScoffle::setAutoCaption(const std::u16string &caption) {
-    button(Control::Auto)->setText(Text(caption));
-    AtSpiAnnouncer::nameChanged(button(Control::Auto));
+    controls_.get<Control::Auto>()->setText(Text(caption));
+    AtSpiAnnouncer::nameChanged(controls_.get<Control::Auto>());
 }
 
 bool FrmScoffle::timerEnabled() const {
@@ -184,7 +164,7 @@ void FrmScoffle::setEnabled(form::Setting item, bool enabled) {
 }
 
 void FrmScoffle::setStatsVisible(bool visible) {
-    controls_[static_cast<int>(Control::Stats)]->setVisible(visible);
+    controls_.get<Control::Stats>()->setVisible(visible);
 }
 
 void FrmScoffle::setCounts(const std::u16string &adverbs, const std::u16string &adjectives,
@@ -192,7 +172,7 @@ void FrmScoffle::setCounts(const std::u16string &adverbs, const std::u16string &
     for (const auto &[label, caption] : {std::pair{Control::Adverbs, &adverbs},
                                          {Control::Adjectives, &adjectives},
                                          {Control::Nouns, &nouns}}) {
-        static_cast<QLabel *>(controls_[static_cast<int>(label)])->setText(Text(*caption));
+        controls_.label(label)->setText(Text(*caption));
         layout_.setCaption(label, *caption);
     }
     layout_.layOut(*this);
@@ -208,10 +188,10 @@ void FrmScoffle::keyPressEvent(QKeyEvent *event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        button(form::kDefaultButton)->click();
+        controls_.button(form::kDefaultButton)->click();
         break;
     case Qt::Key_Escape:
-        button(form::kCancelButton)->click();
+        controls_.button(form::kCancelButton)->click();
         break;
     default:
         QMainWindow::keyPressEvent(event);
@@ -227,7 +207,7 @@ void FrmScoffle::changeEvent(QEvent *event) {
             QTimer::singleShot(0, this, &QWidget::showNormal); // a fixed layout stays its size
         } else
             rules_->followWindowState(WindowState::Normal);
-    } else if (event->type() == QEvent::FontChange && controls_[0]) {
+    } else if (event->type() == QEvent::FontChange && controls_.made()) {
         layout_.layOut(*this); // the desktop's font changed while the program ran
     }
     QMainWindow::changeEvent(event);

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "qt_controls.h"
 #include "window/form_layout.h"
 #include "window/scoffle_front_end.h"
 
 #include <QMainWindow>
-#include <QPushButton>
 
 class EpithetAnnouncer;
 class QAction;
@@ -31,7 +31,6 @@ private:
     void createControls();
     void createMenus();
     void waitUntilPlaced();
-    QPushButton *button(form::Control id) const;
 
     // ScoffleFrontEnd
     void showWindow() override;
@@ -60,8 +59,8 @@ private:
 
     ScoffleRules *rules_ = nullptr;
     FormLayout layout_;
-    QWidget *controls_[form::kControlCount] = {}; // by form::Control
+    QtControls controls_;
     QTimer *timer_ = nullptr;
-    QAction *settingItems_[4] = {}; // by form::Setting
+    QAction *settingItems_[form::kSettingCount] = {}; // by form::Setting
     EpithetAnnouncer *announcer_ = nullptr;
 };

@@ -1,3 +1,4 @@
+#include "accessible_interfaces.h"
 #include "clipboard_keeper.h"
 #include "frm_scoffle.h"
 #include "qt_desktop.h"
@@ -61,6 +62,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("vilifex"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zestive.vilifex"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vilifex.xpm")));
+    InstallAccessibleInterfaces();
 
     const AppFiles files = LocateAppFiles(ProgramDirectory(), UserDataDirectory());
     XoshiroRandom random;

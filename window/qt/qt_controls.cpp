@@ -1,9 +1,5 @@
 #include "qt_controls.h"
 
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -11,7 +7,7 @@
 
 using form::Kind;
 
-QWidget *CreateControl(const form::ControlEntry &entry, QWidget *parent) {
+void QtControls::make(const form::ControlEntry &entry, QWidget *parent) {
     // Named before anything else is set: a screen reader's view of a control is made as it
     // changes, and the text box's own is chosen by its name.
     const auto named = [&entry](auto *control) {
@@ -21,7 +17,7 @@ QWidget *CreateControl(const form::ControlEntry &entry, QWidget *parent) {
     QWidget *control = nullptr;
     switch (entry.kind) {
     case Kind::Button: {
-        auto *button = named(new QPushButton(Text(entry.caption), parent));
+        auto *button = named(new WidgetOf<Kind::Button>::Type(Text(entry.caption), parent));
         button->setToolTip(Text(entry.toolTip));
         // Qt's own way for a focused button to take Enter; elsewhere Enter falls through to the
         // window, which gives it to the default button.
@@ -30,7 +26,7 @@ QWidget *CreateControl(const form::ControlEntry &entry, QWidget *parent) {
         break;
     }
     case Kind::TextBox: {
-        auto *box = named(new QLineEdit(Text(entry.caption), parent));
+        auto *box = named(new WidgetOf<Kind::TextBox>::Type(Text(entry.caption), parent));
         // Qt's default of 32,767 characters would cut a long epithet, and Clip and Save with it.
         box->setMaxLength(std::numeric_limits<int>::max());
         QFont font(Text(form::kOutputFace));
@@ -41,16 +37,16 @@ QWidget *CreateControl(const form::ControlEntry &entry, QWidget *parent) {
         break;
     }
     case Kind::Frame:
-        control = named(new QFrame(parent));
+        control = named(new WidgetOf<Kind::Frame>::Type(parent));
         break;
     case Kind::Label:
-        control = named(new QLabel(Text(entry.caption), parent));
+        control = named(new WidgetOf<Kind::Label>::Type(Text(entry.caption), parent));
         break;
     }
     if (!entry.accessibleName.empty())
         control->setAccessibleName(Text(entry.accessibleName));
     control->setHidden(entry.hidden);
-    return control;
+    widgets_[static_cast<int>(entry.id)] = control;
 }
 
 FormCanvas::Size CaptionNeeds(const QWidget *control, Kind kind, std::u16string_view caption) {
