@@ -27,6 +27,7 @@ public:
     int labelWidth(Control, std::u16string_view caption) const override { return width(caption); }
     void setOutputPoints(double value) override { points = value; }
     void setClientSize(int width, int height) override { client = {0, 0, width, height}; }
+    void setLabelText(Control label, std::u16string_view text) override { shown[label] = text; }
     void place(Control control, const Rect &pixels) override { placed[control] = pixels; }
 
     // The caption's width without its access key's "&".
@@ -39,6 +40,7 @@ public:
     double points = 0;
     Rect client;
     std::map<Control, Rect> placed;
+    std::map<Control, std::u16string> shown;
 
 private:
     int dpi_;
@@ -123,7 +125,7 @@ TEST(FormLayout, MeasuresOnlyTheCaptionsThatMustShowWhole) {
 // With the placeholders and with a count of six digits, at fonts from fitting to twice too wide.
 TEST(FormLayout, GrowsTheWholeLayoutForTheWidestCaptionSoNoneIsCut) {
     FormLayout placeholders, counts;
-    counts.setCaption(Control::Adjectives, u"120000 Adjectives");
+    counts.recordCaption(Control::Adjectives, u"120000 Adjectives");
     for (const int charWidth : {6, 9, 14}) {
         for (const FormLayout *layout : {&placeholders, &counts}) {
             FixedWidthCanvas canvas(96, charWidth);
@@ -146,12 +148,11 @@ TEST(FormLayout, GrowsTheWholeLayoutForTheWidestCaptionSoNoneIsCut) {
     }
 }
 
-TEST(FormLayout, ALabelTakesItsCaptionsWidthKeepingItsLeftEdge) {
+TEST(FormLayout, ShowsTheCountsEachLabelTakingItsCaptionsWidthKeepingItsLeftEdge) {
     FormLayout layout;
-    layout.setCaption(Control::Adverbs, u"1 Adverbs");
-    layout.setCaption(Control::Nouns, u"12345 Nouns");
     FixedWidthCanvas canvas(96, 5);
-    layout.layOut(canvas);
+    layout.showCounts(canvas, u"1 Adverbs", u"8888 Adjectives", u"12345 Nouns");
+    EXPECT_EQ(canvas.shown[Control::Nouns], u"12345 Nouns");
     EXPECT_EQ(canvas.placed[Control::Adverbs].width, canvas.width(u"1 Adverbs"));
     EXPECT_EQ(canvas.placed[Control::Nouns].width, canvas.width(u"12345 Nouns"));
     EXPECT_EQ(canvas.placed[Control::Adjectives].width, canvas.width(u"8888 Adjectives"));

@@ -25,6 +25,7 @@ public:
     void setTitle(const std::u16string &text) override { title = text; }
     std::u16string outputText() const override { return output; }
     void setOutputText(const std::u16string &text) override { output = text; }
+    void setOutputCursor(size_t position) override { cursor = position; }
     std::u16string autoCaption() const override { return caption; }
     void setAutoCaption(const std::u16string &text) override { caption = text; }
     bool timerEnabled() const override { return timer; }
@@ -54,6 +55,7 @@ public:
     bool checked[4] = {false, true, true, false}, enabled[4] = {true, true, true, true};
     bool statsVisible = false;
     std::u16string title, output = u"verbose, splendiferous generator", caption = u"&Auto On";
+    size_t cursor = std::u16string::npos;
     std::u16string clipboard;
     std::error_code clipboardFault;
     bool closedWithTimer = false;
@@ -78,12 +80,14 @@ struct LoadedRules {
     ScoffleRules rules{window, window, random, {dir.path(), dir.path()}};
 };
 
-TEST(ScoffleRules, EachTickClicksMakeShowingAndAnnouncingANewEpithet) {
+TEST(ScoffleRules, EachTickClicksMakeShowingAndAnnouncingANewEpithetFromItsStart) {
     LoadedRules f;
     f.rules.click(form::Control::Auto);
     f.window.output.clear();
+    f.window.cursor = std::u16string::npos;
     f.rules.tick();
     EXPECT_FALSE(f.window.output.empty());
+    EXPECT_EQ(f.window.cursor, 0u);
     EXPECT_NE(f.window.output.find(u"toad"), std::u16string::npos);
     ASSERT_EQ(f.window.announced.size(), 2u); // Auto's own Make, then the tick's
     EXPECT_EQ(f.window.announced.back(), f.window.output);

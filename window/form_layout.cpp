@@ -39,8 +39,19 @@ FormLayout::FormLayout() {
         captions_[static_cast<int>(entry.id)] = entry.caption;
 }
 
-void FormLayout::setCaption(Control label, std::u16string caption) {
+void FormLayout::recordCaption(Control label, std::u16string caption) {
     captions_[static_cast<int>(label)] = std::move(caption);
+}
+
+void FormLayout::showCounts(FormCanvas &canvas, const std::u16string &adverbs,
+                            const std::u16string &adjectives, const std::u16string &nouns) {
+    for (const auto &[label, caption] : {std::pair{Control::Adverbs, &adverbs},
+                                         {Control::Adjectives, &adjectives},
+                                         {Control::Nouns, &nouns}}) {
+        canvas.setLabelText(label, *caption);
+        recordCaption(label, *caption);
+    }
+    layOut(canvas);
 }
 
 void FormLayout::layOut(FormCanvas &canvas) const {

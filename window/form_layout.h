@@ -23,6 +23,7 @@ public:
     virtual int labelWidth(form::Control label, std::u16string_view caption) const = 0;
     virtual void setOutputPoints(double points) = 0;
     virtual void setClientSize(int width, int height) = 0;
+    virtual void setLabelText(form::Control label, std::u16string_view text) = 0;
     virtual void place(form::Control control, const Rect &pixels) = 0;
 };
 
@@ -33,9 +34,14 @@ class FormLayout {
 public:
     FormLayout();
 
-    // A label's caption, which it takes the width of; the layout grows for counts of any size.
-    void setCaption(form::Control label, std::u16string caption);
+    // Records a label's caption, which it takes the width of, for the next layOut: the layout
+    // grows for counts of any size.
+    void recordCaption(form::Control label, std::u16string caption);
     void layOut(FormCanvas &canvas) const;
+
+    // Shows the counts in their labels and lays the form out again for them.
+    void showCounts(FormCanvas &canvas, const std::u16string &adverbs,
+                    const std::u16string &adjectives, const std::u16string &nouns);
 
 private:
     std::u16string captions_[form::kControlCount]; // the labels' now

@@ -146,6 +146,13 @@ constexpr Control ButtonForEnter(std::optional<Control> focused) {
     return focused && EntryOf(*focused).kind == Kind::Button ? *focused : kDefaultButton;
 }
 
+// A fixed layout: the window keeps its size, with no maximise box and no border to resize by.
+inline constexpr bool kResizable = false;
+
+// The text box takes an epithet of any length, as far as a Win32 edit control can: a toolkit's
+// own limit would cut a long one, and Clip and Save with it.
+inline constexpr int kOutputLongest = 0x7FFFFFFE;
+
 // The epithet's own font, bold, at this size for the twips as they stand.
 inline constexpr std::u16string_view kOutputFace = u"MS Sans Serif";
 inline constexpr double kOutputPoints = 9.75;

@@ -21,6 +21,8 @@ public:
 
     virtual std::u16string outputText() const = 0;
     virtual void setOutputText(const std::u16string &text) = 0;
+    // Puts the text box's cursor before unit `position` of its text, scrolled into view.
+    virtual void setOutputCursor(size_t position) = 0;
     virtual std::u16string autoCaption() const = 0;
     virtual void setAutoCaption(const std::u16string &caption) = 0;
     virtual bool timerEnabled() const = 0;

@@ -65,6 +65,7 @@ void ScoffleRules::make() {
                                                   window_.isChecked(form::Setting::Commas),
                                                   window_.isChecked(form::Setting::Order), random_);
     window_.setOutputText(epithet);
+    window_.setOutputCursor(0); // a long epithet shows its start
     if (mirrorToTitle_)
         window_.setTitle(TitleFor(epithet));
     window_.announce(epithet);

@@ -22,16 +22,17 @@ using form::Kind;
 FrmScoffle::FrmScoffle(QWidget *parent) : QMainWindow(parent) {
     setObjectName(Text(form::kName));
     setWindowTitle(Text(form::kTitle));
-    // A fixed layout: no maximise button, and the window cannot be resized.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   (form::kResizable ? Qt::WindowMaximizeButtonHint : Qt::WindowFlags()));
     createControls();
     createMenus();
     // On Wayland Qt draws the title bar itself, with a maximise button whatever the flags, and
     // a maximised window must take the compositor's size or be disconnected; there it may grow,
     // and goes back to its own size at once (see changeEvent).
     const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-    layout()->setSizeConstraint(wayland ? QLayout::SetMinimumSize : QLayout::SetFixedSize);
+    layout()->setSizeConstraint(wayland || form::kResizable ? QLayout::SetMinimumSize
+                                                            : QLayout::SetFixedSize);
     announcer_ = new EpithetAnnouncer(this);
     controls_.button(form::TabOrder().front())->setFocus();
 }
@@ -97,6 +98,10 @@ void FrmScoffle::setClientSize(int width, int height) {
     centralWidget()->setFixedSize(width, height);
 }
 
+void FrmScoffle::setLabelText(Control label, std::u16string_view text) {
+    controls_.label(label)->setText(Text(text));
+}
+
 void FrmScoffle::place(Control id, const Rect &pixels) {
     controls_.widget(id)->setGeometry(pixels.x, pixels.y, pixels.width, pixels.height);
 }
@@ -130,9 +135,11 @@ std::u16string FrmScoffle::outputText() const {
 }
 
 void FrmScoffle::setOutputText(const std::u16string &text) {
-    QLineEdit *box = controls_.get<Control::Output>();
-    box->setText(Text(text));
-    box->setCursorPosition(0); // a long epithet shows its start
+    controls_.get<Control::Output>()->setText(Text(text));
+}
+
+void FrmScoffle::setOutputCursor(size_t position) {
+    controls_.get<Control::Output>()->setCursorPosition(static_cast<int>(position));
 }
 
 std::u16string FrmScoffle::autoCaption() const {
@@ -169,13 +176,7 @@ void FrmScoffle::setStatsVisible(bool visible) {
 
 void FrmScoffle::setCounts(const std::u16string &adverbs, const std::u16string &adjectives,
                            const std::u16string &nouns) {
-    for (const auto &[label, caption] : {std::pair{Control::Adverbs, &adverbs},
-                                         {Control::Adjectives, &adjectives},
-                                         {Control::Nouns, &nouns}}) {
-        controls_.label(label)->setText(Text(*caption));
-        layout_.setCaption(label, *caption);
-    }
-    layout_.layOut(*this);
+    layout_.showCounts(*this, adverbs, adjectives, nouns);
 }
 
 void FrmScoffle::announce(const std::u16string &epithet) {

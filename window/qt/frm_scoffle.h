@@ -38,6 +38,7 @@ private:
     void setTitle(const std::u16string &title) override;
     std::u16string outputText() const override;
     void setOutputText(const std::u16string &text) override;
+    void setOutputCursor(size_t position) override;
     std::u16string autoCaption() const override;
     void setAutoCaption(const std::u16string &caption) override;
     bool timerEnabled() const override;
@@ -55,6 +56,7 @@ private:
     int labelWidth(form::Control label, std::u16string_view caption) const override;
     void setOutputPoints(double points) override;
     void setClientSize(int width, int height) override;
+    void setLabelText(form::Control label, std::u16string_view text) override;
     void place(form::Control id, const Rect &pixels) override;
 
     ScoffleRules *rules_ = nullptr;

@@ -3,8 +3,6 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
-#include <limits>
-
 using form::Kind;
 
 void QtControls::make(const form::ControlEntry &entry, QWidget *parent) {
@@ -27,8 +25,7 @@ void QtControls::make(const form::ControlEntry &entry, QWidget *parent) {
     }
     case Kind::TextBox: {
         auto *box = named(new WidgetOf<Kind::TextBox>::Type(Text(entry.caption), parent));
-        // Qt's default of 32,767 characters would cut a long epithet, and Clip and Save with it.
-        box->setMaxLength(std::numeric_limits<int>::max());
+        box->setMaxLength(form::kOutputLongest); // not Qt's default of 32,767
         QFont font(Text(form::kOutputFace));
         font.setStyleHint(QFont::SansSerif);
         font.setBold(form::kOutputBold);

@@ -19,8 +19,8 @@ std::error_code LastError() {
     return {static_cast<int>(::GetLastError()), std::system_category()};
 }
 
-// A fixed layout: a minimise box, no maximise box, no border to resize by.
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
+                         (form::kResizable ? WS_THICKFRAME | WS_MAXIMIZEBOX : 0);
 constexpr UINT_PTR kTimerId = 1;
 // Posted once the window shows: tooltips are not wanted before, and making them costs time.
 constexpr UINT kAddToolTips = WM_APP;
@@ -201,7 +201,7 @@ void FrmScoffle::createControls() {
             create(entry);
     makeDefault(form::kDefaultButton);
     live_.annotate(controls_);
-    ::SendMessageW(control(Control::Output), EM_SETLIMITTEXT, 0, 0); // as long as an epithet gets
+    ::SendMessageW(control(Control::Output), EM_SETLIMITTEXT, form::kOutputLongest, 0);
 }
 
 void FrmScoffle::layOut() {
@@ -248,6 +248,10 @@ void FrmScoffle::setOutputPoints(double points) {
     outputFont_ = std::move(font); // the old one only once the box has let go of it
 }
 
+void FrmScoffle::setLabelText(Control label, std::u16string_view text) {
+    ::SetWindowTextW(control(label), Wide(text).c_str());
+}
+
 void FrmScoffle::setClientSize(int width, int height) {
     const SIZE size = frameSize(width, height, static_cast<UINT>(dotsPerInch()));
     RECT now{};
@@ -289,7 +293,10 @@ std::u16string FrmScoffle::outputText() const {
 
 void FrmScoffle::setOutputText(const std::u16string &text) {
     ::SetWindowTextW(control(Control::Output), Wide(text).c_str());
-    ::SendMessageW(control(Control::Output), EM_SETSEL, 0, 0); // a long epithet shows its start
+}
+
+void FrmScoffle::setOutputCursor(size_t position) {
+    ::SendMessageW(control(Control::Output), EM_SETSEL, position, static_cast<LPARAM>(position));
 }
 
 std::u16string FrmScoffle::autoCaption() const {
@@ -322,13 +329,7 @@ void FrmScoffle::setStatsVisible(bool visible) {
 
 void FrmScoffle::setCounts(const std::u16string &adverbs, const std::u16string &adjectives,
                            const std::u16string &nouns) {
-    for (const auto &[label, caption] : {std::pair{Control::Adverbs, &adverbs},
-                                         {Control::Adjectives, &adjectives},
-                                         {Control::Nouns, &nouns}}) {
-        ::SetWindowTextW(control(label), Wide(*caption).c_str());
-        layout_.setCaption(label, *caption);
-    }
-    layout_.layOut(*this);
+    layout_.showCounts(*this, adverbs, adjectives, nouns);
 }
 
 void FrmScoffle::announce(const std::u16string &) {
