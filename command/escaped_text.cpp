@@ -15,19 +15,6 @@ bool IsLowSurrogate(char16_t unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
-// The bytes of one UTF-8 sequence that `lead` begins, or 0 where no sequence begins with it.
-size_t SequenceLength(unsigned char lead) {
-    if (lead < 0x80)
-        return 1;
-    if (lead >> 5 == 0x6)
-        return 2;
-    if (lead >> 4 == 0xE)
-        return 3;
-    if (lead >> 3 == 0x1E)
-        return 4;
-    return 0;
-}
-
 // Writes the text as Quoted does, without the quotes.
 void AppendEscaped(std::u16string &out, std::u16string_view text) {
     for (size_t i = 0; i < text.size(); ++i) {
@@ -96,10 +83,10 @@ namespace {
     std::u16string plain, escaped;
     bool quoted = false;
     for (size_t i = 0; i < bytes.size();) {
-        const size_t length = SequenceLength(static_cast<unsigned char>(bytes[i]));
+        const size_t length = Utf8SequenceLength(static_cast<unsigned char>(bytes[i]));
         char16_t units[2];
         const size_t decoded = length > 0 && i + length <= bytes.size()
-                                   ? DecodeUtf8(std::string_view(bytes).substr(i, length), units)
+                                   ? Utf8ToUtf16(std::string_view(bytes).substr(i, length), units)
                                    : kNotUtf8;
         if (decoded != kNotUtf8) {
             plain.append(units, decoded);

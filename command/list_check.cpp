@@ -3,6 +3,7 @@
 #include "compose/epithet.h"
 #include "escaped_text.h"
 #include "platform/byte_source.h"
+#include "platform/display_text.h"
 #include "platform/text_encoding.h"
 #include "repeated_words.h"
 #include "words/excluded_words.h"
@@ -37,9 +38,9 @@ int ClassOf(int tag) {
 }
 
 // Judges each line as the loader reads it, and fills the pools as the loader does.
-class Checker {
+class ListChecker {
 public:
-    Checker(const TextReader &reader, ListCheck &result, const ExcludedWords *leaveOut);
+    ListChecker(const TextReader &reader, ListCheck &result, const ExcludedWords *leaveOut);
 
     void piece(std::u16string_view units, uint64_t position) { line_.feed(units, position); }
     void end(LineEnd how);
@@ -65,12 +66,12 @@ private:
     std::unordered_set<std::u16string_view> excludedFound_; // views into leaveOut_
 };
 
-Checker::Checker(const TextReader &reader, ListCheck &result, const ExcludedWords *leaveOut)
+ListChecker::ListChecker(const TextReader &reader, ListCheck &result, const ExcludedWords *leaveOut)
     : reader_(reader), result_(result), leaveOut_(leaveOut) {
     result_.encoding = reader.encoding();
 }
 
-void Checker::end(LineEnd how) {
+void ListChecker::end(LineEnd how) {
     switch (how) {
     case LineEnd::LineFeed:
         ++result_.lineFeeds;
@@ -105,7 +106,7 @@ void Checker::end(LineEnd how) {
 
 // Decodes the word as the loader does and hands the pool what the loader would, so the
 // cleaned word is the loader's own.
-void Checker::word() {
+void ListChecker::word() {
     raw_.resize(line_.wordEnd() - line_.wordBegin());
     raw_.resize(reader_.decode(line_.wordBegin(), line_.wordEnd(), raw_.data()));
     // Valid UTF-8 beyond ASCII always decodes to fewer units than its bytes.
@@ -136,7 +137,7 @@ void Checker::word() {
     }
 }
 
-void Checker::judgeKept(std::u16string_view raw, std::u16string_view cleaned) {
+void ListChecker::judgeKept(std::u16string_view raw, std::u16string_view cleaned) {
     if (cleaned != raw)
         find(u"the word " + Quoted(raw) + u" is taken as " + Quoted(cleaned));
     if (cleaned.find(u'\t') != cleaned.npos)
@@ -166,7 +167,7 @@ std::optional<std::u16string_view> EchoedModifier(const WordLists &lists,
 
 // A noun is drawn so that it does not echo the words before it, unless every noun would: with
 // one or two nouns that each echo some modifier, the words before can echo all of them.
-void Checker::findTooFewNouns() {
+void ListChecker::findTooFewNouns() {
     const WordLists &lists = result_.lists;
     if (result_.distinctNouns == 0 || result_.distinctNouns > 2)
         return;
@@ -195,7 +196,7 @@ void Checker::findTooFewNouns() {
 }
 
 // Each word that repeats one before it in its class, and how many different words each holds.
-void Checker::findRepeatedWords() {
+void ListChecker::findRepeatedWords() {
     const WordLists &lists = result_.lists;
     const std::array<const WordPool *, 3> pools = {&lists.AdverbPool, &lists.AdjectivePool,
                                                    &lists.NounPool};
@@ -218,7 +219,7 @@ void Checker::findRepeatedWords() {
     result_.distinctNouns = distinct[2];
 }
 
-void Checker::finish() {
+void ListChecker::finish() {
     for (int i = 1; i <= result_.lists.AdjectivePool.size(); ++i)
         ++adjectiveLengths_[result_.lists.AdjectivePool.word(i).size()];
     findRepeatedWords(); // leaves the different adjectives' lengths
@@ -277,10 +278,10 @@ void FindEncodingFaults(const ByteSource &text, ListCheck &result) {
 
 } // namespace
 
-ListCheck CheckWordList(const ByteSource &text, const ExcludedWords *leaveOut) {
+ListCheck CheckList(const ByteSource &text, const ExcludedWords *leaveOut) {
     ListCheck result;
     TextReader reader(text);
-    Checker checker(reader, result, leaveOut);
+    ListChecker checker(reader, result, leaveOut);
     SplitLines(reader, checker);
     checker.finish();
     FindEncodingFaults(text, result);

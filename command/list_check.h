@@ -42,4 +42,4 @@ struct ListCheck {
 // to nothing, words that hold a tab or characters that do not show, a word given twice in one
 // class; and of the whole list, UTF-16 without its mark, an odd last byte of UTF-16, and nouns
 // too few to keep a word from being repeated. Throws std::bad_alloc where memory runs out.
-ListCheck CheckWordList(const ByteSource &text, const ExcludedWords *leaveOut = nullptr);
+ListCheck CheckList(const ByteSource &text, const ExcludedWords *leaveOut = nullptr);

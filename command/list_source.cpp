@@ -17,13 +17,13 @@ namespace {
 constexpr int kFailed = 1;
 
 // Writes a message of lines ended by CR LF to standard error, a line at a time.
-void Complain(Console &console, std::u16string_view message) {
+void PrintErrorLines(CommandStreams &streams, std::u16string_view message) {
     size_t end;
     while ((end = message.find(u"\r\n")) != message.npos) {
-        console.complain(message.substr(0, end));
+        streams.printError(message.substr(0, end));
         message.remove_prefix(end + 2);
     }
-    console.complain(message);
+    streams.printError(message);
 }
 
 } // namespace
@@ -67,17 +67,18 @@ LoadResult OpenList(const ListSource &list, std::unique_ptr<ByteSource> &bytes,
     }
 }
 
-int CannotUse(Console &console, LoadResult result, const ListSource &list,
+int CannotUse(CommandStreams &streams, LoadResult result, const ListSource &list,
               const std::error_code &openError) {
     if (StopSignal())
         return kFailed; // Ctrl+C while waiting for the list: nothing to say
-    Complain(console, list.given
-                          ? NamedListFailureMessage(result, list.name, openError)
-                          : LoadFailureMessage(result, *list.path, openError, ListNaming::Always));
+    PrintErrorLines(streams, list.given ? NamedListFailureMessage(result, list.name, openError)
+                                        : LoadFailureMessage(result, *list.path, openError,
+                                                             ListNaming::Always));
     return kFailed;
 }
 
-std::optional<int> ReadExcluded(const Options &options, Console &console, ExcludedWords &words) {
+std::optional<int> ReadExcluded(const Options &options, CommandStreams &streams,
+                                ExcludedWords &words) {
     if (!options.exclude)
         return std::nullopt;
     const ListSource file = GivenFile(*options.exclude);
@@ -95,9 +96,9 @@ std::optional<int> ReadExcluded(const Options &options, Console &console, Exclud
     if (StopSignal())
         return kFailed;
     if (opened == LoadResult::CannotOpen)
-        console.complain(u"Can't read the words to leave out, " + file.name + u": " +
-                         ErrorText(error) + u".");
+        streams.printError(u"Can't read the words to leave out, " + file.name + u": " +
+                           ErrorText(error) + u".");
     else
-        Complain(console, NamedListFailureMessage(opened, file.name, {}));
+        PrintErrorLines(streams, NamedListFailureMessage(opened, file.name, {}));
     return kFailed;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "console.h"
+#include "command_streams.h"
 #include "options.h"
 #include "words/word_list.h"
 
@@ -34,9 +34,10 @@ LoadResult OpenList(const ListSource &list, std::unique_ptr<ByteSource> &bytes,
 
 // Says why the list cannot be used, always naming it, since a command may be pointed at any
 // list: by the name it was given, or where it was found. Returns the command's status.
-int CannotUse(Console &console, LoadResult result, const ListSource &list,
+int CannotUse(CommandStreams &streams, LoadResult result, const ListSource &list,
               const std::error_code &openError);
 
 // Reads the words that --exclude names, where it does; otherwise says why not and returns the
 // command's status.
-std::optional<int> ReadExcluded(const Options &options, Console &console, ExcludedWords &words);
+std::optional<int> ReadExcluded(const Options &options, CommandStreams &streams,
+                                ExcludedWords &words);

@@ -1,4 +1,4 @@
-#include "console.h"
+#include "command_streams.h"
 #include "vilify.h"
 
 #ifdef _WIN32
@@ -10,17 +10,17 @@ int wmain(int argc, wchar_t *argv[]) {
     for (int i = 1; i < argc; ++i) {
         const std::u16string_view units(reinterpret_cast<const char16_t *>(argv[i]),
                                         std::char_traits<wchar_t>::length(argv[i]));
-        arguments.push_back({EncodeUtf8(units), argv[i]});
+        arguments.push_back({Utf16ToUtf8(units), argv[i]});
     }
-    Console console;
-    return RunVilify(arguments, console);
+    CommandStreams streams;
+    return RunVilify(arguments, streams);
 }
 #else
 int main(int argc, char *argv[]) {
     std::vector<Argument> arguments;
     for (int i = 1; i < argc; ++i)
         arguments.push_back({argv[i], argv[i]});
-    Console console;
-    return RunVilify(arguments, console);
+    CommandStreams streams;
+    return RunVilify(arguments, streams);
 }
 #endif

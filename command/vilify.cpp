@@ -1,12 +1,13 @@
 #include "vilify.h"
 
-#include "check_report.h"
+#include "command_streams.h"
 #include "compose/epithet.h"
-#include "console.h"
 #include "json_line.h"
+#include "list_check_report.h"
 #include "list_source.h"
 #include "option_table.h"
 #include "platform/byte_source.h"
+#include "platform/display_text.h"
 #include "platform/text_encoding.h"
 #include "platform/xoshiro_random.h"
 #include "words/excluded_words.h"
@@ -28,25 +29,25 @@ constexpr char kVersion[] = "vilify (Zestive Vilifex) " VILIFEX_VERSION "\n"
                             "This is free software: you are free to change and redistribute it.\n"
                             "There is NO WARRANTY, to the extent permitted by law.\n";
 
-std::u16string Widened(std::string_view ascii) {
+std::u16string AsciiToUtf16(std::string_view ascii) {
     return {ascii.begin(), ascii.end()};
 }
 
 // The command line's words may hold anything: UTF-8 as such, other bytes as Windows-1252.
-std::u16string FromArgument(std::string_view text) {
+std::u16string ArgumentToUtf16(std::string_view text) {
     std::u16string units(text.size(), u'\0');
-    units.resize(Decode8Bit(text, units.data()));
+    units.resize(EightBitToUtf16(text, units.data()));
     return units;
 }
 
 // Prints lines ended by LF, each with the system's own line end.
-int PrintLines(Console &console, std::string_view text, std::u16string_view what) {
+int PrintText(CommandStreams &streams, std::string_view text, std::u16string_view what) {
     size_t end;
     while ((end = text.find('\n')) != text.npos) {
-        console.print(Widened(text.substr(0, end)));
+        streams.print(AsciiToUtf16(text.substr(0, end)));
         text.remove_prefix(end + 1);
     }
-    return console.flush() ? 0 : CannotWrite(console, what);
+    return streams.flush() ? 0 : CannotWrite(streams, what);
 }
 
 // An epithet too long is made again, but not for ever: a list may make none short enough.
@@ -60,35 +61,35 @@ size_t ShortestWord(const WordPool &pool) {
 }
 
 // Says that no epithet fits within --max-length, and why it is known.
-int NoneFits(Console &console, const Options &options, const ListSource &list,
+int NoneFits(CommandStreams &streams, const Options &options, const ListSource &list,
              std::u16string_view why) {
-    console.complain(u"no epithet of at most " + Decimal(*options.maxLength) +
-                     u" characters can be made from " + list.name + u": " + std::u16string(why));
+    streams.printError(u"no epithet of at most " + Decimal(*options.maxLength) +
+                       u" characters can be made from " + list.name + u": " + std::u16string(why));
     return kFailed;
 }
 
-int PrintEpithets(const Options &options, Console &console) {
+int PrintEpithets(const Options &options, CommandStreams &streams) {
     const uint64_t seed = options.seed ? *options.seed : ClockSeed();
     if (options.showSeed)
-        console.complain(u"seed " + Decimal(seed));
+        streams.printError(u"seed " + Decimal(seed));
     XoshiroRandom random(seed);
     ExcludedWords leaveOut;
-    if (const auto failed = ReadExcluded(options, console, leaveOut))
+    if (const auto failed = ReadExcluded(options, streams, leaveOut))
         return *failed;
     const ListSource list = ListOf(options);
     std::unique_ptr<ByteSource> bytes;
     std::error_code openError;
     if (const LoadResult opened = OpenList(list, bytes, openError); opened != LoadResult::Loaded)
-        return CannotUse(console, opened, list, openError);
+        return CannotUse(streams, opened, list, openError);
     WordLists lists;
     const LoadResult result =
         LoadWordList(lists, *bytes, random, options.exclude ? &leaveOut : nullptr);
     if (result != LoadResult::Loaded)
-        return CannotUse(console, result, list, {});
+        return CannotUse(streams, result, list, {});
     // Every epithet holds an adjective, a space and a noun.
     const uint64_t shortest = ShortestWord(lists.AdjectivePool) + 1 + ShortestWord(lists.NounPool);
     if (options.maxLength && shortest > *options.maxLength)
-        return NoneFits(console, options, list, u"the shortest has " + Decimal(shortest));
+        return NoneFits(streams, options, list, u"the shortest has " + Decimal(shortest));
 
     const std::u16string_view end = options.null ? std::u16string_view(u"\0", 1) : kLineEnd;
     std::vector<EpithetWord> words;
@@ -100,46 +101,46 @@ int PrintEpithets(const Options &options, Console &console) {
         if (options.maxLength && epithet.size() > *options.maxLength) {
             if (++tries < kMostTries)
                 continue;
-            const int status = console.flush() ? kFailed : CannotWrite(console, u"epithets");
-            NoneFits(console, options, list, u"none came of a million tries");
+            const int status = streams.flush() ? kFailed : CannotWrite(streams, u"epithets");
+            NoneFits(streams, options, list, u"none came of a million tries");
             return std::max(status, kFailed);
         }
         tries = 0;
         ++made;
-        if (!console.print(options.json ? JsonLine(epithet, words) : epithet, end))
-            return CannotWrite(console, u"epithets");
+        if (!streams.print(options.json ? JsonLine(epithet, words) : epithet, end))
+            return CannotWrite(streams, u"epithets");
     }
-    return console.flush() ? 0 : CannotWrite(console, u"epithets");
+    return streams.flush() ? 0 : CannotWrite(streams, u"epithets");
 }
 
-int Run(const std::vector<Argument> &arguments, Console &console) {
+int Run(const std::vector<Argument> &arguments, CommandStreams &streams) {
     const ParsedOptions parsed = ParseOptions(arguments);
     if (!parsed.error.empty()) {
-        console.complain(FromArgument(parsed.error));
+        streams.printError(ArgumentToUtf16(parsed.error));
         const std::string usage = UsageText();
         std::string_view rest = usage;
         for (size_t end; (end = rest.find('\n')) != rest.npos; rest.remove_prefix(end + 1))
-            console.complain(Widened(rest.substr(0, end)), false);
-        console.complain(u"Try 'vilify --help' for more information.", false);
+            streams.printError(AsciiToUtf16(rest.substr(0, end)), false);
+        streams.printError(u"Try 'vilify --help' for more information.", false);
         return kWrongCommandLine;
     }
     switch (parsed.options.action) {
     case Action::Help:
-        return PrintLines(console, HelpText(), u"help");
+        return PrintText(streams, HelpText(), u"help");
     case Action::Version:
-        return PrintLines(console, kVersion, u"version");
+        return PrintText(streams, kVersion, u"version");
     case Action::Check:
-        return ReportListCheck(parsed.options, console);
+        return ReportListCheck(parsed.options, streams);
     case Action::Print:
         break;
     }
-    return PrintEpithets(parsed.options, console);
+    return PrintEpithets(parsed.options, streams);
 }
 
 } // namespace
 
-int RunVilify(const std::vector<Argument> &arguments, Console &console) {
-    const int status = Run(arguments, console);
+int RunVilify(const std::vector<Argument> &arguments, CommandStreams &streams) {
+    const int status = Run(arguments, streams);
     // Ended by a signal, the status says so, as shells expect: 128 and its number.
     return StopSignal() ? 128 + StopSignal() : status;
 }

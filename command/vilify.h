@@ -4,7 +4,7 @@
 
 #include <vector>
 
-class Console;
+class CommandStreams;
 
 // Runs the command on its arguments (those after its name) and returns its exit status.
-int RunVilify(const std::vector<Argument> &arguments, Console &console);
+int RunVilify(const std::vector<Argument> &arguments, CommandStreams &streams);

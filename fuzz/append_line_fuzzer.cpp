@@ -53,6 +53,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
                        [](char c) { return (c >= 0 && c < 0x20 && c != '\t') || c == 0x7F; }),
           "no control character but tab");
     std::u16string decoded(line.size(), u'\0');
-    Check(DecodeUtf8(line, decoded.data()) != kNotUtf8, "valid UTF-8");
+    Check(Utf8ToUtf16(line, decoded.data()) != kNotUtf8, "valid UTF-8");
     return 0;
 }

@@ -1,8 +1,9 @@
 // Arbitrary bytes as a word list: the loader, which reads in chunks and decodes only the words
 // it keeps, must take the same words as a plain reading of one whole line at a time.
 #include "platform/byte_source.h"
-#include "platform/xoshiro_random.h"
+#include "platform/one_line.h"
 #include "platform/text_encoding.h"
+#include "platform/xoshiro_random.h"
 #include "words/word_list.h"
 
 #include <cstdint>
@@ -49,7 +50,7 @@ UNINSTRUMENTED Words Lines(std::string_view bytes) {
         if (!utf16) {
             const std::string raw(line.begin(), line.end());
             line.resize(raw.size());
-            line.resize(Decode8Bit(raw, line.data()));
+            line.resize(EightBitToUtf16(raw, line.data()));
         }
         lines.push_back(line);
         if (i + 1 < units.size() && units[i] == u'\r' && units[i + 1] == u'\n')

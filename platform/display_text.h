@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -9,3 +10,9 @@ std::u16string PathText(const std::filesystem::path &path);
 
 // The system's own words for an error, without a closing full stop.
 std::u16string ErrorText(const std::error_code &error);
+
+// A number in decimal digits.
+inline std::u16string Decimal(uint64_t number) {
+    const std::string digits = std::to_string(number);
+    return {digits.begin(), digits.end()};
+}

@@ -7,7 +7,7 @@ namespace {
 // Names and messages are bytes: UTF-8 where they are valid UTF-8, else an older code page.
 std::u16string Decode(std::string_view bytes) {
     std::u16string text(bytes.size(), u'\0');
-    text.resize(Decode8Bit(bytes, text.data()));
+    text.resize(EightBitToUtf16(bytes, text.data()));
     return text;
 }
 

@@ -28,6 +28,6 @@ std::u16string ErrorText(const std::error_code &error) {
     }
     const std::string bytes = error.message();
     std::u16string text(bytes.size(), u'\0');
-    text.resize(Decode8Bit(bytes, text.data()));
+    text.resize(EightBitToUtf16(bytes, text.data()));
     return text;
 }

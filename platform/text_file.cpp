@@ -1,6 +1,7 @@
 #include "text_file.h"
 
 #include "append_whole.h"
+#include "one_line.h"
 #include "text_encoding.h"
 
 #include <algorithm>
@@ -68,7 +69,7 @@ char16_t LastUnit(const FileEnds &ends, SavedEncoding encoding) {
 
 std::string Encode(std::u16string_view text, SavedEncoding encoding) {
     if (encoding == SavedEncoding::Utf8)
-        return EncodeUtf8(text);
+        return Utf16ToUtf8(text);
     std::string bytes;
     for (char16_t unit : text) {
         const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);

@@ -63,7 +63,7 @@ size_t TextReader::decode(uint64_t begin, uint64_t end, char16_t *out) const {
     const bool inChunk = begin >= chunkStart_ && end <= chunkStart_ + units_.size();
     if (encoding_ == Encoding::EightBit) {
         if (inChunk)
-            return Decode8Bit({bytes_.data() + (begin - chunkStart_), count}, out);
+            return EightBitToUtf16({bytes_.data() + (begin - chunkStart_), count}, out);
         return decodeEightBit(begin, end, out);
     }
     if (inChunk) {
@@ -95,7 +95,7 @@ size_t TextReader::decodeEightBit(uint64_t begin, uint64_t end, char16_t *out) c
         std::string_view bytes(piece.data(), read);
         if (at + read < end)
             bytes.remove_suffix(CutUtf8Sequence(bytes));
-        const size_t decoded = DecodeUtf8(bytes, out + written);
+        const size_t decoded = Utf8ToUtf16(bytes, out + written);
         if (decoded == kNotUtf8 || bytes.empty())
             break;
         written += decoded;
@@ -108,7 +108,7 @@ size_t TextReader::decodeEightBit(uint64_t begin, uint64_t end, char16_t *out) c
         const size_t read = readUnits(at, std::min<uint64_t>(end - at, kChunkBytes), piece.data());
         if (read == 0)
             break;
-        DecodeCp1252({piece.data(), read}, out + written);
+        Cp1252ToUtf16({piece.data(), read}, out + written);
         written += read;
         at += read;
     }

@@ -16,10 +16,10 @@ uint64_t ClockSeed() {
     // The wall clock tells days apart, but on Windows it moves in steps of milliseconds; the
     // steady clock is finer there, and the count of calls parts two seeds taken in one tick.
     static std::atomic<uint64_t> calls{0};
-    const auto wall = static_cast<uint64_t>(
-        std::chrono::system_clock::now().time_since_epoch().count());
-    const auto steady = static_cast<uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    const auto wall =
+        static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    const auto steady =
+        static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     return wall ^ std::rotl(steady, 32) ^ (++calls * 0x9E3779B97F4A7C15);
 }
 

@@ -1,7 +1,7 @@
 #include "reference_composer.h"
 
-#include "compose/epithet.h"
 #include "compose/counting_random.h"
+#include "compose/epithet.h"
 #include "platform/xoshiro_random.h"
 #include "words/word_list.h"
 

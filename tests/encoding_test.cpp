@@ -6,18 +6,18 @@ namespace {
 
 std::u16string Decode(std::string_view bytes) {
     std::u16string line(bytes.size(), u'?');
-    line.resize(Decode8Bit(bytes, line.data()));
+    line.resize(EightBitToUtf16(bytes, line.data()));
     return line;
 }
 
-TEST(Decode8Bit, ReadsUtf8IncludingCharactersBeyondSixteenBits) {
+TEST(EightBitToUtf16, ReadsUtf8IncludingCharactersBeyondSixteenBits) {
     EXPECT_EQ(Decode("plain"), u"plain");
     EXPECT_EQ(Decode("p\xC3\xA9trifi\xC3\xA9"), u"p\u00E9trifi\u00E9");
     EXPECT_EQ(Decode("\xE2\x82\xAC"), u"\u20AC");
     EXPECT_EQ(Decode("\xF0\x9F\x92\xA9"), u"\U0001F4A9"); // two UTF-16 units
 }
 
-TEST(Decode8Bit, TakesAnythingButValidUtf8AsWindows1252) {
+TEST(EightBitToUtf16, TakesAnythingButValidUtf8AsWindows1252) {
     EXPECT_EQ(Decode("p\xE9trifi\xE9"), u"p\u00E9trifi\u00E9");
     EXPECT_EQ(Decode("\x80\x93\x9F"), u"\u20AC\u201C\u0178");
     EXPECT_EQ(Decode("\x81\x8D\x8F\x90\x9D"), u"\u0081\u008D\u008F\u0090\u009D");
@@ -27,7 +27,7 @@ TEST(Decode8Bit, TakesAnythingButValidUtf8AsWindows1252) {
     EXPECT_EQ(Decode("ok \xC3"), u"ok \u00C3");                         // cut short
 }
 
-TEST(Decode8Bit, KeepsNulBytes) {
+TEST(EightBitToUtf16, KeepsNulBytes) {
     EXPECT_EQ(Decode(std::string_view("a\0b", 3)), std::u16string(u"a\0b", 3));
 }
 
@@ -39,11 +39,11 @@ TEST(CutUtf8Sequence, CountsTheBytesOfASequenceThatRunsPastTheEnd) {
     EXPECT_EQ(CutUtf8Sequence("\xF0\x9F\x92\xA9"), 0u);
 }
 
-TEST(EncodeUtf8, RoundTripsAndReplacesUnpairedSurrogates) {
+TEST(Utf16ToUtf8, RoundTripsAndReplacesUnpairedSurrogates) {
     const std::u16string text = u"caf\u00E9 \u20AC \U0001F4A9";
-    EXPECT_EQ(Decode(EncodeUtf8(text)), text);
-    EXPECT_EQ(EncodeUtf8(std::u16string(1, char16_t(0xD800)) + u"x"), "\xEF\xBF\xBDx");
-    EXPECT_EQ(EncodeUtf8(std::u16string(1, char16_t(0xDC00))), "\xEF\xBF\xBD");
+    EXPECT_EQ(Decode(Utf16ToUtf8(text)), text);
+    EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800)) + u"x"), "\xEF\xBF\xBDx");
+    EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xDC00))), "\xEF\xBF\xBD");
 }
 
 } // namespace

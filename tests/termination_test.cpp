@@ -1,5 +1,5 @@
-#include "compose/epithet.h"
 #include "compose/counting_random.h"
+#include "compose/epithet.h"
 #include "platform/xoshiro_random.h"
 #include "words/word_list.h"
 

@@ -4,6 +4,7 @@
 #endif
 
 #include "platform/byte_source.h"
+#include "platform/one_line.h"
 #include "platform/text_encoding.h"
 #include "platform/text_file.h"
 

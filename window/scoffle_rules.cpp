@@ -2,6 +2,7 @@
 
 #include "compose/epithet.h"
 #include "platform/display_text.h"
+#include "platform/one_line.h"
 #include "platform/random_source.h"
 #include "platform/text_encoding.h"
 #include "platform/text_file.h"

@@ -6,6 +6,7 @@
 
 #include "platform/app_files.h"
 #include "platform/byte_source.h"
+#include "platform/one_line.h"
 #include "platform/text_encoding.h"
 #include "platform/text_file.h"
 #include "platform/text_reader.h"

@@ -9,9 +9,9 @@
 // The command's standard output and standard error, each written as its system wants text:
 // UTF-8 with LF on Linux; on Windows Unicode to a console and UTF-8 with CR LF elsewhere.
 // Standard output is buffered, but a line reaches a terminal at once.
-class Console {
+class CommandStreams {
 public:
-    Console();
+    CommandStreams();
 
     // Writes a line and the line end to standard output. False once the output takes no
     // more: closed by its reader (closed()), or failed (error()).
@@ -26,7 +26,7 @@ public:
     std::error_code error() const { return error_; }
 
     // Writes a line to standard error at once, after the command's name unless told not to.
-    void complain(std::u16string_view line, bool named = true);
+    void printError(std::u16string_view line, bool named = true);
 
 private:
     StreamKind outputKind_ = StreamKind::File;
@@ -37,4 +37,4 @@ private:
 
 // Says that `what` could not be written, unless its reader has gone; returns the command's
 // status.
-int CannotWrite(Console &console, std::u16string_view what);
+int CannotWrite(CommandStreams &streams, std::u16string_view what);

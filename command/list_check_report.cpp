@@ -1,8 +1,9 @@
-#include "check_report.h"
+#include "list_check_report.h"
 
 #include "list_check.h"
 #include "list_source.h"
 #include "platform/byte_source.h"
+#include "platform/display_text.h"
 #include "platform/text_encoding.h"
 #include "words/excluded_words.h"
 
@@ -12,7 +13,7 @@
 
 namespace {
 
-std::u16string Widened(std::string_view ascii) {
+std::u16string AsciiToUtf16(std::string_view ascii) {
     return {ascii.begin(), ascii.end()};
 }
 
@@ -50,59 +51,59 @@ std::u16string LineEnds(const ListCheck &check) {
 std::u16string Count(double count) {
     char text[32];
     std::snprintf(text, sizeof text, count < 1e15 ? "%.0f" : "%.3g", count);
-    return Widened(text);
+    return AsciiToUtf16(text);
 }
 
-void PrintFindings(Console &console, const std::u16string &name,
+void PrintFindings(CommandStreams &streams, const std::u16string &name,
                    const std::vector<Finding> &findings) {
     for (const Finding &finding : findings)
-        console.print(name + u':' + (finding.line ? Decimal(finding.line) + u":" : u"") + u' ' +
+        streams.print(name + u':' + (finding.line ? Decimal(finding.line) + u":" : u"") + u' ' +
                       finding.message);
 }
 
-void PrintSummary(Console &console, const std::u16string &name, const ListCheck &check) {
+void PrintSummary(CommandStreams &streams, const std::u16string &name, const ListCheck &check) {
     char share[16];
     std::snprintf(share, sizeof share, "%.3f", check.lists.AdverbShare);
-    console.print(u"list: " + name);
-    console.print(u"encoding: " + EncodingName(check));
-    console.print(u"line ends: " + LineEnds(check));
-    console.print(u"lines: " + Decimal(check.lines) + u" (" + Decimal(check.comments) +
+    streams.print(u"list: " + name);
+    streams.print(u"encoding: " + EncodingName(check));
+    streams.print(u"line ends: " + LineEnds(check));
+    streams.print(u"lines: " + Decimal(check.lines) + u" (" + Decimal(check.comments) +
                   u" comments, " + Decimal(check.blanks) + u" blank)");
-    console.print(u"words: " + Decimal(check.lists.AdverbCount()) + u" adverbs, " +
+    streams.print(u"words: " + Decimal(check.lists.AdverbCount()) + u" adverbs, " +
                   Decimal(check.lists.AdjectiveCount()) + u" adjectives, " +
                   Decimal(check.lists.NounCount()) + u" nouns");
-    console.print(u"adverb share: " + Widened(share));
+    streams.print(u"adverb share: " + AsciiToUtf16(share));
     if (check.result == LoadResult::Loaded)
-        console.print(u"different epithets: at most " + Count(check.epithets) + u", or " +
+        streams.print(u"different epithets: at most " + Count(check.epithets) + u", or " +
                       Count(check.singleEpithets) + u" with --single");
 }
 
 } // namespace
 
-int ReportListCheck(const Options &options, Console &console) {
+int ReportListCheck(const Options &options, CommandStreams &streams) {
     ExcludedWords leaveOut;
-    if (const auto failed = ReadExcluded(options, console, leaveOut))
+    if (const auto failed = ReadExcluded(options, streams, leaveOut))
         return *failed;
     const ListSource list = ListOf(options);
     std::unique_ptr<ByteSource> bytes;
     std::error_code openError;
     if (const LoadResult opened = OpenList(list, bytes, openError); opened != LoadResult::Loaded)
-        return CannotUse(console, opened, list, openError);
+        return CannotUse(streams, opened, list, openError);
 
     ListCheck check;
     try {
-        check = CheckWordList(*bytes, options.exclude ? &leaveOut : nullptr);
+        check = CheckList(*bytes, options.exclude ? &leaveOut : nullptr);
     } catch (const std::bad_alloc &) {
-        return CannotUse(console, LoadResult::TooLarge, list, {}); // a word larger than memory
+        return CannotUse(streams, LoadResult::TooLarge, list, {}); // a word larger than memory
     }
-    PrintFindings(console, list.name, check.findings);
+    PrintFindings(streams, list.name, check.findings);
     if (options.exclude)
-        PrintFindings(console, GivenFile(*options.exclude).name, check.unusedExclusions);
-    PrintSummary(console, list.name, check);
+        PrintFindings(streams, GivenFile(*options.exclude).name, check.unusedExclusions);
+    PrintSummary(streams, list.name, check);
     // The status is the list's, whether or not anyone read the report; a failed write is told
     // after the verdict.
-    const bool reported = console.flush();
+    const bool reported = streams.flush();
     const int verdict =
-        check.result == LoadResult::Loaded ? 0 : CannotUse(console, check.result, list, {});
-    return std::max(verdict, reported ? 0 : CannotWrite(console, u"report"));
+        check.result == LoadResult::Loaded ? 0 : CannotUse(streams, check.result, list, {});
+    return std::max(verdict, reported ? 0 : CannotWrite(streams, u"report"));
 }

@@ -1,4 +1,4 @@
-#include "console.h"
+#include "command_streams.h"
 
 #include "platform/display_text.h"
 #include "platform/text_encoding.h"
@@ -15,8 +15,8 @@ void AddLine(StreamKind kind, std::u16string_view line, std::u16string_view end,
         units += line;
         units += end;
     } else {
-        AppendUtf8(line, bytes);
-        AppendUtf8(end, bytes);
+        AppendAsUtf8(line, bytes);
+        AppendAsUtf8(end, bytes);
     }
 }
 
@@ -33,13 +33,13 @@ std::error_code WriteOut(SystemStream stream, std::string &bytes, std::u16string
 
 } // namespace
 
-Console::Console() {
+CommandStreams::CommandStreams() {
     PrepareStreams();
     outputKind_ = KindOf(SystemStream::Output);
     buffer_.reserve(kBufferBytes + 4096);
 }
 
-bool Console::print(std::u16string_view line, std::u16string_view end) {
+bool CommandStreams::print(std::u16string_view line, std::u16string_view end) {
     if (error_)
         return false;
     AddLine(outputKind_, line, end, buffer_, wideBuffer_);
@@ -48,13 +48,13 @@ bool Console::print(std::u16string_view line, std::u16string_view end) {
     return flush();
 }
 
-bool Console::flush() {
+bool CommandStreams::flush() {
     if (!error_)
         error_ = WriteOut(SystemStream::Output, buffer_, wideBuffer_);
     return !error_;
 }
 
-void Console::complain(std::u16string_view line, bool named) {
+void CommandStreams::printError(std::u16string_view line, bool named) {
     std::string bytes;
     std::u16string units;
     AddLine(KindOf(SystemStream::Error), (named ? u"vilify: " : u"") + std::u16string(line),
@@ -62,10 +62,10 @@ void Console::complain(std::u16string_view line, bool named) {
     WriteOut(SystemStream::Error, bytes, units); // nowhere left to say that this failed
 }
 
-int CannotWrite(Console &console, std::u16string_view what) {
-    if (console.closed())
+int CannotWrite(CommandStreams &streams, std::u16string_view what) {
+    if (streams.closed())
         return 0; // the reader took what it wanted, as `yes | head` does
-    console.complain(u"Can't write the " + std::u16string(what) + u": " +
-                     ErrorText(console.error()) + u".");
+    streams.printError(u"Can't write the " + std::u16string(what) + u": " +
+                       ErrorText(streams.error()) + u".");
     return 1;
 }

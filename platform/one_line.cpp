@@ -1,0 +1,120 @@
+#include "one_line.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <vector>
+
+namespace {
+
+bool IsHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool IsLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+bool BreaksTheLine(char16_t unit) {
+    return (unit < 0x20 && unit != u'\t') || (unit >= 0x7F && unit <= 0x9F) || unit == 0x2028 ||
+           unit == 0x2029;
+}
+
+enum class Bidi { None, Opens, ClosesEmbedding, ClosesIsolate };
+
+Bidi BidiKind(char16_t unit) {
+    switch (unit) {
+    case 0x202A: // embeddings and overrides
+    case 0x202B:
+    case 0x202D:
+    case 0x202E:
+    case 0x2066: // isolates
+    case 0x2067:
+    case 0x2068:
+        return Bidi::Opens;
+    case 0x202C:
+        return Bidi::ClosesEmbedding;
+    case 0x2069:
+        return Bidi::ClosesIsolate;
+    default:
+        return Bidi::None;
+    }
+}
+
+bool IsIsolate(char16_t opener) {
+    return opener >= 0x2066;
+}
+
+// Leaves out the openers that nothing after them closes. A closer takes the nearest opener of
+// its kind; an isolate's closer also closes what opened inside the isolate.
+size_t DropUnclosedBidi(char16_t *text, size_t length) {
+    std::vector<size_t> open; // positions of the openers not yet closed
+    std::vector<bool> dropped(length);
+    for (size_t i = 0; i < length; ++i) {
+        switch (BidiKind(text[i])) {
+        case Bidi::Opens:
+            open.push_back(i);
+            break;
+        case Bidi::ClosesEmbedding:
+            if (!open.empty() && !IsIsolate(text[open.back()]))
+                open.pop_back();
+            break;
+        case Bidi::ClosesIsolate: {
+            const auto isolate = std::find_if(open.rbegin(), open.rend(),
+                                              [text](size_t at) { return IsIsolate(text[at]); });
+            if (isolate != open.rend())
+                open.erase(std::prev(isolate.base()), open.end());
+            break;
+        }
+        case Bidi::None:
+            break;
+        }
+    }
+    if (open.empty())
+        return length;
+    for (size_t at : open)
+        dropped[at] = true;
+    size_t kept = 0;
+    for (size_t i = 0; i < length; ++i)
+        if (!dropped[i])
+            text[kept++] = text[i];
+    return kept;
+}
+
+bool IsPrintableAscii(char16_t unit) {
+    return unit >= 0x20 && unit < 0x7F;
+}
+
+} // namespace
+
+size_t MakeOneLine(char16_t *text, size_t length) {
+    // Most text is printable ASCII, left as it stands: it is only looked at.
+    size_t kept = std::find_if_not(text, text + length, IsPrintableAscii) - text;
+    bool bidi = false;
+    for (size_t i = kept; i < length; ++i) {
+        char16_t unit = text[i];
+        if (IsPrintableAscii(unit)) {
+            text[kept++] = unit;
+            continue;
+        }
+        if (unit == u'\r' && i + 1 < length && text[i + 1] == u'\n')
+            ++i; // CR LF is one line end, and one space
+        if (BreaksTheLine(unit)) {
+            unit = u' ';
+        } else if (IsHighSurrogate(unit) && i + 1 < length && IsLowSurrogate(text[i + 1])) {
+            text[kept++] = unit;
+            unit = text[++i];
+        } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
+            unit = 0xFFFD;
+        }
+        bidi |= BidiKind(unit) != Bidi::None;
+        text[kept++] = unit;
+    }
+    return bidi ? DropUnclosedBidi(text, kept) : kept;
+}
+
+std::u16string OneLine(std::u16string_view text) {
+    std::u16string line(text);
+    line.resize(MakeOneLine(line.data(), line.size()));
+    return line;
+}
