@@ -6,6 +6,7 @@ beyond ASCII read back byte for byte.
 command_test.py COMMAND            the Linux command
 command_test.py --wine COMMAND     the Windows command, under Wine (WINEPREFIX as set)
 """
+import json
 import os
 import pathlib
 import re
@@ -152,6 +153,10 @@ for what, options, expected, starts in failures:
     check(what, status == expected and out == b"" and len(said) >= len(starts) and
           all(line.startswith(start) for line, start in zip(said, starts)) and
           (expected != 2 or said[-2] == b"Try 'vilify --help' for more information."))
+
+status, _, err = run("--loud")
+check("the usage names each action's own options", err.count(b"--check") == 1 and
+      err.count(b"--help") == 2 and b"[--list FILE]" in err.split(b"\n")[3])
 
 status, out, _ = run("--list=" + small)
 check("--list=FILE", status == 0 and len(lines(out)) == 1)
@@ -303,7 +308,6 @@ def fnv1a(text):
 
 
 def json_lines(out):
-    import json
     objects = [json.loads(line) for line in lines(out)]
     return all(o["epithet"] == " ".join(w["word"] for w in o["words"]).replace(" ", ", ", 1)
                or o["epithet"] == " ".join(w["word"] for w in o["words"]) for o in objects) and \
@@ -323,6 +327,9 @@ filtered = [
     ("-z", ["-z"], lambda out: out.count(b"\0") == 200 and b"\n" not in out),
     ("short options in one word", ["-zn3"], lambda out: out.count(b"\0") == 3),
     ("--json, read by a JSON parser", ["--json"], json_lines),
+    ("--json of a word holding a tab", ["--list", write_list("tab.txt", b"J t\tab\nN toad\n"),
+                                        "--json", "-n", "1"],
+     lambda out: json.loads(out)["words"][0]["word"] == "t\tab"),
     ("--seed-text, the documented hash", ["--seed-text", day],
      lambda out: out == run("--seed", fnv1a(day), "-n", "200", "--list", default)[1]),
 ]
@@ -373,6 +380,10 @@ portable.mkdir()
 shutil.copy(command, portable / command.name)
 (portable / "WORDLIST.TXT").write_bytes(b"J only\nN one\n")
 check("the list beside the command", run(program=portable / command.name)[1] == b"only one\n")
+(portable / "WORDLIST.TXT").unlink()
+status, _, err = run(program=portable / command.name)
+check("without it, the message the window gives", status == 1 and
+      err.startswith(b"vilify: Can't run without WORDLIST.TXT,\n"))
 
 # Words beyond ASCII come out as UTF-8, byte for byte, whatever the list's encoding.
 encoded = [
@@ -491,10 +502,10 @@ if not wine and not sanitized:
 
 # Names are printed so that every byte can be read back, as words are.
 if not wine:
-    odd = scratch / b"odd\nname\xff.txt".decode("utf-8", "surrogateescape")
+    odd = scratch / "odd\nnamé\udcff.txt"  # the last a byte that is not UTF-8
     odd.write_bytes(b"J vile\nJ vile\nN toad\n")
     status, out, _ = run("--check", str(odd))
-    check("an odd name, escaped", lines(out)[0] == f'"{scratch}/odd\\u000Aname\\xFF.txt":2: '
+    check("an odd name, escaped", lines(out)[0] == f'"{scratch}/odd\\u000Anamé\\xFF.txt":2: '
           'the adjective "vile" is on line 1 too: it is drawn twice as often')
 
 # Words left out: never printed, counted out of the summary, and those the list lacks named.
