@@ -1,4 +1,4 @@
-#include "scripted_random.h"
+#include "support/scripted_random.h"
 
 #include "compose/epithet.h"
 #include "compose/prefix_clashes.h"

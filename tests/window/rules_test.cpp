@@ -1,7 +1,7 @@
 // The main window's rules as every front end drives them, here through a front end that only
 // records: what runs the same on Linux and, under Wine, on Windows.
-#include "seed_counting_random.h"
-#include "temp_dir.h"
+#include "support/seed_counting_random.h"
+#include "support/temp_dir.h"
 
 #include "platform/display_text.h"
 #include "platform/xoshiro_random.h"
@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <vector>
 
 namespace {
@@ -147,6 +148,28 @@ TEST(ScoffleRules, SettingsShapeTheEpithetsThatFollow) {
     f.setting(form::Setting::Single, true);
     f.rules.click(form::Control::Make);
     EXPECT_EQ(std::count(f.window.output.begin(), f.window.output.end(), u' '), 1);
+}
+
+TEST(ScoffleRules, LengthOrderPutsTheShorterAdjectiveFirstAndOffLeavesTheOrderDrawn) {
+    TempDir dir;
+    dir.write("wordlist.txt", "J verbose\nJ splendiferous\nN oaf\n");
+    RecordingFrontEnd window;
+    XoshiroRandom random(1);
+    ScoffleRules rules(window, window, random, {dir.path(), dir.path()});
+    ASSERT_TRUE(rules.load());
+    std::set<std::u16string> ordered, drawn;
+    for (int i = 0; i < 20; ++i) {
+        rules.click(form::Control::Make);
+        ordered.insert(window.output);
+    }
+    window.checked[static_cast<int>(form::Setting::Order)] = false;
+    rules.clickSetting(form::Setting::Order);
+    for (int i = 0; i < 20; ++i) {
+        rules.click(form::Control::Make);
+        drawn.insert(window.output);
+    }
+    EXPECT_EQ(ordered, std::set<std::u16string>{u"verbose, splendiferous oaf"});
+    EXPECT_TRUE(drawn.contains(u"splendiferous, verbose oaf"));
 }
 
 // Each row: the window states in turn, with Auto on or off, and the title they leave.

@@ -20,8 +20,9 @@ import sys
 import tempfile
 
 HERE = pathlib.Path(__file__).resolve().parent
-GOLDEN = HERE / "command"
-DEFAULT_LIST = HERE.parent / "data" / "wordlist.txt"
+ROOT = HERE.parents[1]
+GOLDEN = HERE / "golden"
+DEFAULT_LIST = ROOT / "data" / "wordlist.txt"
 
 wine = sys.argv[1] == "--wine"
 command = pathlib.Path(sys.argv[-1]).resolve()
@@ -170,7 +171,7 @@ status, out, _ = run("--help")
 help_lines = lines(out)
 check("--help, within 79 columns", status == 0 and help_lines[0] == "Usage: vilify [OPTION]..." and
       all(len(line) <= 79 for line in help_lines))
-manual = (HERE.parent / "packaging" / "vilify.6").read_text()
+manual = (ROOT / "packaging" / "vilify.6").read_text()
 described = re.search(r"\.SH OPTIONS\n(.*?)\n\.SH ", manual, re.S).group(1)
 in_manual = {name.replace("\\-", "-")
              for item in re.findall(r"\.TP\n(.*)", described)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../seed_counting_random.h"
+#include "support/seed_counting_random.h"
 #include "window/desktop.h"
 #include "window/qt/accessible_interfaces.h"
 #include "window/qt/frm_scoffle.h"

@@ -1,6 +1,7 @@
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 #ifndef _WIN32
-#include "ordinary_user.h"
+#include "support/ordinary_user.h"
+#include "support/this_test.h"
 #endif
 
 #include "platform/byte_source.h"
@@ -161,8 +162,7 @@ TEST(AppendLine, ReportsWhyAFileCannotBeWritten) {
 // A file that may be written but not read is appended to all the same, as if it ended its line.
 TEST(AppendLine, AppendsToAFileThatMayBeWrittenButNotRead) {
     if (IsRoot()) {
-        EXPECT_TRUE(PassesAsOrdinaryUser(
-            "--gtest_filter=AppendLine.AppendsToAFileThatMayBeWrittenButNotRead"));
+        EXPECT_TRUE(PassesAsOrdinaryUser("--gtest_filter=" + ThisTest()));
         return;
     }
     TempDir dir;

@@ -16,7 +16,7 @@ class WindowStateTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void minimisingWithAutoOnMirrorsEachEpithetUntilRestored() {
+    void minimisingWithAutoOnMirrorsEachEpithetThroughMaximisingUntilRestored() {
         WindowFixture f;
         QVERIFY(f.open());
         f.button("cmdAuto")->click();
@@ -24,22 +24,13 @@ private slots:
         QCOMPARE(f.window->windowTitle(), f.output()->text());
         Tick(f.timer());
         QCOMPARE(f.window->windowTitle(), f.output()->text());
-
-        f.window->setWindowState(Qt::WindowNoState);
-        QCOMPARE(f.window->windowTitle(), kTitle);
-        Tick(f.timer());
-        QCOMPARE(f.window->windowTitle(), kTitle);
-    }
-
-    void maximisingAfterMinimisingKeepsMirroring() {
-        WindowFixture f;
-        QVERIFY(f.open());
-        f.button("cmdAuto")->click();
-        f.window->setWindowState(Qt::WindowMinimized);
         f.window->setWindowState(Qt::WindowMaximized);
         Tick(f.timer());
         QCOMPARE(f.window->windowTitle(), f.output()->text());
+
         f.window->setWindowState(Qt::WindowNoState);
+        QCOMPARE(f.window->windowTitle(), kTitle);
+        Tick(f.timer());
         QCOMPARE(f.window->windowTitle(), kTitle);
     }
 

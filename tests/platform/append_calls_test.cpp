@@ -1,6 +1,6 @@
 // What AppendLine asks of the system, seen by standing in for two of its calls: this program's
 // own write and fdatasync come before the C library's.
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 #include "platform/text_file.h"
 

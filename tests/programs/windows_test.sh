@@ -108,7 +108,7 @@ quiet_uninstall() { # quiet_uninstall KEY
     windows_command "$command"
 }
 located() { [ "$(entry_value "$1" InstallLocation)" = "$2" ]; } # located KEY FOLDER
-# Starts tests/win32/hold.exe holding WHAT (clipboard, or file PATH) and waits until it does;
+# Starts tests/window/win32/hold.exe holding WHAT (clipboard, or file PATH) and waits until it does;
 # `release` lets go.
 hold() {
     coproc holder { wine "$out/bin/hold.exe" "$@" 2>/dev/null; }
@@ -196,7 +196,7 @@ click_setting() { # click_setting ROW: the Settings item in that row, from 0
     for _ in $(seq "$1"); do keys Down; done
     keys Return
 }
-# The caption of the button the window draws as its default, as tests/win32/default_button.exe
+# The caption of the button the window draws as its default, as tests/window/win32/default_button.exe
 # reads it from the buttons' styles: Wine's theme draws the focused button alike.
 default_button() { wine "$out/bin/default_button.exe" 2>/dev/null | tr -d '\r'; }
 default_is() { [ "$(default_button)" = "$1" ]; }

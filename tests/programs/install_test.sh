@@ -51,7 +51,7 @@ fi
 # root of its own exactly the files of the .deb.
 cpack -G RPM --config "$build/CPackConfig.cmake" -B "$stage/package" >/dev/null
 rpm="$(echo "$stage"/package/vilifex-*-1.x86_64.rpm)"
-lint="$(rpmlint -c "$(dirname "$0")/../packaging/rpmlint.toml" "$rpm" 2>&1 || true)"
+lint="$(rpmlint -c "$(dirname "$0")/../../packaging/rpmlint.toml" "$rpm" 2>&1 || true)"
 echo "$lint" | grep -E '^vilifex[^:]*: [EW]: ' || true
 ! grep -qE '^vilifex[^:]*: E: ' <<<"$lint" || exit 1
 rpm -qp --requires "$rpm" | grep -qx 'libQt6Widgets.so.6()(64bit)'

@@ -1,4 +1,4 @@
-#include "../ordinary_user.h"
+#include "support/ordinary_user.h"
 #include "window_fixture.h"
 
 #include <QTest>
@@ -55,6 +55,7 @@ private slots:
     void failedSavesSayWhyWithoutABeep_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder") << QStringLiteral("/") << QStringLiteral("Is a directory");
         QTest::newRow("a device") << QStringLiteral("/dev/full")
                                   << QStringLiteral("Not a regular file");
         QTest::newRow("missing folder") << QStringLiteral("/nonexistent-vilifex/saved.txt")
@@ -119,7 +120,7 @@ private slots:
 
     void failedSaveToAReadOnlyFolderSaysWhy() {
         if (IsRoot()) {
-            QVERIFY(PassesAsOrdinaryUser("failedSaveToAReadOnlyFolderSaysWhy"));
+            QVERIFY(PassesAsOrdinaryUser(QTest::currentTestFunction()));
             return;
         }
         WindowFixture f;

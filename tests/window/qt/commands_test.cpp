@@ -22,7 +22,8 @@ private slots:
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Zestive Vilifex"));
     }
 
-    void makeFollowsTheSettings() {
+    // Each Settings item reaches the rules, and the window shows what they decide.
+    void settingsItemsReachTheRules() {
         WindowFixture f;
         QVERIFY(f.open("J verbose\nJ splendiferous\nN oaf\n"));
         f.button("cmdMake")->click();
@@ -37,9 +38,26 @@ private slots:
             epithets << f.output()->text();
         }
         QVERIFY(epithets.contains(QStringLiteral("splendiferous verbose oaf")));
+
         f.item("mnuSettingsSingle")->trigger();
+        QVERIFY(f.item("mnuSettingsSingle")->isChecked());
+        QVERIFY(!f.item("mnuSettingsCommas")->isEnabled());
+        QVERIFY(!f.item("mnuSettingsOrder")->isEnabled());
         f.button("cmdMake")->click();
         QCOMPARE(f.output()->text().count(u' '), 1);
+        f.item("mnuSettingsSingle")->trigger();
+        QVERIFY(f.item("mnuSettingsCommas")->isEnabled());
+        QVERIFY(f.item("mnuSettingsOrder")->isEnabled());
+        QVERIFY(!f.item("mnuSettingsCommas")->isChecked());
+        QVERIFY(!f.item("mnuSettingsOrder")->isChecked());
+
+        auto *frame = f.child<QFrame>("fraStats");
+        f.item("mnuSettingsStats")->trigger();
+        QVERIFY(frame->isVisible());
+        QCOMPARE(f.random.seeds, 2);
+        f.item("mnuSettingsStats")->trigger();
+        QVERIFY(!frame->isVisible());
+        QCOMPARE(f.random.seeds, 3);
     }
 
     void autoMakesOneAtOnceAndOneAtEveryTick() {
@@ -108,62 +126,24 @@ private slots:
         QVERIFY(!QFile::exists(f.dir.filePath(QStringLiteral("saved.txt"))));
     }
 
-    void failedSaveSaysWhyAndKeepsTheText() {
-        WindowFixture f;
-        QVERIFY(f.open());
-        QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("saved.txt")));
-        f.button("cmdMake")->click();
-        const QString epithet = f.output()->text();
-        f.button("cmdSave")->click();
-        QCOMPARE(f.desktop.beeps, 0);
-        QCOMPARE(f.desktop.messages.size(), 1);
-        QVERIFY(f.desktop.messages[0].startsWith(QStringLiteral("Vilifex | Can't add to ")));
-        QVERIFY(f.desktop.messages[0].endsWith(QStringLiteral("saved.txt:\nIs a directory.")));
-        QCOMPARE(f.output()->text(), epithet);
+    void exitAndFileExitClose_data() {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("Exit") << false;
+        QTest::newRow("File Exit") << true;
     }
 
-    void exitClosesTheWindow() {
-        WindowFixture f;
-        QVERIFY(f.open());
-        f.button("cmdExit")->click();
-        QVERIFY(!f.window->isVisible());
-    }
-
-    void fileExitStopsTheTimerAndCloses() {
+    void exitAndFileExitClose() {
+        QFETCH(bool, fromMenu);
         WindowFixture f;
         QVERIFY(f.open());
         f.button("cmdAuto")->click();
-        f.item("mnuFileExit")->trigger();
-        QVERIFY(!f.timer()->isActive());
-        QCOMPARE(f.button("cmdAuto")->text(), QStringLiteral("&Auto Off"));
+        if (fromMenu)
+            f.item("mnuFileExit")->trigger();
+        else
+            f.button("cmdExit")->click();
         QVERIFY(!f.window->isVisible());
-    }
-
-    void singleModifierGreysOutTheOtherTwoAndKeepsTheirMarks() {
-        WindowFixture f;
-        QVERIFY(f.open());
-        f.item("mnuSettingsCommas")->trigger();
-        f.item("mnuSettingsSingle")->trigger();
-        QVERIFY(f.item("mnuSettingsSingle")->isChecked());
-        QVERIFY(!f.item("mnuSettingsCommas")->isEnabled());
-        QVERIFY(!f.item("mnuSettingsOrder")->isEnabled());
-        f.item("mnuSettingsSingle")->trigger();
-        QVERIFY(f.item("mnuSettingsCommas")->isEnabled());
-        QVERIFY(f.item("mnuSettingsOrder")->isEnabled());
-        QVERIFY(!f.item("mnuSettingsCommas")->isChecked());
-        QVERIFY(f.item("mnuSettingsOrder")->isChecked());
-    }
-
-    void showStatsReseedsAndShowsTheFrame() {
-        WindowFixture f;
-        QVERIFY(f.open());
-        auto *frame = f.child<QFrame>("fraStats");
-        f.item("mnuSettingsStats")->trigger();
-        QVERIFY(frame->isVisible());
-        QCOMPARE(f.random.seeds, 2);
-        f.item("mnuSettingsStats")->trigger();
-        QVERIFY(!frame->isVisible());
-        QCOMPARE(f.random.seeds, 3);
+        QCOMPARE(f.timer()->isActive(), !fromMenu); // File Exit stops it first
+        QCOMPARE(f.button("cmdAuto")->text(), QStringLiteral("&Auto Off"));
     }
 };
 

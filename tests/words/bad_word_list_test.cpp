@@ -1,6 +1,7 @@
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 #ifndef _WIN32
-#include "ordinary_user.h"
+#include "support/ordinary_user.h"
+#include "support/this_test.h"
 #endif
 
 #include "compose/counting_random.h"
@@ -63,8 +64,7 @@ TEST_F(BadWordListTest, NeverOpensWhatIsNotARegularReadableFile) {
 #ifndef _WIN32 // permission bits; Windows has access-control lists instead
 TEST_F(BadWordListTest, NeverOpensAListWithoutReadAccess) {
     if (IsRoot()) {
-        EXPECT_TRUE(PassesAsOrdinaryUser(
-            "--gtest_filter=BadWordListTest.NeverOpensAListWithoutReadAccess"));
+        EXPECT_TRUE(PassesAsOrdinaryUser("--gtest_filter=" + ThisTest()));
         return;
     }
     dir.write("wordlist.txt", "J vile\nN toad\n");

@@ -1,5 +1,5 @@
-#include "scripted_random.h"
-#include "temp_dir.h"
+#include "support/scripted_random.h"
+#include "support/temp_dir.h"
 
 #include "platform/byte_source.h"
 #include "platform/display_text.h"

@@ -1,4 +1,4 @@
-#include "scripted_random.h"
+#include "support/scripted_random.h"
 
 #include "platform/xoshiro_random.h"
 #include "words/word_pool.h"
