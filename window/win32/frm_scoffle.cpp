@@ -1,12 +1,11 @@
 #include "frm_scoffle.h"
 
+#include "command_ids.h"
 #include "native_class.h"
 #include "text_measure.h"
 #include "tool_tips.h"
 #include "win32_text.h"
 #include "window/scoffle_rules.h"
-
-#include <commctrl.h>
 
 #include <optional>
 
@@ -25,27 +24,6 @@ constexpr UINT_PTR kTimerId = 1;
 // Posted once the window shows: tooltips are not wanted before, and making them costs time.
 constexpr UINT kAddToolTips = WM_APP;
 
-// Control and menu identifiers.
-constexpr int kFirstControlId = 100; // + form::Control
-constexpr int kFileExitId = 200;
-constexpr int kFirstSettingId = 210; // + form::Setting
-
-// The dialog manager sends Esc as IDCANCEL, so that is the cancel button's.
-int IdOf(Control control) {
-    return control == form::kCancelButton ? IDCANCEL : kFirstControlId + static_cast<int>(control);
-}
-
-std::optional<Control> ControlOf(int id) {
-    for (const form::ControlEntry &entry : form::kControls)
-        if (IdOf(entry.id) == id)
-            return entry.id;
-    return std::nullopt;
-}
-
-int SettingId(form::Setting item) {
-    return kFirstSettingId + static_cast<int>(item);
-}
-
 } // namespace
 
 FrmScoffle::FrmScoffle(HINSTANCE instance)
@@ -54,7 +32,6 @@ FrmScoffle::FrmScoffle(HINSTANCE instance)
         failure_ = LastError();
         return;
     }
-    createMenus();
     // Made at the size the layout has at the system's resolution, which is where it stays
     // unless the font asks for more: each change of size costs a round trip.
     const UINT dpi = ::GetDpiForSystem();
@@ -62,12 +39,12 @@ FrmScoffle::FrmScoffle(HINSTANCE instance)
     const SIZE size =
         frameSize(twips.pixels(form::kClient.width), twips.pixels(form::kClient.height), dpi);
     ::CreateWindowExW(0, class_.name(), Wide(form::kTitle).c_str(), kStyle, CW_USEDEFAULT,
-                      CW_USEDEFAULT, size.cx, size.cy, nullptr, menu_, instance, this);
+                      CW_USEDEFAULT, size.cx, size.cy, nullptr, menu_.handle(), instance, this);
     if (!hwnd_) {
-        failure_ = LastError(); // before DestroyMenu sets it anew
-        ::DestroyMenu(menu_);
+        failure_ = LastError(); // before the menu bar's destruction sets it anew
         return;
     }
+    menu_.handOver();
     createControls();
     if (failure_)
         return;
@@ -104,7 +81,7 @@ LRESULT FrmScoffle::onMessage(UINT message, WPARAM w, LPARAM l) {
         AddToolTips(hwnd_, controls_);
         return 0;
     case DM_GETDEFID: // the dialog manager asks which button Enter clicks
-        return MAKELRESULT(IdOf(defaultButton_), DC_HASDEFID);
+        return MAKELRESULT(command_id::Of(defaultButton_), DC_HASDEFID);
     case WM_TIMER:
         if (w == kTimerId)
             rules_->tick();
@@ -139,7 +116,7 @@ LRESULT FrmScoffle::onMessage(UINT message, WPARAM w, LPARAM l) {
 }
 
 void FrmScoffle::onCommand(int id, int code, HWND from) {
-    const std::optional<Control> sender = ControlOf(id);
+    const std::optional<Control> sender = command_id::ControlOf(id);
     if (from && (code == BN_SETFOCUS || code == EN_SETFOCUS)) {
         makeDefault(form::ButtonForEnter(sender)); // the focused button takes Enter, and shows it
         return;
@@ -148,13 +125,11 @@ void FrmScoffle::onCommand(int id, int code, HWND from) {
         return;
     if (sender) {
         rules_->click(*sender);
-    } else if (id == kFileExitId) {
+    } else if (id == command_id::kFileExit) {
         rules_->clickFileExit();
-    } else if (id >= SettingId(form::Setting::Stats) && id <= SettingId(form::Setting::Single)) {
-        // A menu item does not invert its own mark, as the rules expect of it: this does.
-        const auto item = static_cast<form::Setting>(id - kFirstSettingId);
-        ::CheckMenuItem(menu_, id, isChecked(item) ? MF_UNCHECKED : MF_CHECKED);
-        rules_->clickSetting(item);
+    } else if (const std::optional<form::Setting> item = command_id::SettingOf(id)) {
+        menu_.invert(*item);
+        rules_->clickSetting(*item);
     }
 }
 
@@ -167,20 +142,6 @@ void FrmScoffle::makeDefault(Control button) {
                            TRUE);
 }
 
-void FrmScoffle::createMenus() {
-    menu_ = ::CreateMenu();
-    const HMENU file = ::CreatePopupMenu();
-    ::AppendMenuW(file, MF_STRING, kFileExitId, Wide(form::kFileExit.caption).c_str());
-    ::AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(file),
-                  Wide(form::kFileMenu.caption).c_str());
-    const HMENU settings = ::CreatePopupMenu();
-    for (const form::SettingItem &item : form::kSettingItems)
-        ::AppendMenuW(settings, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED),
-                      SettingId(item.setting), Wide(item.caption).c_str());
-    ::AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(settings),
-                  Wide(form::kSettingsMenu.caption).c_str());
-}
-
 void FrmScoffle::createControls() {
     const auto create = [this](const form::ControlEntry &entry) {
         const NativeClass native = NativeClassFor(entry.kind);
@@ -189,7 +150,8 @@ void FrmScoffle::createControls() {
         controls_[static_cast<int>(entry.id)] = ::CreateWindowExW(
             native.extendedStyle, native.name, Wide(entry.caption).c_str(),
             WS_CHILD | visible | native.style, 0, 0, 0, 0, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(entry.id))), instance_, nullptr);
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(command_id::Of(entry.id))), instance_,
+            nullptr);
         if (!controls_[static_cast<int>(entry.id)] && !failure_)
             failure_ = LastError();
     };
@@ -316,11 +278,11 @@ void FrmScoffle::setTimerEnabled(bool enabled) {
 }
 
 bool FrmScoffle::isChecked(form::Setting item) const {
-    return (::GetMenuState(menu_, SettingId(item), MF_BYCOMMAND) & MF_CHECKED) != 0;
+    return menu_.isChecked(item);
 }
 
 void FrmScoffle::setEnabled(form::Setting item, bool enabled) {
-    ::EnableMenuItem(menu_, SettingId(item), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    menu_.setEnabled(item, enabled);
 }
 
 void FrmScoffle::setStatsVisible(bool visible) {

@@ -2,6 +2,7 @@
 
 #include "gdi_handles.h"
 #include "live_epithet.h"
+#include "menu_bar.h"
 #include "window/form_layout.h"
 #include "window/scoffle_front_end.h"
 #include "window_class.h"
@@ -35,7 +36,6 @@ private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT onMessage(UINT message, WPARAM w, LPARAM l);
     void createControls();
-    void createMenus();
     void onCommand(int id, int code, HWND from);
     void layOut();
     // The window's outer size for a client area of this size.
@@ -76,7 +76,7 @@ private:
     FormLayout layout_;
     HWND hwnd_ = nullptr;
     std::error_code failure_;
-    HMENU menu_ = nullptr;
+    MenuBar menu_;
     Font messageFont_, outputFont_;
     bool timerEnabled_ = false;
     form::Control defaultButton_ = form::kDefaultButton; // Make's, or the focused button
