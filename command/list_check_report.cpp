@@ -5,7 +5,6 @@
 #include "platform/byte_source.h"
 #include "platform/display_text.h"
 #include "platform/text_encoding.h"
-#include "words/excluded_words.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -81,18 +80,14 @@ void PrintSummary(CommandStreams &streams, const std::u16string &name, const Lis
 } // namespace
 
 int ReportListCheck(const Options &options, CommandStreams &streams) {
-    ExcludedWords leaveOut;
-    if (const auto failed = ReadExcluded(options, streams, leaveOut))
+    ListInput input;
+    if (const auto failed = OpenInput(options, streams, input))
         return *failed;
-    const ListSource list = ListOf(options);
-    std::unique_ptr<ByteSource> bytes;
-    std::error_code openError;
-    if (const LoadResult opened = OpenList(list, bytes, openError); opened != LoadResult::Loaded)
-        return CannotUse(streams, opened, list, openError);
+    const ListSource &list = input.list;
 
     ListCheck check;
     try {
-        check = CheckList(*bytes, options.exclude ? &leaveOut : nullptr);
+        check = CheckList(*input.bytes, input.excluded());
     } catch (const std::bad_alloc &) {
         return CannotUse(streams, LoadResult::TooLarge, list, {}); // a word larger than memory
     }

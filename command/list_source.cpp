@@ -77,6 +77,10 @@ int CannotUse(CommandStreams &streams, LoadResult result, const ListSource &list
     return kFailed;
 }
 
+namespace {
+
+// Reads the words that --exclude names, where it does; otherwise says why not and returns the
+// command's status.
 std::optional<int> ReadExcluded(const Options &options, CommandStreams &streams,
                                 ExcludedWords &words) {
     if (!options.exclude)
@@ -101,4 +105,18 @@ std::optional<int> ReadExcluded(const Options &options, CommandStreams &streams,
     else
         PrintErrorLines(streams, NamedListFailureMessage(opened, file.name, {}));
     return kFailed;
+}
+
+} // namespace
+
+std::optional<int> OpenInput(const Options &options, CommandStreams &streams, ListInput &input) {
+    if (const auto failed = ReadExcluded(options, streams, input.leaveOut))
+        return failed;
+    input.excludes = options.exclude.has_value();
+    input.list = ListOf(options);
+    std::error_code openError;
+    if (const LoadResult opened = OpenList(input.list, input.bytes, openError);
+        opened != LoadResult::Loaded)
+        return CannotUse(streams, opened, input.list, openError);
+    return std::nullopt;
 }

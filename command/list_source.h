@@ -2,6 +2,7 @@
 
 #include "command_streams.h"
 #include "options.h"
+#include "words/excluded_words.h"
 #include "words/word_list.h"
 
 #include <filesystem>
@@ -11,7 +12,6 @@
 #include <system_error>
 
 class ByteSource;
-class ExcludedWords;
 
 // A file the command reads: the one given ("-" for standard input), or the word list the
 // window would read.
@@ -37,7 +37,15 @@ LoadResult OpenList(const ListSource &list, std::unique_ptr<ByteSource> &bytes,
 int CannotUse(CommandStreams &streams, LoadResult result, const ListSource &list,
               const std::error_code &openError);
 
-// Reads the words that --exclude names, where it does; otherwise says why not and returns the
-// command's status.
-std::optional<int> ReadExcluded(const Options &options, CommandStreams &streams,
-                                ExcludedWords &words);
+// What both actions read: the word list the options choose, and the words to leave out.
+struct ListInput {
+    ListSource list;
+    std::unique_ptr<ByteSource> bytes; // the list's
+    ExcludedWords leaveOut;
+    bool excludes = false; // whether --exclude named any
+    const ExcludedWords *excluded() const { return excludes ? &leaveOut : nullptr; }
+};
+
+// Reads the words to leave out and opens the list; where either cannot be, says why and
+// returns the command's status.
+std::optional<int> OpenInput(const Options &options, CommandStreams &streams, ListInput &input);

@@ -10,7 +10,6 @@
 #include "platform/display_text.h"
 #include "platform/text_encoding.h"
 #include "platform/xoshiro_random.h"
-#include "words/excluded_words.h"
 #include "words/word_list.h"
 
 #include <algorithm>
@@ -73,17 +72,12 @@ int PrintEpithets(const Options &options, CommandStreams &streams) {
     if (options.showSeed)
         streams.printError(u"seed " + Decimal(seed));
     XoshiroRandom random(seed);
-    ExcludedWords leaveOut;
-    if (const auto failed = ReadExcluded(options, streams, leaveOut))
+    ListInput input;
+    if (const auto failed = OpenInput(options, streams, input))
         return *failed;
-    const ListSource list = ListOf(options);
-    std::unique_ptr<ByteSource> bytes;
-    std::error_code openError;
-    if (const LoadResult opened = OpenList(list, bytes, openError); opened != LoadResult::Loaded)
-        return CannotUse(streams, opened, list, openError);
+    const ListSource &list = input.list;
     WordLists lists;
-    const LoadResult result =
-        LoadWordList(lists, *bytes, random, options.exclude ? &leaveOut : nullptr);
+    const LoadResult result = LoadWordList(lists, *input.bytes, random, input.excluded());
     if (result != LoadResult::Loaded)
         return CannotUse(streams, result, list, {});
     // Every epithet holds an adjective, a space and a noun.

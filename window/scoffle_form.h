@@ -74,14 +74,17 @@ constexpr const ControlEntry &EntryOf(Control control) {
     return kControls[static_cast<int>(control)];
 }
 
-// Each row stands where its control's value says, so EntryOf finds it, and every value has one.
-constexpr bool RowsFollowTheEnum() {
-    for (int index = 0; index < kControlCount; ++index)
-        if (kControls[index].id != static_cast<Control>(index))
+// Whether each row of a table stands where its value of the enum says, so that the value finds
+// its row, and every value up to `last` has one.
+template <typename Row, size_t count, typename Enum>
+constexpr bool RowsFollowTheEnum(const Row (&rows)[count], Enum Row::*value, Enum last) {
+    for (size_t index = 0; index < count; ++index)
+        if (rows[index].*value != static_cast<Enum>(index))
             return false;
-    return static_cast<int>(Control::Exit) + 1 == kControlCount;
+    return static_cast<size_t>(last) + 1 == count;
 }
-static_assert(RowsFollowTheEnum(), "kControls must list every Control, in the enum's order");
+static_assert(RowsFollowTheEnum(kControls, &ControlEntry::id, Control::Exit),
+              "kControls must list every Control, in the enum's order");
 
 // A label is placed within the frame, which must be made before it.
 constexpr bool FrameBeforeItsLabels() {
@@ -189,12 +192,7 @@ inline constexpr SettingItem kSettingItems[] = {
 };
 inline constexpr int kSettingCount = static_cast<int>(std::size(kSettingItems));
 
-constexpr bool ItemsFollowTheEnum() {
-    for (int index = 0; index < kSettingCount; ++index)
-        if (kSettingItems[index].setting != static_cast<Setting>(index))
-            return false;
-    return static_cast<int>(Setting::Single) + 1 == kSettingCount;
-}
-static_assert(ItemsFollowTheEnum(), "kSettingItems must list every Setting, in the enum's order");
+static_assert(RowsFollowTheEnum(kSettingItems, &SettingItem::setting, Setting::Single),
+              "kSettingItems must list every Setting, in the enum's order");
 
 } // namespace form

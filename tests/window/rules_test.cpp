@@ -64,10 +64,11 @@ public:
     int beeps = 0;
 };
 
-// Rules over a list of many words that a test may click through.
+// Rules over a list, of many words unless told, that a test may click through.
 struct LoadedRules {
-    LoadedRules() {
-        dir.write("wordlist.txt", "J vile\nJ rank\nJ foul\nJ lewd\nN toad\nN oaf\nV very\n");
+    explicit LoadedRules(
+        const std::string &list = "J vile\nJ rank\nJ foul\nJ lewd\nN toad\nN oaf\nV very\n") {
+        dir.write("wordlist.txt", list);
         EXPECT_TRUE(rules.load());
     }
     void setting(form::Setting item, bool checked) {
@@ -151,22 +152,16 @@ TEST(ScoffleRules, SettingsShapeTheEpithetsThatFollow) {
 }
 
 TEST(ScoffleRules, LengthOrderPutsTheShorterAdjectiveFirstAndOffLeavesTheOrderDrawn) {
-    TempDir dir;
-    dir.write("wordlist.txt", "J verbose\nJ splendiferous\nN oaf\n");
-    RecordingFrontEnd window;
-    XoshiroRandom random(1);
-    ScoffleRules rules(window, window, random, {dir.path(), dir.path()});
-    ASSERT_TRUE(rules.load());
+    LoadedRules f("J verbose\nJ splendiferous\nN oaf\n");
     std::set<std::u16string> ordered, drawn;
     for (int i = 0; i < 20; ++i) {
-        rules.click(form::Control::Make);
-        ordered.insert(window.output);
+        f.rules.click(form::Control::Make);
+        ordered.insert(f.window.output);
     }
-    window.checked[static_cast<int>(form::Setting::Order)] = false;
-    rules.clickSetting(form::Setting::Order);
+    f.setting(form::Setting::Order, false);
     for (int i = 0; i < 20; ++i) {
-        rules.click(form::Control::Make);
-        drawn.insert(window.output);
+        f.rules.click(form::Control::Make);
+        drawn.insert(f.window.output);
     }
     EXPECT_EQ(ordered, std::set<std::u16string>{u"verbose, splendiferous oaf"});
     EXPECT_TRUE(drawn.contains(u"splendiferous, verbose oaf"));

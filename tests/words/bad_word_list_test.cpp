@@ -1,7 +1,6 @@
 #include "support/temp_dir.h"
 #ifndef _WIN32
-#include "support/ordinary_user.h"
-#include "support/this_test.h"
+#include "support/ordinary_user_test.h"
 #endif
 
 #include "compose/counting_random.h"
@@ -63,10 +62,8 @@ TEST_F(BadWordListTest, NeverOpensWhatIsNotARegularReadableFile) {
 
 #ifndef _WIN32 // permission bits; Windows has access-control lists instead
 TEST_F(BadWordListTest, NeverOpensAListWithoutReadAccess) {
-    if (IsRoot()) {
-        EXPECT_TRUE(PassesAsOrdinaryUser("--gtest_filter=" + ThisTest()));
+    if (RanAgainAsOrdinaryUser())
         return;
-    }
     dir.write("wordlist.txt", "J vile\nN toad\n");
     std::filesystem::permissions(dir.path() / "wordlist.txt", std::filesystem::perms::none);
     std::error_code error;
