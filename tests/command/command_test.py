@@ -6,6 +6,7 @@ beyond ASCII read back byte for byte.
 command_test.py COMMAND            the Linux command
 command_test.py --wine COMMAND     the Windows command, under Wine (WINEPREFIX as set)
 """
+import errno
 import json
 import os
 import pathlib
@@ -365,9 +366,21 @@ if not wine:
     os.mkfifo(fifo)
     reader = subprocess.Popen([str(command), "--list", str(fifo)], stdout=subprocess.PIPE)
     try:
-        with open(fifo, "wb") as writer:
-            writer.write(listed)
-        check("a list from a FIFO", reader.communicate(timeout=30)[0] == b"vile toad\n")
+        # Opened without blocking, so that a command that never reads it cannot hang the test.
+        deadline = time.monotonic() + 30
+        writer = None
+        while writer is None and reader.poll() is None and time.monotonic() < deadline:
+            try:
+                writer = os.open(fifo, os.O_WRONLY | os.O_NONBLOCK)
+            except OSError as error:
+                if error.errno != errno.ENXIO:  # no reader yet
+                    raise
+                time.sleep(0.01)
+        if writer is not None:
+            os.write(writer, listed)
+            os.close(writer)
+        check("a list from a FIFO", writer is not None and
+              reader.communicate(timeout=30)[0] == b"vile toad\n")
     finally:
         reader.kill()
         reader.wait()
