@@ -156,15 +156,66 @@ SpelledOption Identify(const Argument &argument) {
     return spelled;
 }
 
+// Finds the option's value, in its own word or the next; a short option that takes none passes
+// the rest of its word on as more short options ("-zn3" as "-z -n3"). Says what is wrong, or
+// nothing.
+std::string TakeValue(const SpelledOption &spelled, std::vector<Argument> &words, size_t &next,
+                      const Argument *&value) {
+    const std::optional<Argument> &attached = spelled.attached;
+    const bool isLong = spelled.spelling.starts_with("--");
+    switch (spelled.option->takes) {
+    case Takes::Nothing:
+        if (attached && isLong)
+            return spelled.spelling + " takes no value";
+        if (attached && attached->text.starts_with('-'))
+            return "unknown option '-' in " + spelled.spelling + attached->text;
+        if (attached)
+            words.insert(
+                words.begin() + static_cast<std::ptrdiff_t>(next),
+                {"-" + attached->text, std::filesystem::path("-").concat(attached->path.native())});
+        break;
+    case Takes::Value:
+        if (!attached && next == words.size())
+            return Wants(*spelled.option, spelled.spelling);
+        value = attached ? &*attached : &words[next++];
+        break;
+    case Takes::OptionalValue:
+        // Only a word that is no option can be the value given apart.
+        if (attached)
+            value = &*attached;
+        else if (next < words.size() && !words[next].text.starts_with('-'))
+            value = &words[next++];
+        break;
+    }
+    return {};
+}
+
+// What is wrong with the options taken together, or nothing: a word left over, an option the
+// action ignores.
+std::string CheckTogether(Options &options, std::vector<Argument> &operands, bool checkNamedItsFile,
+                          const std::vector<std::pair<const OptionSpec *, std::string>> &given) {
+    // After "--" a word may be --check's file all the same, as "-x" can be no other way.
+    if (options.action == Action::Check && !checkNamedItsFile && operands.size() == 1) {
+        options.list = operands.front().path;
+        operands.clear();
+    }
+    if (!operands.empty())
+        return "unexpected argument " + operands.front().text;
+    if (options.exclude && *options.exclude == "-" && options.list && *options.list == "-")
+        return "the list and the words to leave out cannot both come from standard input";
+    if (options.action == Action::Help || options.action == Action::Version)
+        return {};
+    for (const auto &[option, spelled] : given)
+        if (!(option->actions & ActionBit(options.action)))
+            return spelled + " has no meaning with --check";
+    return {};
+}
+
 } // namespace
 
 ParsedOptions ParseOptions(const std::vector<Argument> &arguments) {
     ParsedOptions parsed;
     Options &options = parsed.options;
-    const auto fail = [&](std::string error) {
-        parsed.error = std::move(error);
-        return parsed;
-    };
     std::vector<Argument> words = arguments; // "-zn3" becomes "-z" and "-n3"
     std::vector<Argument> operands;
     std::vector<std::pair<const OptionSpec *, std::string>> given; // with their spellings
@@ -182,57 +233,21 @@ ParsedOptions ParseOptions(const std::vector<Argument> &arguments) {
             optionsEnded = true;
             continue;
         }
-        SpelledOption spelled = Identify(argument);
-        if (!spelled.error.empty())
-            return fail(spelled.error);
-        const OptionSpec &option = *spelled.option;
-        const std::optional<Argument> &attached = spelled.attached;
-
+        const SpelledOption spelled = Identify(argument);
         const Argument *value = nullptr;
-        switch (option.takes) {
-        case Takes::Nothing:
-            if (attached && text.starts_with("--"))
-                return fail(spelled.spelling + " takes no value");
-            if (attached && attached->text.starts_with('-'))
-                return fail("unknown option '-' in " + std::string(text));
-            if (attached) // more short options in the same word
-                words.insert(words.begin() + static_cast<std::ptrdiff_t>(next),
-                             {"-" + attached->text,
-                              std::filesystem::path("-").concat(attached->path.native())});
-            break;
-        case Takes::Value:
-            if (!attached && next == words.size())
-                return fail(Wants(option, spelled.spelling));
-            value = attached ? &*attached : &words[next++];
-            break;
-        case Takes::OptionalValue:
-            // Only a word that is no option can be the value given apart.
-            if (attached)
-                value = &*attached;
-            else if (next < words.size() && !words[next].text.starts_with('-'))
-                value = &words[next++];
-            break;
+        std::string error = spelled.error;
+        if (error.empty())
+            error = TakeValue(spelled, words, next, value);
+        if (error.empty())
+            error = Apply(*spelled.option, value, spelled.spelling, options);
+        if (!error.empty()) {
+            parsed.error = std::move(error);
+            return parsed;
         }
-        if (std::string error = Apply(option, value, spelled.spelling, options); !error.empty())
-            return fail(error);
-        if (option.id == OptionId::Check)
+        if (spelled.option->id == OptionId::Check)
             checkNamedItsFile = value != nullptr;
-        given.emplace_back(&option, spelled.spelling);
+        given.emplace_back(spelled.option, spelled.spelling);
     }
-
-    // After "--" a word may be --check's file all the same, as "-x" can be no other way.
-    if (options.action == Action::Check && !checkNamedItsFile && operands.size() == 1) {
-        options.list = operands.front().path;
-        operands.clear();
-    }
-    if (!operands.empty())
-        return fail("unexpected argument " + operands.front().text);
-    if (options.exclude && *options.exclude == "-" && options.list && *options.list == "-")
-        return fail("the list and the words to leave out cannot both come from standard input");
-    if (options.action == Action::Help || options.action == Action::Version)
-        return parsed;
-    for (const auto &[option, spelled] : given)
-        if (!(option->actions & ActionBit(options.action)))
-            return fail(spelled + " has no meaning with --check");
+    parsed.error = CheckTogether(options, operands, checkNamedItsFile, given);
     return parsed;
 }
