@@ -142,13 +142,15 @@ void ListChecker::judgeKept(std::u16string_view raw, std::u16string_view cleaned
         find(u"the word " + Quoted(raw) + u" is taken as " + Quoted(cleaned));
     if (cleaned.find(u'\t') != cleaned.npos)
         find(u"the word " + Quoted(cleaned) + u" holds a tab, which stays part of it");
-    std::u16string unseen;
+    std::u16string unseen; // each invisible character once, named by its code
+    int kinds = 0;
     for (const char16_t unit : cleaned) {
         if (IsInvisible(unit) && unseen.find(CodeOf(unit)) == unseen.npos)
-            unseen += (unseen.empty() ? u"" : u" ") + CodeOf(unit);
+            unseen += (kinds++ ? u", " : u"") + CodeOf(unit);
     }
-    if (!unseen.empty())
-        find(u"the word " + Quoted(cleaned) + u" holds " + unseen + u", which does not show");
+    if (kinds > 0)
+        find(u"the word " + Quoted(cleaned) + u" holds " + unseen +
+             (kinds == 1 ? u", which does not show" : u", which do not show"));
     if (IsOtherSpace(cleaned.front()) || IsOtherSpace(cleaned.back()))
         find(u"the word " + Quoted(cleaned) + u" has a space at an end that is not trimmed: " +
              CodeOf(IsOtherSpace(cleaned.front()) ? cleaned.front() : cleaned.back()));

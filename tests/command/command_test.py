@@ -447,9 +447,11 @@ checks = [
       "words: 0 adverbs, 3 adjectives, 1 nouns", "adverb share: 0.000",
       "different epithets: at most 1, or 2 with --single"]),
     ("characters that do not show, a no-break space at an end",
-     "J vi\u200ble\nJ \u00a0rank\nN toad\nN wart\n".encode(), 0,
+     "J vi\u200ble\nJ \u00a0rank\nN toad\nN w\u00adar\u2060t\ufeff\u1160\n".encode(), 0,
      ['{}:1: the word "vi\\u200Ble" holds \\u200B, which does not show',
       '{}:2: the word "\\u00A0rank" has a space at an end that is not trimmed: \\u00A0',
+      '{}:4: the word "w\\u00ADar\\u2060t\\uFEFF\\u1160" holds \\u00AD, \\u2060, \\uFEFF, '
+      "\\u1160, which do not show",
       "encoding: UTF-8", "line ends: LF", "lines: 4 (0 comments, 0 blank)",
       "words: 0 adverbs, 2 adjectives, 2 nouns", "adverb share: 0.000",
       "different epithets: at most 4, or 4 with --single"]),
