@@ -97,8 +97,7 @@ void ListChecker::end(LineEnd how) {
             find(u"the class letter " + tag + u" and a space, but no word: nothing is taken");
         else if (wordClass_ >= 0 && line_.afterTag() == u'\t')
             find(u"a tab follows the class letter " + tag +
-                 u", where a space must: nothing is "
-                 u"taken");
+                 u", where a space must: nothing is taken");
         ++result_.comments;
     }
     line_ = {};

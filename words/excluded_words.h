@@ -16,7 +16,6 @@ public:
     void read(const ByteSource &text);
 
     bool contains(std::u16string_view word) const { return words_.find(word) != words_.end(); }
-    bool empty() const { return words_.empty(); }
 
     struct Hash {
         using is_transparent = void;

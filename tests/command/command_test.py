@@ -437,6 +437,10 @@ checks = [
      ["encoding: UTF-8", "line ends: CR LF", "lines: 3 (1 comments, 0 blank)",
       "words: 0 adverbs, 1 adjectives, 1 nouns", "adverb share: 0.000",
       "different epithets: at most 1, or 1 with --single"]),
+    ("a lone CR at the end of the reader's first chunk", b"#" * 65535 + b"\rJ a\rN b\r", 0,
+     ["encoding: UTF-8", "line ends: CR", "lines: 3 (1 comments, 0 blank)",
+      "words: 0 adverbs, 1 adjectives, 1 nouns", "adverb share: 0.000",
+      "different epithets: at most 1, or 1 with --single"]),
     ("a word in two classes, an isolate's end, a class letter alone",
      "J\nJ rank\r\nN rank\nJ \u2069x\nJ \u2069x\n".encode(), 0,
      ["{}: too few nouns to keep a word from being repeated: the one noun echoes a modifier, "
