@@ -59,11 +59,9 @@ size_t ShortestWord(const WordPool &pool) {
     return shortest;
 }
 
-// Says that no epithet fits within --max-length, and why it is known.
-int NoneFits(CommandStreams &streams, const Options &options, const ListSource &list,
-             std::u16string_view why) {
-    streams.printError(u"no epithet of at most " + Decimal(*options.maxLength) +
-                       u" characters can be made from " + list.name + u": " + std::u16string(why));
+// Says that no epithet fits within --max-length, and how it is known.
+int NoneFits(CommandStreams &streams, const std::u16string &message) {
+    streams.printError(message);
     return kFailed;
 }
 
@@ -83,7 +81,9 @@ int PrintEpithets(const Options &options, CommandStreams &streams) {
     // Every epithet holds an adjective, a space and a noun.
     const uint64_t shortest = ShortestWord(lists.AdjectivePool) + 1 + ShortestWord(lists.NounPool);
     if (options.maxLength && shortest > *options.maxLength)
-        return NoneFits(streams, options, list, u"the shortest has " + Decimal(shortest));
+        return NoneFits(streams, list.name + u" can make no epithet of at most " +
+                                     Decimal(*options.maxLength) +
+                                     u" characters: the shortest has " + Decimal(shortest));
 
     const std::u16string_view end = options.null ? std::u16string_view(u"\0", 1) : kLineEnd;
     std::vector<EpithetWord> words;
@@ -95,9 +95,11 @@ int PrintEpithets(const Options &options, CommandStreams &streams) {
         if (options.maxLength && epithet.size() > *options.maxLength) {
             if (++tries < kMostTries)
                 continue;
-            const int status = streams.flush() ? kFailed : CannotWrite(streams, u"epithets");
-            NoneFits(streams, options, list, u"none came of a million tries");
-            return std::max(status, kFailed);
+            if (!streams.flush())
+                CannotWrite(streams, u"epithets");
+            return NoneFits(streams, list.name + u" made no epithet of at most " +
+                                         Decimal(*options.maxLength) +
+                                         u" characters in a million tries");
         }
         tries = 0;
         ++made;
