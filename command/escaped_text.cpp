@@ -7,14 +7,6 @@
 
 namespace {
 
-bool IsHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool IsLowSurrogate(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
 // Writes the text as Quoted does, without the quotes.
 void AppendEscaped(std::u16string &out, std::u16string_view text) {
     for (size_t i = 0; i < text.size(); ++i) {
@@ -46,7 +38,7 @@ bool NeedsQuotes(std::u16string_view text) {
 bool ShownAsCode(char16_t unit) {
     return unit < 0x20 || (unit >= 0x7F && unit <= 0x9F) || unit == 0x061C ||
            (unit >= 0x2028 && unit <= 0x202E) || (unit >= 0x2066 && unit <= 0x2069) ||
-           (unit >= 0xD800 && unit <= 0xDFFF) || IsInvisible(unit) || IsOtherSpace(unit);
+           IsHighSurrogate(unit) || IsLowSurrogate(unit) || IsInvisible(unit) || IsOtherSpace(unit);
 }
 
 bool IsInvisible(char16_t unit) {

@@ -1,6 +1,6 @@
 #include "json_line.h"
 
-#include <cstdio>
+#include "escaped_text.h"
 
 namespace {
 
@@ -12,9 +12,7 @@ void AppendString(std::u16string &out, std::u16string_view text) {
             out += u'\\';
             out += unit;
         } else if (unit < 0x20) {
-            char code[8];
-            std::snprintf(code, sizeof code, "\\u%04X", static_cast<unsigned>(unit));
-            out.append(code, code + 6);
+            out += CodeOf(unit);
         } else {
             out += unit;
         }

@@ -116,22 +116,21 @@ void ListChecker::word() {
         find(u"not valid UTF-8, so read as Windows-1252: " + Quoted(raw_));
     }
     WordPool &pool = *PoolForTag(result_.lists, line_.tag());
-    const int before = pool.size();
-    std::u16string_view cleaned;
+    size_t cleaned = 0;
     bool excluded = false;
     pool.appendWritten(raw_.size(), [&](char16_t *out) {
         std::copy(raw_.begin(), raw_.end(), out);
-        cleaned = {out, CleanWord(out, raw_.size())};
-        excluded = leaveOut_ && leaveOut_->contains(cleaned);
-        return excluded ? 0 : cleaned.size();
+        cleaned = CleanWord(out, raw_.size());
+        const std::u16string *leftOut = leaveOut_ ? leaveOut_->find({out, cleaned}) : nullptr;
+        excluded = leftOut != nullptr;
+        if (excluded)
+            excludedFound_.insert(*leftOut);
+        return excluded ? 0 : cleaned;
     });
-    if (cleaned.empty()) {
+    if (cleaned == 0) {
         find(u"the word " + Quoted(raw_) + u" is nothing once cleaned: nothing is taken");
         ++result_.comments;
-    } else if (excluded) {
-        // What the pool was not given still lies where it was written.
-        excludedFound_.insert(leaveOut_->lines().find(cleaned)->first);
-    } else if (pool.size() > before) {
+    } else if (!excluded) {
         judgeKept(raw_, pool.word(pool.size()));
     }
 }

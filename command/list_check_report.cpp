@@ -12,10 +12,6 @@
 
 namespace {
 
-std::u16string AsciiToUtf16(std::string_view ascii) {
-    return {ascii.begin(), ascii.end()};
-}
-
 std::u16string EncodingName(const ListCheck &check) {
     switch (check.encoding) {
     case TextReader::Encoding::Utf16LittleEndian:

@@ -79,13 +79,11 @@ int CannotUse(CommandStreams &streams, LoadResult result, const ListSource &list
 
 namespace {
 
-// Reads the words that --exclude names, where it does; otherwise says why not and returns the
-// command's status.
-std::optional<int> ReadExcluded(const Options &options, CommandStreams &streams,
+// Reads the words that --exclude names; where it cannot, says why and returns the command's
+// status.
+std::optional<int> ReadExcluded(const std::filesystem::path &path, CommandStreams &streams,
                                 ExcludedWords &words) {
-    if (!options.exclude)
-        return std::nullopt;
-    const ListSource file = GivenFile(*options.exclude);
+    const ListSource file = GivenFile(path);
     std::unique_ptr<ByteSource> bytes;
     std::error_code error;
     LoadResult opened = OpenList(file, bytes, error);
@@ -110,9 +108,10 @@ std::optional<int> ReadExcluded(const Options &options, CommandStreams &streams,
 } // namespace
 
 std::optional<int> OpenInput(const Options &options, CommandStreams &streams, ListInput &input) {
-    if (const auto failed = ReadExcluded(options, streams, input.leaveOut))
-        return failed;
-    input.excludes = options.exclude.has_value();
+    if (options.exclude) {
+        if (const auto failed = ReadExcluded(*options.exclude, streams, input.leaveOut.emplace()))
+            return failed;
+    }
     input.list = ListOf(options);
     std::error_code openError;
     if (const LoadResult opened = OpenList(input.list, input.bytes, openError);

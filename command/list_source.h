@@ -40,10 +40,9 @@ int CannotUse(CommandStreams &streams, LoadResult result, const ListSource &list
 // What both actions read: the word list the options choose, and the words to leave out.
 struct ListInput {
     ListSource list;
-    std::unique_ptr<ByteSource> bytes; // the list's
-    ExcludedWords leaveOut;
-    bool excludes = false; // whether --exclude named any
-    const ExcludedWords *excluded() const { return excludes ? &leaveOut : nullptr; }
+    std::unique_ptr<ByteSource> bytes;     // the list's
+    std::optional<ExcludedWords> leaveOut; // where --exclude names them
+    const ExcludedWords *excluded() const { return leaveOut ? &*leaveOut : nullptr; }
 };
 
 // Reads the words to leave out and opens the list; where either cannot be, says why and

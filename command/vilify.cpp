@@ -28,10 +28,6 @@ constexpr char kVersion[] = "vilify (Zestive Vilifex) " VILIFEX_VERSION "\n"
                             "This is free software: you are free to change and redistribute it.\n"
                             "There is NO WARRANTY, to the extent permitted by law.\n";
 
-std::u16string AsciiToUtf16(std::string_view ascii) {
-    return {ascii.begin(), ascii.end()};
-}
-
 // The command line's words may hold anything: UTF-8 as such, other bytes as Windows-1252.
 std::u16string ArgumentToUtf16(std::string_view text) {
     std::u16string units(text.size(), u'\0');

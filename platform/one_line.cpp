@@ -1,19 +1,13 @@
 #include "one_line.h"
 
+#include "text_encoding.h"
+
 #include <algorithm>
 #include <array>
 #include <iterator>
 #include <vector>
 
 namespace {
-
-bool IsHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool IsLowSurrogate(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
 
 bool BreaksTheLine(char16_t unit) {
     return (unit < 0x20 && unit != u'\t') || (unit >= 0x7F && unit <= 0x9F) || unit == 0x2028 ||

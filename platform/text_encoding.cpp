@@ -114,10 +114,9 @@ std::string Utf16ToUtf8(std::u16string_view text) {
 void AppendAsUtf8(std::u16string_view text, std::string &out) {
     for (size_t i = 0; i < text.size(); ++i) {
         char32_t code = text[i];
-        if (code >= 0xD800 && code <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
+        if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
             code = 0x10000 + ((code - 0xD800) << 10) + (text[++i] - 0xDC00);
-        } else if (code >= 0xD800 && code <= 0xDFFF) {
+        } else if (IsHighSurrogate(text[i]) || IsLowSurrogate(text[i])) {
             code = 0xFFFD;
         }
         if (code < 0x80) {

@@ -5,6 +5,19 @@
 #include <string>
 #include <string_view>
 
+constexpr bool IsHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+constexpr bool IsLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// ASCII text, as UTF-16.
+inline std::u16string AsciiToUtf16(std::string_view ascii) {
+    return {ascii.begin(), ascii.end()};
+}
+
 // 8-bit text never takes more UTF-16 units than it has bytes, so `out` needs room for
 // bytes.size() units in each of these.
 

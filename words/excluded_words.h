@@ -15,7 +15,12 @@ public:
     // std::bad_alloc where memory runs out.
     void read(const ByteSource &text);
 
-    bool contains(std::u16string_view word) const { return words_.find(word) != words_.end(); }
+    bool contains(std::u16string_view word) const { return find(word) != nullptr; }
+    // The word as kept, or none where it is not one of them.
+    const std::u16string *find(std::u16string_view word) const {
+        const auto found = words_.find(word);
+        return found == words_.end() ? nullptr : &found->first;
+    }
 
     struct Hash {
         using is_transparent = void;
