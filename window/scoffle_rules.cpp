@@ -4,7 +4,6 @@
 #include "platform/display_text.h"
 #include "platform/one_line.h"
 #include "platform/random_source.h"
-#include "platform/text_encoding.h"
 #include "platform/text_file.h"
 #include "words/load_failure.h"
 
