@@ -1,5 +1,7 @@
 #pragma once
 
+#include "words/word_class.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,8 +13,6 @@ class RandomSource;
 // clash rule as plainly stated, for tests and fuzzers to hold the composer to. The composer
 // itself asks PrefixClashes, which answers for a whole pool at once.
 bool PrefixClash(std::u16string_view candidate, std::u16string_view text);
-
-enum class WordClass { Adverb, Adjective, Noun };
 
 // One word of an epithet, a view into its pool's text.
 struct EpithetWord {

@@ -85,20 +85,21 @@ LoadResult LoadWordListFile(WordLists &lists, const std::filesystem::path &file,
     return LoadWordList(lists, bytes, random);
 }
 
-WordPool *PoolForTag(WordLists &lists, int tag) {
-    switch (tag) {
-    case 'J':
-    case 'j':
-        return &lists.AdjectivePool;
-    case 'N':
-    case 'n':
-        return &lists.NounPool;
-    case 'V':
-    case 'v':
-        return &lists.AdverbPool;
-    default:
-        return nullptr;
+WordPool &PoolOf(WordLists &lists, WordClass wordClass) {
+    switch (wordClass) {
+    case WordClass::Adverb:
+        return lists.AdverbPool;
+    case WordClass::Adjective:
+        return lists.AdjectivePool;
+    case WordClass::Noun:
+        break;
     }
+    return lists.NounPool;
+}
+
+WordPool *PoolForTag(WordLists &lists, int tag) {
+    const std::optional<WordClass> wordClass = ClassOfTag(tag);
+    return wordClass ? &PoolOf(lists, *wordClass) : nullptr;
 }
 
 LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random,
