@@ -86,8 +86,7 @@ int PrintEpithets(const Options &options, CommandStreams &streams) {
     uint64_t tries = 0;
     for (uint64_t made = 0; (options.count == 0 || made < options.count) && !StopSignal();) {
         const std::u16string epithet =
-            ComposeEpithet(lists, options.single, options.commas, options.lengthOrder, random,
-                           options.json ? &words : nullptr);
+            ComposeEpithet(lists, options.style, random, options.json ? &words : nullptr);
         if (options.maxLength && epithet.size() > *options.maxLength) {
             if (++tries < kMostTries)
                 continue;

@@ -82,8 +82,8 @@ bool PrefixClash(std::u16string_view candidate, std::u16string_view text) {
     return !text.empty() && text.find(candidate.substr(0, kPrefixLength)) != text.npos;
 }
 
-std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool lengthOrder,
-                              RandomSource &random, std::vector<EpithetWord> *words) {
+std::u16string ComposeEpithet(WordLists &lists, const EpithetStyle &style, RandomSource &random,
+                              std::vector<EpithetWord> *words) {
     // Loading numbers the prefixes already; pools filled otherwise are numbered on first use.
     lists.AdjectivePool.numberPrefixes();
     lists.NounPool.numberPrefixes();
@@ -94,14 +94,14 @@ std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool l
     std::u16string_view separator;
     bool firstIsAdverb = false;
 
-    if (!single) {
+    if (!style.single) {
         separator = u" ";
         if (random.next() < lists.AdverbShare) {
             first = lists.AdverbPool.word(DrawWord(lists.AdverbPool, random));
             firstIsAdverb = true;
         } else {
             first = lists.AdjectivePool.word(DrawWord(lists.AdjectivePool, random));
-            if (commas)
+            if (style.commas)
                 separator = u", ";
         }
     }
@@ -118,7 +118,7 @@ std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool l
         firstIsAdverb = false;
     }
 
-    if (!single && lengthOrder && !firstIsAdverb && first.size() > second.size())
+    if (!style.single && style.lengthOrder && !firstIsAdverb && first.size() > second.size())
         std::swap(first, second);
 
     // Room for a noun of average length too, so that adding it rarely allocates again.

@@ -30,15 +30,8 @@ WordLists MakeLists(WordsList adverbs, WordsList adjectives, WordsList nouns, fl
 constexpr float kTakeAdverb = 0.1f;    // below the share of 0.5 used below
 constexpr float kTakeAdjective = 0.9f; // at or above any share used below
 
-struct Settings {
-    bool single = false;
-    bool commas = true;
-    bool lengthOrder = true;
-};
-
-std::u16string Compose(WordLists &lists, Settings settings, ScriptedRandom &random) {
-    std::u16string epithet =
-        ComposeEpithet(lists, settings.single, settings.commas, settings.lengthOrder, random);
+std::u16string Compose(WordLists &lists, const EpithetStyle &style, ScriptedRandom &random) {
+    std::u16string epithet = ComposeEpithet(lists, style, random);
     EXPECT_EQ(random.remaining(), 0u) << "a script number was left unused";
     return epithet;
 }
@@ -145,7 +138,7 @@ TEST(ComposeEpithet, OneAdjectiveWithTwoModifiersGivesOneModifier) {
 TEST(ComposeEpithet, AdverbThatEchoesEveryAdjectiveIsLeftOut) {
     WordLists lists = MakeLists({u"stinkingly"}, {u"stinky", u"stinker"}, {u"oaf"}, 1.0f);
     XoshiroRandom seeded(1);
-    const std::u16string epithet = ComposeEpithet(lists, false, true, true, seeded);
+    const std::u16string epithet = ComposeEpithet(lists, {false, true, true}, seeded);
     EXPECT_TRUE(epithet == u"stinky oaf" || epithet == u"stinker oaf") << epithet.size();
 }
 
@@ -161,7 +154,7 @@ TEST(ComposeEpithet, FindsTheOneWordThatPassesAmongManyThatClash) {
                   {u"oaf"}, 1.0f);
     XoshiroRandom seeded(2);
     for (int i = 0; i < 100; ++i)
-        EXPECT_EQ(ComposeEpithet(lists, false, true, true, seeded), u"stinkingly rancid oaf");
+        EXPECT_EQ(ComposeEpithet(lists, {false, true, true}, seeded), u"stinkingly rancid oaf");
 }
 
 TEST(PrefixClashes, AnswersAsSearchingWouldForEveryEntryAndAgainAfterANewPass) {
