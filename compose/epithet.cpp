@@ -76,6 +76,28 @@ Candidate DrawWithoutClash(WordPool &pool, const PrefixClashes &clashes, RandomS
     }
 }
 
+// What a noun's prefix could find across the gap between two modifiers, were it a plain space:
+// a comma there must not hide the first from the noun's test.
+class AcrossPlainSpace {
+public:
+    AcrossPlainSpace(std::u16string_view first, std::u16string_view second) {
+        const size_t edge = kPrefixLength - 1;
+        const std::u16string_view end = first.substr(first.size() - std::min(first.size(), edge));
+        const std::u16string_view start = second.substr(0, edge);
+        char16_t *at = std::copy(end.begin(), end.end(), units_);
+        *at++ = u' ';
+        at = std::copy(start.begin(), start.end(), at);
+        if (start.size() < edge)
+            *at++ = u' '; // the space before the noun
+        length_ = at - units_;
+    }
+    std::u16string_view view() const { return {units_, length_}; }
+
+private:
+    char16_t units_[2 * kPrefixLength - 1];
+    size_t length_;
+};
+
 } // namespace
 
 bool PrefixClash(std::u16string_view candidate, std::u16string_view text) {
@@ -131,8 +153,10 @@ std::u16string ComposeEpithet(WordLists &lists, const EpithetStyle &style, Rando
 
     // A noun that clashes with every possible head is kept all the same: the epithet is still
     // well formed, and Make must always return.
-    const PrefixClashes againstHead(lists.NounPool, epithet, {first, separator, second, u" "},
-                                    lists.Echoes, EchoIndex::Nouns);
+    PrefixClashes againstHead(lists.NounPool, epithet, {first, separator, second, u" "},
+                              lists.Echoes, EchoIndex::Nouns);
+    if (separator.size() > 1)
+        againstHead.alsoIn(AcrossPlainSpace(first, second).view());
     const Candidate noun = DrawWithoutClash(lists.NounPool, againstHead, random);
     epithet += lists.NounPool.word(noun.index);
     if (words) {

@@ -9,6 +9,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -62,7 +63,7 @@ TEST(ComposeEpithet, CommaGoesBetweenTwoAdjectivesOnlyWhenAsked) {
 }
 
 TEST(ComposeEpithet, LengthOrderPutsTheShorterAdjectiveFirst) {
-    const auto compose = [](int first, int second, Settings settings) {
+    const auto compose = [](int first, int second, EpithetStyle settings) {
         WordLists lists = MakeLists({}, {u"splendiferous", u"verbose"}, {u"generator"}, 0);
         ScriptedRandom random{kTakeAdjective, Pick(first, 2), Pick(second, 2), Pick(1, 1)};
         return Compose(lists, settings, random);
@@ -124,6 +125,41 @@ TEST(ComposeEpithet, SecondAdjectiveNeverRepeatsTheFirst) {
     // The second draw lands on vile again, which is marked: it probes on to rank.
     ScriptedRandom random{kTakeAdjective, Pick(1, 2), Pick(1, 2), Pick(2, 2), Pick(1, 1)};
     EXPECT_EQ(Compose(lists, {.lengthOrder = false}, random), u"vile, rank toad");
+}
+
+TEST(ComposeEpithet, TestsTheNounAcrossTheCommaAsIfItWereAPlainSpace) {
+    const struct {
+        const char *name;
+        std::vector<std::u16string> adjectives, nouns;
+        std::u16string echoing; // an epithet it must never make
+        EpithetStyle style;
+    } rows[] = {
+        {"a noun that begins with the first adjective",
+         {u"vile", u"rank"},
+         {u"vile toad", u"wart"},
+         u"vile, rank vile toad",
+         {}},
+        {"a noun that spans the gap",
+         {u"bile", u"rank"},
+         {u"le ra", u"wart"},
+         u"bile, rank le ra",
+         {}},
+        {"a short second adjective and the space after it",
+         {u"vile", u"ok"},
+         {u"e ok toad", u"wart"},
+         u"vile, ok e ok toad",
+         {.lengthOrder = false}},
+    };
+    for (const auto &row : rows) {
+        WordLists lists;
+        for (const std::u16string &adjective : row.adjectives)
+            lists.AdjectivePool.append(adjective);
+        for (const std::u16string &noun : row.nouns)
+            lists.NounPool.append(noun);
+        XoshiroRandom seeded(3);
+        for (int i = 0; i < 60; ++i)
+            EXPECT_NE(ComposeEpithet(lists, row.style, seeded), row.echoing) << row.name;
+    }
 }
 
 // Lists on which the plain retry loops would never end.
