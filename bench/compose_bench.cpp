@@ -1,5 +1,6 @@
 // Composing epithets on the default list and on pools of a million words.
 #include "generated_list.h"
+#include "tests/support/word_list_in_folder.h"
 
 #include "compose/epithet.h"
 #include "platform/xoshiro_random.h"

@@ -2,7 +2,6 @@
 
 #include "list_reading.h"
 
-#include "platform/app_files.h"
 #include "platform/byte_source.h"
 #include "platform/one_line.h"
 #include "platform/text_encoding.h"
@@ -11,17 +10,6 @@
 
 #include <algorithm>
 #include <new>
-
-namespace {
-
-// Only the space character is trimmed: a tab is part of the word.
-void TrimSpaces(std::u16string &text) {
-    const size_t last = text.find_last_not_of(u' ');
-    text.erase(last == std::u16string::npos ? 0 : last + 1);
-    text.erase(0, text.find_first_not_of(u' '));
-}
-
-} // namespace
 
 size_t CleanWord(char16_t *word, size_t length) {
     length = MakeOneLine(word, length);
@@ -32,20 +20,6 @@ size_t CleanWord(char16_t *word, size_t length) {
     if (lead > 0)
         std::copy(word + lead, word + length, word);
     return length - lead;
-}
-
-int SplitTaggedLine(std::u16string &line) {
-    if (line.size() < 2 || line[1] != u' ')
-        return 0;
-    const int tag = line[0];
-    line.erase(0, 2);
-    TrimSpaces(line);
-    return tag;
-}
-
-LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory,
-                        RandomSource &random, std::error_code *openError) {
-    return LoadWordListFile(lists, WordListPath(directory), random, openError);
 }
 
 LoadResult LoadWordListFile(WordLists &lists, const std::filesystem::path &file,

@@ -1,4 +1,5 @@
 #include "reference_composer.h"
+#include "support/word_list_in_folder.h"
 
 #include "compose/counting_random.h"
 #include "compose/epithet.h"

@@ -1,4 +1,5 @@
 #include "support/temp_dir.h"
+#include "support/word_list_in_folder.h"
 #ifndef _WIN32
 #include "support/ordinary_user_test.h"
 #endif
