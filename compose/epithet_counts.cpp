@@ -21,11 +21,6 @@ std::vector<std::u16string_view> DistinctWords(const WordPool &pool) {
     return words;
 }
 
-void NumberPrefixes(WordLists &lists) {
-    lists.AdjectivePool.numberPrefixes();
-    lists.NounPool.numberPrefixes();
-}
-
 // Whether an epithet can open with an adverb.
 bool AdverbsOpen(const WordLists &lists, const EpithetStyle &style) {
     return !style.single && !lists.AdverbPool.empty() && lists.AdverbShare > 0;
@@ -78,7 +73,7 @@ std::u16string TwoModifiers(std::u16string_view first, bool firstIsAdverb,
 } // namespace
 
 double CountEpithets(WordLists &lists, const EpithetStyle &style) {
-    NumberPrefixes(lists);
+    lists.AdjectivePool.numberPrefixes();
     const std::vector<std::u16string_view> adjectives = DistinctWords(lists.AdjectivePool);
     const auto distinct = static_cast<double>(adjectives.size());
     const auto nouns = static_cast<double>(DistinctWords(lists.NounPool).size());
@@ -110,7 +105,7 @@ std::optional<uint64_t> ShortestEpithets::fewest() const {
 }
 
 ShortestEpithets FindShortestEpithets(WordLists &lists, const EpithetStyle &style) {
-    NumberPrefixes(lists);
+    lists.AdjectivePool.numberPrefixes();
     ShortestEpithets shortest;
     if (lists.AdjectivePool.empty() || lists.NounPool.empty())
         return shortest;
@@ -141,7 +136,7 @@ ShortestEpithets FindShortestEpithets(WordLists &lists, const EpithetStyle &styl
 }
 
 std::optional<std::u16string> EpithetRepeatingAWord(WordLists &lists, const EpithetStyle &style) {
-    NumberPrefixes(lists);
+    lists.AdjectivePool.numberPrefixes();
     const std::vector<std::u16string_view> nouns = DistinctWords(lists.NounPool);
     if (nouns.empty() || nouns.size() > 2 || lists.AdjectivePool.empty())
         return std::nullopt;

@@ -9,7 +9,7 @@
 struct WordLists;
 
 // What the composer's rules allow a list to make, worked out from the words rather than by
-// composing. Each numbers the pools' prefixes first, as the composer does.
+// composing. Each numbers the adjectives' prefixes first, as the composer does.
 
 // How many different epithets the lists can make in `style`: exact where no word echoes
 // another, more than they make otherwise. A double, since a list of millions makes more than
