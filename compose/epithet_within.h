@@ -11,10 +11,9 @@
 // returning none, once `mostMisses` epithets in a row were longer, or as soon as `goOn()` is
 // false before a try: a long search still ends when it is asked to.
 template <typename GoOn>
-std::optional<std::u16string> ComposeWithin(WordLists &lists, const EpithetStyle &style,
-                                            uint64_t maxLength, uint64_t mostMisses,
-                                            RandomSource &random, std::vector<EpithetWord> *words,
-                                            GoOn goOn) {
+std::optional<std::u16string>
+ComposeWithin(WordLists &lists, const EpithetStyle &style, uint64_t maxLength, uint64_t mostMisses,
+              RandomSource &random, std::vector<EpithetWord> *words, GoOn goOn) {
     for (uint64_t misses = 0; misses < mostMisses && goOn(); ++misses) {
         std::u16string epithet = ComposeEpithet(lists, style, random, words);
         if (epithet.size() <= maxLength)
