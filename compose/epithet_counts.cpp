@@ -23,7 +23,7 @@ std::vector<std::u16string_view> DistinctWords(const WordPool &pool) {
 
 // Whether an epithet can open with an adverb.
 bool AdverbsOpen(const WordLists &lists, const EpithetStyle &style) {
-    return !style.single && !lists.AdverbPool.empty() && lists.AdverbShare > 0;
+    return !style.single && lists.AdverbShare > 0;
 }
 
 // Whether a first modifier can echo every adjective, so that the composer, finding no second

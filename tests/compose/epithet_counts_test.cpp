@@ -84,6 +84,7 @@ const CountRow kCountRows[] = {
     {"J vile\nJ vile\nN toad\n", kFirst, 1, true, {{9}, {}, {}}, false},
     {"V very\nJ vile\nJ rank\nN toad\nN oaf\n", kFirst, 8, true, {{}, {13}, {14}}, false},
     {"V very\nJ vile\nN toad\n", kFirst, 2, true, {{9}, {14}, {}}, false},
+    {"V very\nJ vile\nN toad\n", kSingle, 1, true, {{9}, {}, {}}, false},
     // A one-adjective head whenever no second adjective fits.
     {"J vile\nJ viler\nN toad\n", kFirst, 3, false, {{9}, {}, {16}}, false},
     {"V stinkingly\nJ stinky\nJ rank\nN oaf\n", kFirst, 3, false, {{}, {19}, {16}}, false},
