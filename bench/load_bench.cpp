@@ -2,6 +2,7 @@
 #include "generated_list.h"
 #include "heap_tracker.h"
 #include "platform/app_files.h"
+#include "tests/support/word_list_in_folder.h"
 
 #include "platform/xoshiro_random.h"
 #include "words/word_list.h"

@@ -1,5 +1,6 @@
 // Arbitrary UTF-16 text as one line: a tag is split off exactly when the second character is a
 // space, and the rest comes back with its spaces trimmed.
+#include "tests/support/split_tagged_line.h"
 #include "words/word_list.h"
 
 #include <cstdint>

@@ -4,6 +4,7 @@
 #include "platform/one_line.h"
 #include "platform/text_encoding.h"
 #include "platform/xoshiro_random.h"
+#include "tests/support/split_tagged_line.h"
 #include "words/word_list.h"
 
 #include <cstdint>

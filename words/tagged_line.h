@@ -4,7 +4,7 @@
 #include <string_view>
 
 // What a line shows of the shape "tag, space, word" once spaces are trimmed from both ends, as
-// SplitTaggedLine reads it. It is fed the line piece by piece, since a long line spans many
+// the loader reads it. It is fed the line piece by piece, since a long line spans many
 // chunks, and keeps only where the word lies, not the word itself.
 class TaggedLine {
 public:

@@ -1,10 +1,7 @@
 #include "word_list.h"
 
-#include "excluded_words.h"
-#include "line_splitter.h"
-#include "tagged_line.h"
+#include "list_reading.h"
 
-#include "platform/app_files.h"
 #include "platform/byte_source.h"
 #include "platform/one_line.h"
 #include "platform/text_encoding.h"
@@ -13,44 +10,6 @@
 
 #include <algorithm>
 #include <new>
-
-namespace {
-
-// Only the space character is trimmed: a tab is part of the word.
-void TrimSpaces(std::u16string &text) {
-    const size_t last = text.find_last_not_of(u' ');
-    text.erase(last == std::u16string::npos ? 0 : last + 1);
-    text.erase(0, text.find_first_not_of(u' '));
-}
-
-// Sorts the words of the text's tagged lines into the pools, leaving out the excluded.
-class PoolFiller {
-public:
-    PoolFiller(WordLists &lists, const TextReader &reader, const ExcludedWords *leaveOut)
-        : lists_(lists), reader_(reader), leaveOut_(leaveOut) {}
-
-    void piece(std::u16string_view units, uint64_t position) { line_.feed(units, position); }
-
-    void end(LineEnd) {
-        WordPool *pool = line_.hasWord() ? PoolForTag(lists_, line_.tag()) : nullptr;
-        if (pool) {
-            pool->appendWritten(line_.wordEnd() - line_.wordBegin(), [&](char16_t *out) {
-                const size_t length =
-                    CleanWord(out, reader_.decode(line_.wordBegin(), line_.wordEnd(), out));
-                return leaveOut_ && leaveOut_->contains({out, length}) ? 0 : length;
-            });
-        }
-        line_ = {};
-    }
-
-private:
-    WordLists &lists_;
-    const TextReader &reader_;
-    const ExcludedWords *leaveOut_;
-    TaggedLine line_;
-};
-
-} // namespace
 
 size_t CleanWord(char16_t *word, size_t length) {
     length = MakeOneLine(word, length);
@@ -63,20 +22,6 @@ size_t CleanWord(char16_t *word, size_t length) {
     return length - lead;
 }
 
-int SplitTaggedLine(std::u16string &line) {
-    if (line.size() < 2 || line[1] != u' ')
-        return 0;
-    const int tag = line[0];
-    line.erase(0, 2);
-    TrimSpaces(line);
-    return tag;
-}
-
-LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory,
-                        RandomSource &random, std::error_code *openError) {
-    return LoadWordListFile(lists, WordListPath(directory), random, openError);
-}
-
 LoadResult LoadWordListFile(WordLists &lists, const std::filesystem::path &file,
                             RandomSource &random, std::error_code *openError) {
     FileBytes bytes;
@@ -85,28 +30,29 @@ LoadResult LoadWordListFile(WordLists &lists, const std::filesystem::path &file,
     return LoadWordList(lists, bytes, random);
 }
 
-WordPool *PoolForTag(WordLists &lists, int tag) {
-    switch (tag) {
-    case 'J':
-    case 'j':
-        return &lists.AdjectivePool;
-    case 'N':
-    case 'n':
-        return &lists.NounPool;
-    case 'V':
-    case 'v':
-        return &lists.AdverbPool;
-    default:
-        return nullptr;
+WordPool &PoolOf(WordLists &lists, WordClass wordClass) {
+    switch (wordClass) {
+    case WordClass::Adverb:
+        return lists.AdverbPool;
+    case WordClass::Adjective:
+        return lists.AdjectivePool;
+    case WordClass::Noun:
+        break;
     }
+    return lists.NounPool;
+}
+
+WordPool *PoolForTag(WordLists &lists, int tag) {
+    const std::optional<WordClass> wordClass = ClassOfTag(tag);
+    return wordClass ? &PoolOf(lists, *wordClass) : nullptr;
 }
 
 LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random,
                         const ExcludedWords *leaveOut) {
     try {
         TextReader reader(text);
-        PoolFiller filler(lists, reader, leaveOut);
-        SplitLines(reader, filler);
+        IgnoreLines ignore;
+        ReadWordList(lists, reader, leaveOut, ignore);
         lists.Echoes.build(lists);
     } catch (const std::bad_alloc &) {
         lists = {}; // gives the memory back, for the message that says so

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "echo_index.h"
+#include "word_class.h"
 #include "word_pool.h"
 
 #include <filesystem>
@@ -37,25 +38,19 @@ enum class LoadResult {
 // the word in place and returns its new length; a word cleaned to nothing is no word.
 size_t CleanWord(char16_t *word, size_t length);
 
-// If the line's second character is a space, returns the first character's code and replaces
-// the line with the rest, spaces trimmed from both ends; otherwise returns 0 and leaves it.
-int SplitTaggedLine(std::u16string &line);
-
-// Reads wordlist.txt (under any case of its name) from `directory` into the three pools,
-// shuffles them and works out the adverb share. Lines that are not a tag, a space and a word
-// are skipped. Without adjectives or nouns the lists are filled all the same, but no epithet
-// can be composed from them.
+// Reads the word list at `file` into the three pools, shuffles them and works out the adverb
+// share. Lines that are not a tag, a space and a word are skipped. Without adjectives or nouns
+// the lists are filled all the same, but no epithet can be composed from them.
 // `openError`, where given, says why the list could not be opened.
-LoadResult LoadWordList(WordLists &lists, const std::filesystem::path &directory,
-                        RandomSource &random, std::error_code *openError = nullptr);
-
-// The same from the word list at `file`.
 LoadResult LoadWordListFile(WordLists &lists, const std::filesystem::path &file,
                             RandomSource &random, std::error_code *openError = nullptr);
 
 // The same from a word list's bytes, wherever they lie, leaving out the words of `leaveOut`.
 LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random,
                         const ExcludedWords *leaveOut = nullptr);
+
+// The pool that holds the words of a class.
+WordPool &PoolOf(WordLists &lists, WordClass wordClass);
 
 // The pool that a line's tag fills, or none.
 WordPool *PoolForTag(WordLists &lists, int tag);

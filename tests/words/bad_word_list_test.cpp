@@ -1,4 +1,5 @@
 #include "support/temp_dir.h"
+#include "support/word_list_in_folder.h"
 #ifndef _WIN32
 #include "support/ordinary_user_test.h"
 #endif
@@ -159,7 +160,7 @@ TEST_F(BadWordListTest, LoadsAMillionLinesAndMakesStayCheap) {
 
     for (int make = 0; make < 1000; ++make) {
         CountingRandom counting(random);
-        ComposeEpithet(lists, make & 1, make & 2, make & 4, counting);
+        ComposeEpithet(lists, {make % 2 == 1, (make & 2) != 0, (make & 4) != 0}, counting);
         ASSERT_LE(counting.count, 100);
     }
 }

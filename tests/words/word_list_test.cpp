@@ -1,5 +1,7 @@
 #include "support/scripted_random.h"
+#include "support/split_tagged_line.h"
 #include "support/temp_dir.h"
+#include "support/word_list_in_folder.h"
 
 #include "platform/byte_source.h"
 #include "platform/display_text.h"
