@@ -1,9 +1,40 @@
 #include "option_table.h"
 
 #include <algorithm>
+#include <charconv>
 #include <vector>
 
 namespace {
+
+// What each kind of value allows: the least number, or for a text the fewest characters, and
+// how a message says its bounds.
+struct KindRule {
+    ValueKind kind;
+    bool number;
+    uint64_t least;
+    std::string_view bounds;
+};
+
+constexpr KindRule kKindRules[] = {
+    {ValueKind::None, false, 0, ""},
+    {ValueKind::Count, true, 0, ", 0 or more"},
+    {ValueKind::Length, true, 1, ", 1 or more"},
+    {ValueKind::Seed, true, 0, " from 0 to 18446744073709551615"},
+    {ValueKind::File, false, 1, ""},
+    {ValueKind::Text, false, 0, ""},
+};
+
+const KindRule &RuleOf(ValueKind kind) {
+    return *std::find_if(std::begin(kKindRules), std::end(kKindRules),
+                         [kind](const KindRule &rule) { return rule.kind == kind; });
+}
+
+// A whole number in decimal digits alone: no sign, no space, nothing after it.
+bool ReadNumber(std::string_view text, uint64_t &number) {
+    const char *end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, number);
+    return !text.empty() && text.front() != '-' && error == std::errc() && stop == end;
+}
 
 constexpr size_t kColumns = 79;
 constexpr size_t kHelpColumn = 23; // where an option's explanation begins
@@ -47,9 +78,9 @@ std::string Wrapped(std::string_view text, size_t width, std::string_view firstI
 std::string UsageWord(const OptionSpec &option) {
     std::string word =
         option.shortName ? std::string{'-', option.shortName} : "--" + std::string(option.longName);
-    if (option.takes == Takes::Value)
+    if (TakesOf(option) == Takes::Value)
         word += " " + std::string(option.valueName);
-    else if (option.takes == Takes::OptionalValue)
+    else if (TakesOf(option) == Takes::OptionalValue)
         word += " [" + std::string(option.valueName) + "]";
     return word;
 }
@@ -71,6 +102,25 @@ std::string Summary(std::string_view help) {
 }
 
 } // namespace
+
+Takes TakesOf(const OptionSpec &option) {
+    if (option.value == ValueKind::None)
+        return Takes::Nothing;
+    return option.valueOptional ? Takes::OptionalValue : Takes::Value;
+}
+
+std::string WantsMessage(const OptionSpec &option, std::string_view spelled) {
+    return std::string(spelled) + " takes " + std::string(option.wants) +
+           std::string(RuleOf(option.value).bounds);
+}
+
+bool ReadValue(const OptionSpec &option, const Argument &word, OptionValue &value) {
+    const KindRule &rule = RuleOf(option.value);
+    value.word = &word;
+    if (rule.number)
+        return ReadNumber(word.text, value.number) && value.number >= rule.least;
+    return word.text.size() >= rule.least;
+}
 
 const OptionSpec *FindLongOption(std::string_view longName, std::string &ambiguous) {
     ambiguous.clear();
@@ -135,9 +185,9 @@ std::string HelpText() {
     const std::string indent(kHelpColumn, ' ');
     for (const OptionSpec &option : kOptions) {
         std::string left = (option.shortName ? "  " : "      ") + OptionName(option);
-        if (option.takes == Takes::Value)
+        if (TakesOf(option) == Takes::Value)
             left += "=" + std::string(option.valueName);
-        else if (option.takes == Takes::OptionalValue)
+        else if (TakesOf(option) == Takes::OptionalValue)
             left += "[=" + std::string(option.valueName) + "]";
         if (left.size() + 2 > kHelpColumn)
             left += "\n" + indent;
@@ -154,27 +204,59 @@ std::string HelpText() {
 }
 
 std::string BashCompletion() {
-    std::string words, files, values;
+    std::string longNames, words, files, values;
     for (const OptionSpec &option : kOptions) {
-        words += " --" + std::string(option.longName);
         std::string names = "--" + std::string(option.longName);
+        longNames += " " + names;
+        words += " " + names;
         if (option.shortName) {
             words += " -" + std::string(1, option.shortName);
             names += "|-" + std::string(1, option.shortName);
         }
-        if (option.completes == Completes::File)
+        if (option.value == ValueKind::File)
             files += (files.empty() ? "" : "|") + names;
-        else if (option.takes == Takes::Value)
+        else if (option.value != ValueKind::None)
             values += (values.empty() ? "" : "|") + names;
     }
+    // Candidates are read a line each, never split at spaces; "--list=FILE" comes as one word,
+    // or as three where "=" breaks words.
     return "# bash completion for vilify, made from its table of options\n"
+           "\n"
+           "# The long option that $1 names, whole or by a beginning that names it alone.\n"
+           "_vilify_option() {\n"
+           "    local option found=()\n"
+           "    for option in" +
+           longNames +
+           "; do\n"
+           "        if [[ $option == \"$1\" ]]; then\n"
+           "            printf '%s\\n' \"$option\"\n"
+           "            return\n"
+           "        fi\n"
+           "        [[ $option == \"$1\"* ]] && found+=(\"$option\")\n"
+           "    done\n"
+           "    if ((${#found[@]} == 1)); then printf '%s\\n' \"${found[0]}\"; fi\n"
+           "}\n"
+           "\n"
            "_vilify() {\n"
-           "    local current=\"${COMP_WORDS[COMP_CWORD]}\"\n"
-           "    case \"${COMP_WORDS[COMP_CWORD-1]}\" in\n"
+           "    local current=\"${COMP_WORDS[COMP_CWORD]}\" previous=\"\" prefix=\"\"\n"
+           "    ((COMP_CWORD > 0)) && previous=\"${COMP_WORDS[COMP_CWORD-1]}\"\n"
+           "    if [[ $current == = ]]; then\n"
+           "        current=\"\"\n"
+           "    elif [[ $previous == = ]] && ((COMP_CWORD > 1)); then\n"
+           "        previous=\"${COMP_WORDS[COMP_CWORD-2]}\"\n"
+           "    elif [[ $current == --*=* ]]; then\n"
+           "        previous=\"${current%%=*}\"\n"
+           "        prefix=\"$previous=\"\n"
+           "        current=\"${current#*=}\"\n"
+           "    fi\n"
+           "    [[ $previous == --?* ]] && previous=\"$(_vilify_option \"$previous\")\"\n"
+           "    case \"$previous\" in\n"
            "    " +
            files +
            ")\n"
-           "        COMPREPLY=($(compgen -f -- \"$current\"))\n"
+           "        compopt -o filenames 2>/dev/null\n"
+           "        mapfile -t COMPREPLY < <(compgen -f -- \"$current\")\n"
+           "        [[ -n $prefix ]] && COMPREPLY=(\"${COMPREPLY[@]/#/$prefix}\")\n"
            "        return ;;\n"
            "    " +
            values +
@@ -182,32 +264,30 @@ std::string BashCompletion() {
            "        COMPREPLY=()\n"
            "        return ;;\n"
            "    esac\n"
-           "    COMPREPLY=($(compgen -W '" +
+           "    mapfile -t COMPREPLY < <(compgen -W '" +
            words.substr(1) +
-           "' -- \"$current\"))\n"
+           "' -- \"$current\")\n"
            "}\n"
-           "complete -o filenames -F _vilify vilify\n";
+           "complete -F _vilify vilify\n";
 }
 
 std::string ZshCompletion() {
     std::string script = "#compdef vilify\n# zsh completion for vilify, made from its table of "
                          "options\n_arguments";
     for (const OptionSpec &option : kOptions) {
-        const std::string longName = "--" + std::string(option.longName);
-        const std::string value =
-            option.takes == Takes::Nothing
-                ? ""
-                : ":" + std::string(option.valueName) +
-                      (option.completes == Completes::File ? ":_files" : ": ");
-        const std::string attach = option.takes == Takes::OptionalValue ? "=-"
-                                   : option.takes == Takes::Value       ? "="
-                                                                        : "";
-        const std::string described = "[" + Summary(option.help) + "]" +
-                                      (option.takes == Takes::OptionalValue ? ":" : "") + value;
-        script += " \\\n    '" + longName + attach + described + "'";
+        const Takes takes = TakesOf(option);
+        const std::string value = takes == Takes::Nothing
+                                      ? ""
+                                      : ":" + std::string(option.valueName) +
+                                            (option.value == ValueKind::File ? ":_files" : ": ");
+        // "=": the value after "=" in the same word, or in the next word.
+        const std::string attach = takes == Takes::Nothing ? "" : "=";
+        const std::string described =
+            "[" + Summary(option.help) + "]" + (takes == Takes::OptionalValue ? ":" : "") + value;
+        script += " \\\n    '--" + std::string(option.longName) + attach + described + "'";
         if (option.shortName)
             script += " \\\n    '-" + std::string(1, option.shortName) +
-                      (option.takes == Takes::Value ? "+" : "") + described + "'";
+                      (takes == Takes::Value ? "+" : "") + described + "'";
     }
     return script + "\n";
 }
