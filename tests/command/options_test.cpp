@@ -222,6 +222,45 @@ const ParseRow kHelpAndVersion[] = {
 };
 INSTANTIATE_TEST_SUITE_P(HelpAndVersion, CommandLine, testing::ValuesIn(kHelpAndVersion));
 
+std::vector<std::string> Lines(const std::string &text) {
+    std::vector<std::string> lines;
+    for (size_t begin = 0, end; (end = text.find('\n', begin)) != text.npos; begin = end + 1)
+        lines.push_back(text.substr(begin, end - begin));
+    return lines;
+}
+
+TEST(Usage, NamesEachActionsOwnOptionsWithinTheColumns) {
+    EXPECT_EQ(UsageText(),
+              "usage: vilify [-n COUNT] [--seed N] [--seed-text TEXT] [--show-seed] [--single]\n"
+              "              [--no-commas] [--no-length-order] [--max-length N]\n"
+              "              [--exclude FILE] [-z] [--json] [--list FILE]\n"
+              "   or: vilify --check [FILE] [--exclude FILE]\n"
+              "   or: vilify --help | --version\n");
+}
+
+class HelpLine : public testing::TestWithParam<std::string> {};
+
+TEST_P(HelpLine, StandsWholeInTheHelp) {
+    const std::vector<std::string> lines = Lines(HelpText());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), GetParam()), lines.end());
+    for (const std::string &line : lines)
+        EXPECT_LE(line.size(), 79u) << line;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Help, HelpLine,
+    testing::Values("Usage: vilify [OPTION]...",
+                    "Prints random abusive epithets, such as \"necrotic, incontinent pustule\", "
+                    "one a",
+                    "  -n, --count=COUNT    print COUNT epithets (1 unless given); 0 goes on until",
+                    "                       the output is closed", "      --seed-text=TEXT",
+                    "      --no-length-order",
+                    "      --check[=FILE]   report, line by line, what the program makes of a word",
+                    "  -z, --null           end each epithet with a NUL character, not a line end",
+                    "      --help           print this help and end",
+                    "Exit status: 0 on success; 1 when the word list cannot be used (with --check:",
+                    "wrong command line."));
+
 // The words of a shell script as the shell reads them: quotes taken away, a backslash
 // keeping the character after it; "" where a quote is left open.
 std::vector<std::string> ShellWords(const std::string &script) {
