@@ -85,22 +85,6 @@ std::string UsageWord(const OptionSpec &option) {
     return word;
 }
 
-std::string Quoted(std::string_view text) {
-    std::string out;
-    for (const char c : text)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out;
-}
-
-// An option's explanation cut to its first clause, for zsh's list, which takes no brackets
-// (the explanations have none).
-std::string Summary(std::string_view help) {
-    help = help.substr(0, help.find_first_of(";:("));
-    while (help.ends_with(' '))
-        help.remove_suffix(1);
-    return Quoted(help);
-}
-
 } // namespace
 
 Takes TakesOf(const OptionSpec &option) {
@@ -201,93 +185,4 @@ std::string HelpText() {
                     "written; 2 for a wrong command line.",
                     kColumns, "", "");
     return help;
-}
-
-std::string BashCompletion() {
-    std::string longNames, words, files, values;
-    for (const OptionSpec &option : kOptions) {
-        std::string names = "--" + std::string(option.longName);
-        longNames += " " + names;
-        words += " " + names;
-        if (option.shortName) {
-            words += " -" + std::string(1, option.shortName);
-            names += "|-" + std::string(1, option.shortName);
-        }
-        if (option.value == ValueKind::File)
-            files += (files.empty() ? "" : "|") + names;
-        else if (option.value != ValueKind::None)
-            values += (values.empty() ? "" : "|") + names;
-    }
-    // Candidates are read a line each, never split at spaces; "--list=FILE" comes as one word,
-    // or as three where "=" breaks words.
-    return "# bash completion for vilify, made from its table of options\n"
-           "\n"
-           "# The long option that $1 names, whole or by a beginning that names it alone.\n"
-           "_vilify_option() {\n"
-           "    local option found=()\n"
-           "    for option in" +
-           longNames +
-           "; do\n"
-           "        if [[ $option == \"$1\" ]]; then\n"
-           "            printf '%s\\n' \"$option\"\n"
-           "            return\n"
-           "        fi\n"
-           "        [[ $option == \"$1\"* ]] && found+=(\"$option\")\n"
-           "    done\n"
-           "    if ((${#found[@]} == 1)); then printf '%s\\n' \"${found[0]}\"; fi\n"
-           "}\n"
-           "\n"
-           "_vilify() {\n"
-           "    local current=\"${COMP_WORDS[COMP_CWORD]}\" previous=\"\" prefix=\"\"\n"
-           "    ((COMP_CWORD > 0)) && previous=\"${COMP_WORDS[COMP_CWORD-1]}\"\n"
-           "    if [[ $current == = ]]; then\n"
-           "        current=\"\"\n"
-           "    elif [[ $previous == = ]] && ((COMP_CWORD > 1)); then\n"
-           "        previous=\"${COMP_WORDS[COMP_CWORD-2]}\"\n"
-           "    elif [[ $current == --*=* ]]; then\n"
-           "        previous=\"${current%%=*}\"\n"
-           "        prefix=\"$previous=\"\n"
-           "        current=\"${current#*=}\"\n"
-           "    fi\n"
-           "    [[ $previous == --?* ]] && previous=\"$(_vilify_option \"$previous\")\"\n"
-           "    case \"$previous\" in\n"
-           "    " +
-           files +
-           ")\n"
-           "        compopt -o filenames 2>/dev/null\n"
-           "        mapfile -t COMPREPLY < <(compgen -f -- \"$current\")\n"
-           "        [[ -n $prefix ]] && COMPREPLY=(\"${COMPREPLY[@]/#/$prefix}\")\n"
-           "        return ;;\n"
-           "    " +
-           values +
-           ")\n"
-           "        COMPREPLY=()\n"
-           "        return ;;\n"
-           "    esac\n"
-           "    mapfile -t COMPREPLY < <(compgen -W '" +
-           words.substr(1) +
-           "' -- \"$current\")\n"
-           "}\n"
-           "complete -F _vilify vilify\n";
-}
-
-std::string ZshCompletion() {
-    std::string script = "#compdef vilify\n# zsh completion for vilify, made from its table of "
-                         "options\n_arguments";
-    for (const OptionSpec &option : kOptions) {
-        const Takes takes = TakesOf(option);
-        const std::string value = takes == Takes::Nothing
-                                      ? ""
-                                      : ":" + std::string(option.valueName) +
-                                            (option.value == ValueKind::File ? ":_files" : ": ");
-        // "=": the value after "=" in the same word, or in the next word.
-        const std::string attach = takes == Takes::Nothing ? "" : "=";
-        const std::string described =
-            "[" + Summary(option.help) + "]" + (takes == Takes::OptionalValue ? ":" : "") + value;
-        script += " \\\n    '--" + std::string(option.longName) + attach + described + "'";
-        if (option.shortName)
-            script += " \\\n    '-" + std::string(1, option.shortName) +
-                      (takes == Takes::Value ? "+" : "") + described + "'";
-    }
-    return script + "\n";
 }

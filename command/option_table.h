@@ -154,7 +154,3 @@ std::string UsageText();
 
 // What --help prints, within 79 columns.
 std::string HelpText();
-
-// Completion scripts for bash and zsh.
-std::string BashCompletion();
-std::string ZshCompletion();

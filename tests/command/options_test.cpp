@@ -1,3 +1,4 @@
+#include "command/completion_scripts.h"
 #include "command/option_table.h"
 #include "command/options.h"
 
