@@ -553,13 +553,18 @@ status, out, _ = run("--check", ranked, "--exclude", excluded, "--exclude", more
 check("--check names each file's words that the list lacks under that file's name",
       status == 0 and lines(out)[:2] == [excluded + ':3: the word "nope" is not in the list',
                                          more + ':1: the word "zilch" is not in the list'])
-sour = write_list("sour.txt", b"sour\n")
+sour, toad = write_list("sour.txt", b"sour\n"), write_list("toad.txt", b"toad\n")
+emptied = [(["--exclude", excluded, "--exclude", sour], b"adjectives",
+            excluded.encode() + b" and " + sour.encode()),
+           (["--exclude", excluded, "--exclude", more, "--exclude", toad], b"nouns",
+            excluded.encode() + b", " + more.encode() + b" and " + toad.encode())]
 for action in (["--list", ranked], ["--check", ranked]):
-    status, out, err = run(*action, "--exclude", excluded, "--exclude", sour)
-    check(f"{action[0]} names the files whose words emptied a class", status == 1 and
-          err.split(b"\n")[-3:] == [b"vilify: " + ranked.encode() + b" has no adjectives.",
-                                    b"vilify: That is with the words of " + excluded.encode() +
-                                    b" and " + sour.encode() + b" left out.", b""])
+    for exclusions, none, files in emptied:
+        status, out, err = run(*action, *exclusions)
+        check(f"{action[0]} names the files whose words left no {none.decode()}", status == 1 and
+              err.split(b"\n")[-3:] == [b"vilify: " + ranked.encode() + b" has no " + none + b".",
+                                        b"vilify: That is with the words of " + files +
+                                        b" left out.", b""])
 for first, later, shows in ((["--help"], ["--bogus"], b"Usage: vilify"),
                             (["--version"], ["--help"], b"vilify (Zestive Vilifex)"),
                             (["--help"], ["--check", ranked], b"Usage: vilify")):
