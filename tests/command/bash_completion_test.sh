@@ -40,6 +40,8 @@ complete_words '' vilify -n ''
 complete_words '' vilify --seed-text ''
 complete_words '' vilify --max ''
 complete_words '--single' vilify --sing
+complete_words '-z' vilify -z
+complete_words '-n' vilify -n
 complete_words $'--no-commas\n--no-length-order' vilify --no
 complete_words $'--seed\n--seed-text\n--show-seed\n--single' vilify --s
 complete_words $'--seed\n--seed-text\n--show-seed\n--single' vilify --count 3 --s
