@@ -10,6 +10,10 @@ trap 'rm -rf "$PWD"' EXIT
 touch 'my list.txt' 'other.txt'
 
 failed=0
+if [[ $(complete -p vilify 2>&1) != "complete -F _vilify vilify" ]]; then
+    echo "FAIL: the script does not tie _vilify to vilify"
+    failed=1
+fi
 # complete EXPECTED WORD... : the candidates for the last word, one a line, as EXPECTED.
 complete_words() {
     local expected="$1"
