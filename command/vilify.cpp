@@ -68,7 +68,7 @@ int PrintEpithets(const Options &options, CommandStreams &streams) {
     WordLists lists;
     const LoadResult result = LoadWordList(lists, *input.bytes, random, input.excluded());
     if (result != LoadResult::Loaded)
-        return CannotUse(streams, result, list, {});
+        return CannotLoad(streams, result, input);
     // The list's shapes may rule the length out at once.
     if (options.maxLength) {
         const uint64_t shortest = *FindShortestEpithets(lists, options.style).fewest();
