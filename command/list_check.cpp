@@ -5,6 +5,7 @@
 #include "platform/byte_source.h"
 #include "platform/display_text.h"
 #include "platform/text_encoding.h"
+#include "platform/unseen_characters.h"
 #include "repeated_words.h"
 #include "words/excluded_words.h"
 #include "words/line_splitter.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <map>
 #include <optional>
 #include <unordered_set>
@@ -42,7 +44,7 @@ class ListChecker {
 public:
     ListChecker(const TextReader &reader, ListCheck &result, const ExcludedWords *leaveOut);
 
-    void piece(std::u16string_view units, uint64_t position) { line_.feed(units, position); }
+    void piece(std::u16string_view units, uint64_t position);
     void end(LineEnd how);
 
     // Once every line is read: the findings about the list as a whole, and the counts.
@@ -51,14 +53,21 @@ public:
 private:
     void word();
     void judgeKept(std::u16string_view raw, std::u16string_view cleaned);
-    void find(std::u16string message) { result_.findings.push_back({result_.lines, message}); }
+    void judgeNotTaken();
+    // The character that follows the class letter, decoded.
+    char16_t afterTag() const;
+    template <typename Message> void find(FindingKind kind, Message message) {
+        result_.findings.add(kind, result_.lines, message);
+    }
     void findRepeatedWords();
+    void findUnusedExclusions();
     void findTooFewNouns();
 
     const TextReader &reader_;
     ListCheck &result_;
     const ExcludedWords *leaveOut_;
     TaggedLine line_;
+    std::optional<uint64_t> tagAt_; // where the line's first unit other than a space lies
     int wordClass_ = -1;
     std::u16string raw_;                         // the current line's word, as it stands
     std::array<std::vector<uint64_t>, 3> lines_; // of each pool's words, by index - 1
@@ -69,6 +78,15 @@ private:
 ListChecker::ListChecker(const TextReader &reader, ListCheck &result, const ExcludedWords *leaveOut)
     : reader_(reader), result_(result), leaveOut_(leaveOut) {
     result_.encoding = reader.encoding();
+}
+
+void ListChecker::piece(std::u16string_view units, uint64_t position) {
+    if (!tagAt_) {
+        const size_t tag = units.find_first_not_of(u' ');
+        if (tag != units.npos)
+            tagAt_ = position + tag;
+    }
+    line_.feed(units, position);
 }
 
 void ListChecker::end(LineEnd how) {
@@ -87,20 +105,43 @@ void ListChecker::end(LineEnd how) {
     }
     ++result_.lines;
     wordClass_ = ClassOf(line_.tag());
-    const std::u16string tag(1, static_cast<char16_t>(line_.tag()));
     if (line_.isBlank()) {
         ++result_.blanks;
     } else if (wordClass_ >= 0 && line_.hasWord()) {
         word();
     } else {
-        if (wordClass_ >= 0 && line_.lacksWord())
-            find(u"the class letter " + tag + u" and a space, but no word: nothing is taken");
-        else if (wordClass_ >= 0 && line_.afterTag() == u'\t')
-            find(u"a tab follows the class letter " + tag +
-                 u", where a space must: nothing is taken");
+        if (wordClass_ >= 0)
+            judgeNotTaken();
         ++result_.comments;
     }
     line_ = {};
+    tagAt_.reset();
+}
+
+char16_t ListChecker::afterTag() const {
+    const uint64_t begin = *tagAt_ + 1;
+    const size_t units = result_.encoding == TextReader::Encoding::EightBit
+                             ? std::max<size_t>(1, Utf8SequenceLength(line_.afterTag()))
+                             : 1;
+    char16_t decoded[4];
+    return reader_.decode(begin, begin + units, decoded) == 1 ? decoded[0] : 0;
+}
+
+// A line of a class letter that holds no word, where the author may have meant one.
+void ListChecker::judgeNotTaken() {
+    const std::u16string tag(1, static_cast<char16_t>(line_.tag()));
+    if (line_.lacksWord()) {
+        find(FindingKind::NotTaken, [&] {
+            return u"the class letter " + tag + u" and a space, but no word: nothing is taken";
+        });
+        return;
+    }
+    const char16_t after = afterTag();
+    if (after == u'\t' || IsOtherSpace(after))
+        find(FindingKind::NotTaken, [&] {
+            return (after == u'\t' ? u"a tab" : u"the space " + CodeOf(after)) +
+                   u" follows the class letter " + tag + u", where a space must: nothing is taken";
+        });
 }
 
 // Decodes the word as the loader does and hands the pool what the loader would, so the
@@ -113,7 +154,8 @@ void ListChecker::word() {
         raw_.size() == line_.wordEnd() - line_.wordBegin() &&
         std::any_of(raw_.begin(), raw_.end(), [](char16_t unit) { return unit >= 0x80; })) {
         ++result_.windows1252Words;
-        find(u"not valid UTF-8, so read as Windows-1252: " + Quoted(raw_));
+        find(FindingKind::ReadAsWindows1252,
+             [&] { return u"not valid UTF-8, so read as Windows-1252: " + Quoted(raw_); });
     }
     WordPool &pool = *PoolForTag(result_.lists, line_.tag());
     size_t cleaned = 0;
@@ -128,30 +170,54 @@ void ListChecker::word() {
         return excluded ? 0 : cleaned;
     });
     if (cleaned == 0) {
-        find(u"the word " + Quoted(raw_) + u" is nothing once cleaned: nothing is taken");
+        find(FindingKind::CleanedToNothing, [&] {
+            return u"the word " + Quoted(raw_) + u" is nothing once cleaned: nothing is taken";
+        });
         ++result_.comments;
-    } else if (!excluded) {
+    } else if (excluded) {
+        ++result_.leftOut;
+    } else {
         judgeKept(raw_, pool.word(pool.size()));
     }
 }
 
+// Each character of the word that does not show, once, by its code.
+std::u16string UnseenCodes(std::u16string_view word, int &kinds) {
+    std::u16string codes;
+    kinds = 0;
+    for (size_t i = 0; i < word.size(); ++i) {
+        char32_t code = word[i];
+        if (IsHighSurrogate(word[i]) && i + 1 < word.size() && IsLowSurrogate(word[i + 1])) {
+            code = CodePointOf(word[i], word[i + 1]);
+            ++i;
+        }
+        if (IsUnseen(code) && codes.find(CodeOf(code)) == codes.npos)
+            codes += (kinds++ ? u", " : u"") + CodeOf(code);
+    }
+    return codes;
+}
+
 void ListChecker::judgeKept(std::u16string_view raw, std::u16string_view cleaned) {
     if (cleaned != raw)
-        find(u"the word " + Quoted(raw) + u" is taken as " + Quoted(cleaned));
+        find(FindingKind::Cleaned,
+             [&] { return u"the word " + Quoted(raw) + u" is taken as " + Quoted(cleaned); });
     if (cleaned.find(u'\t') != cleaned.npos)
-        find(u"the word " + Quoted(cleaned) + u" holds a tab, which stays part of it");
-    std::u16string unseen; // each invisible character once, named by its code
+        find(FindingKind::HoldsTab, [&] {
+            return u"the word " + Quoted(cleaned) + u" holds a tab, which stays part of it";
+        });
     int kinds = 0;
-    for (const char16_t unit : cleaned) {
-        if (IsInvisible(unit) && unseen.find(CodeOf(unit)) == unseen.npos)
-            unseen += (kinds++ ? u", " : u"") + CodeOf(unit);
-    }
+    const std::u16string unseen = UnseenCodes(cleaned, kinds);
     if (kinds > 0)
-        find(u"the word " + Quoted(cleaned) + u" holds " + unseen +
-             (kinds == 1 ? u", which does not show" : u", which do not show"));
+        find(FindingKind::HoldsUnseen, [&] {
+            return u"the word " + Quoted(cleaned) + u" holds " + unseen +
+                   (kinds == 1 ? u", which does not show" : u", which do not show");
+        });
     if (IsOtherSpace(cleaned.front()) || IsOtherSpace(cleaned.back()))
-        find(u"the word " + Quoted(cleaned) + u" has a space at an end that is not trimmed: " +
-             CodeOf(IsOtherSpace(cleaned.front()) ? cleaned.front() : cleaned.back()));
+        find(FindingKind::SpaceAtEnd, [&] {
+            return u"the word " + Quoted(cleaned) +
+                   u" has a space at an end that is not trimmed: " +
+                   CodeOf(IsOtherSpace(cleaned.front()) ? cleaned.front() : cleaned.back());
+        });
     lines_[wordClass_].push_back(result_.lines);
 }
 
@@ -186,37 +252,72 @@ void ListChecker::findTooFewNouns() {
     std::u16string head(modifiers[0]);
     if (modifiers.size() > 1)
         head += u", " + std::u16string(modifiers[1]);
-    result_.findings.push_back(
-        {0, u"too few nouns to keep a word from being repeated: " +
-                std::u16string(nouns.size() == 1 ? u"the one noun echoes"
-                                                 : u"each of the two echoes") +
-                u" a modifier, and where every noun echoes the words before it, one is "
-                u"taken all the same, as in \"" +
-                head + u' ' + std::u16string(nouns.back()) + u"\""});
+    result_.findings.add(FindingKind::WholeList, 0, [&] {
+        return u"too few nouns to keep a word from being repeated: " +
+               std::u16string(nouns.size() == 1 ? u"the one noun echoes"
+                                                : u"each of the two echoes") +
+               u" a modifier, and where every noun echoes the words before it, one is taken all "
+               u"the same, as in \"" +
+               head + u' ' + std::u16string(nouns.back()) + u"\"";
+    });
 }
 
-// Each word that repeats one before it in its class, and how many different words each holds.
+// A word's repeat, as the finding on the line of its second coming says it.
+std::u16string RepeatMessage(std::u16string_view className, std::u16string_view word,
+                             uint64_t firstLine, int times) {
+    const std::u16string often = times == 2 ? u"twice" : Decimal(times) + u" times";
+    return u"the " + std::u16string(className) + u' ' + Quoted(word) + u" is on line " +
+           Decimal(firstLine) + u" too" +
+           (times == 2 ? u"" : u", and given " + often + u" in all") + u": it is drawn " + often +
+           u" as often";
+}
+
+// Each word given more than once in its class, on the line of its second coming, and how many
+// different words each class holds.
 void ListChecker::findRepeatedWords() {
     const WordLists &lists = result_.lists;
     const std::array<const WordPool *, 3> pools = {&lists.AdverbPool, &lists.AdjectivePool,
                                                    &lists.NounPool};
+    struct Repeat {
+        uint64_t line, firstLine;
+        int wordClass, index, times;
+    };
+    std::vector<Repeat> repeats;
     std::array<int, 3> distinct{};
     for (int wordClass = 0; wordClass < 3; ++wordClass) {
-        const WordPool &pool = *pools[wordClass];
         const std::vector<uint64_t> &lines = lines_[wordClass];
-        for (const RepeatedWord &repeat : FindRepeatedWords(pool, distinct[wordClass])) {
-            result_.findings.push_back(
-                {lines[repeat.index - 1], u"the " + std::u16string(kClassNames[wordClass]) + u' ' +
-                                              Quoted(pool.word(repeat.index)) + u" is on line " +
-                                              Decimal(lines[repeat.first - 1]) +
-                                              u" too: it is drawn twice as often"});
+        for (const RepeatedWord &repeat :
+             FindRepeatedWords(*pools[wordClass], distinct[wordClass])) {
+            repeats.push_back({lines[repeat.second - 1], lines[repeat.first - 1], wordClass,
+                               repeat.second, repeat.times});
             if (wordClass == 1)
-                --adjectiveLengths_[pool.word(repeat.index).size()];
+                adjectiveLengths_[pools[1]->word(repeat.first).size()] -= repeat.times - 1;
         }
     }
+    std::sort(repeats.begin(), repeats.end(),
+              [](const Repeat &a, const Repeat &b) { return a.line < b.line; });
+    for (const Repeat &repeat : repeats)
+        result_.findings.add(FindingKind::Repeated, repeat.line, [&] {
+            return RepeatMessage(kClassNames[repeat.wordClass],
+                                 pools[repeat.wordClass]->word(repeat.index), repeat.firstLine,
+                                 repeat.times);
+        });
     result_.distinctAdverbs = distinct[0];
     result_.distinctAdjectives = distinct[1];
     result_.distinctNouns = distinct[2];
+}
+
+// The excluded words that the list does not hold, by the line each is first on.
+void ListChecker::findUnusedExclusions() {
+    std::vector<std::pair<uint64_t, std::u16string_view>> unused;
+    for (const auto &[word, line] : leaveOut_->lines())
+        if (!excludedFound_.contains(word))
+            unused.emplace_back(line, word);
+    std::sort(unused.begin(), unused.end());
+    for (const auto &[line, word] : unused)
+        result_.unusedExclusions.add(FindingKind::NotInList, line, [&] {
+            return u"the word " + Quoted(word) + u" is not in the list";
+        });
 }
 
 void ListChecker::finish() {
@@ -224,14 +325,8 @@ void ListChecker::finish() {
         ++adjectiveLengths_[result_.lists.AdjectivePool.word(i).size()];
     findRepeatedWords(); // leaves the different adjectives' lengths
     findTooFewNouns();
-    if (leaveOut_) {
-        for (const auto &[word, line] : leaveOut_->lines())
-            if (!excludedFound_.contains(word))
-                result_.unusedExclusions.push_back(
-                    {line, u"the word " + Quoted(word) + u" is not in the list"});
-        std::sort(result_.unusedExclusions.begin(), result_.unusedExclusions.end(),
-                  [](const Finding &a, const Finding &b) { return a.line < b.line; });
-    }
+    if (leaveOut_)
+        findUnusedExclusions();
 
     // Two adjectives of one length stand in either order; of two lengths, shorter first.
     const auto adjectives = static_cast<double>(result_.distinctAdjectives);
@@ -246,33 +341,40 @@ void ListChecker::finish() {
     result_.singleEpithets = adjectives * nouns;
 }
 
-// Without a mark, UTF-16 of mostly Latin letters shows as every other byte zero.
+// Without a mark, UTF-16 shows in its bytes as pairs whose one byte varies little: the high
+// byte, zero for every tag, space and line end, and one of a few values within a script,
+// whichever script it is. Text of 8 bits holds no zero bytes at all.
 std::optional<std::u16string_view> LooksLikeUtf16(const ByteSource &text) {
     char bytes[4096];
     const size_t count = text.read(0, bytes, sizeof bytes) & ~size_t{1};
-    size_t zeros[2] = {0, 0};
-    for (size_t i = 0; i < count; ++i)
+    std::array<size_t, 2> zeros{};
+    std::array<std::bitset<256>, 2> values;
+    for (size_t i = 0; i < count; ++i) {
         zeros[i % 2] += bytes[i] == 0;
-    if (count < 2)
-        return std::nullopt;
-    if (zeros[1] >= count / 4 && zeros[0] < count / 32)
-        return u"little-endian";
-    if (zeros[0] >= count / 4 && zeros[1] < count / 32)
-        return u"big-endian";
+        values[i % 2].set(static_cast<unsigned char>(bytes[i]));
+    }
+    for (const size_t high : {1, 0}) {
+        const size_t low = 1 - high;
+        if (zeros[high] > count / 64 && zeros[low] * 8 < zeros[high] &&
+            values[high].count() < values[low].count())
+            return high == 1 ? u"little-endian" : u"big-endian";
+    }
     return std::nullopt;
 }
 
 void FindEncodingFaults(const ByteSource &text, ListCheck &result) {
     if (result.encoding == TextReader::Encoding::EightBit) {
         if (const auto order = LooksLikeUtf16(text))
-            result.findings.push_back(
-                {0, u"this looks like UTF-16 " + std::u16string(*order) +
-                        u" without its byte-order mark, so it is read as bytes and no word is "
-                        u"taken: save it with the mark, or as UTF-8"});
+            result.findings.add(FindingKind::WholeList, 0, [&] {
+                return u"this looks like UTF-16 " + std::u16string(*order) +
+                       u" without its byte-order mark, so it is read as bytes and no word is "
+                       u"taken: save it with the mark, or as UTF-8";
+            });
     } else if (text.size() % 2 == 1) {
-        result.findings.push_back(
-            {0, u"the last byte is left over: UTF-16 takes two bytes a character, so it is not "
-                u"read"});
+        result.findings.add(FindingKind::WholeList, 0, [] {
+            return std::u16string(u"the last byte is left over: UTF-16 takes two bytes a "
+                                  u"character, so it is not read");
+        });
     }
 }
 
@@ -285,8 +387,6 @@ ListCheck CheckList(const ByteSource &text, const ExcludedWords *leaveOut) {
     SplitLines(reader, checker);
     checker.finish();
     FindEncodingFaults(text, result);
-    std::stable_sort(result.findings.begin(), result.findings.end(),
-                     [](const Finding &a, const Finding &b) { return a.line < b.line; });
     result.result = JudgeLists(result.lists);
     return result;
 }

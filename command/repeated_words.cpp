@@ -16,14 +16,17 @@ struct Hashed {
 // random, would wait on memory at nearly every word.
 constexpr int kPartBits = 8;
 
-// Finds the repeats within one part, whose words come in the pool's order, so the first of each
-// kind is the one kept; in a table of open addressing never more than half full.
-void FindInPart(const WordPool &pool, const std::vector<Hashed> &part,
-                std::vector<RepeatedWord> &repeats) {
+// Finds the repeated words within one part, whose words come in the pool's order, so the first
+// of each kind is the one kept; in a table of open addressing never more than half full.
+// Returns how many repeats the part holds.
+int FindInPart(const WordPool &pool, const std::vector<Hashed> &part,
+               std::vector<RepeatedWord> &repeats) {
     size_t size = 16;
     while (size < 2 * part.size())
         size *= 2;
-    std::vector<uint32_t> slots(size, 0); // a position in the part + 1, or 0 for none
+    std::vector<uint32_t> slots(size, 0);           // a position in the part + 1, or 0 for none
+    std::vector<uint32_t> repeated(part.size(), 0); // by first position: its repeats' entry + 1
+    int count = 0;
     for (uint32_t at = 0; at < part.size(); ++at) {
         const Hashed &word = part[at];
         size_t slot = word.hash & (size - 1);
@@ -32,12 +35,21 @@ void FindInPart(const WordPool &pool, const std::vector<Hashed> &part,
             if (held.hash == word.hash && pool.word(held.index) == pool.word(word.index))
                 break;
         }
-        if (slots[slot] == 0)
+        if (slots[slot] == 0) {
             slots[slot] = at + 1;
-        else
+            continue;
+        }
+        ++count;
+        uint32_t &entry = repeated[slots[slot] - 1];
+        if (entry == 0) {
             repeats.push_back(
-                {static_cast<int>(word.index), static_cast<int>(part[slots[slot] - 1].index)});
+                {static_cast<int>(part[slots[slot] - 1].index), static_cast<int>(word.index), 2});
+            entry = static_cast<uint32_t>(repeats.size());
+        } else {
+            ++repeats[entry - 1].times;
+        }
     }
+    return count;
 }
 
 } // namespace
@@ -50,8 +62,8 @@ std::vector<RepeatedWord> FindRepeatedWords(const WordPool &pool, int &distinct)
             {static_cast<uint32_t>(index), static_cast<uint32_t>(hash)});
     }
     std::vector<RepeatedWord> repeats;
+    distinct = pool.size();
     for (const std::vector<Hashed> &part : parts)
-        FindInPart(pool, part, repeats);
-    distinct = pool.size() - static_cast<int>(repeats.size());
+        distinct -= FindInPart(pool, part, repeats);
     return repeats;
 }
