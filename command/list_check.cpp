@@ -1,11 +1,12 @@
 #include "list_check.h"
 
 #include "compose/epithet.h"
+#include "encoding_faults.h"
 #include "escaped_text.h"
+#include "kept_word_findings.h"
 #include "platform/byte_source.h"
 #include "platform/display_text.h"
 #include "platform/text_encoding.h"
-#include "platform/unseen_characters.h"
 #include "repeated_words.h"
 #include "words/excluded_words.h"
 #include "words/line_splitter.h"
@@ -13,7 +14,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bitset>
 #include <map>
 #include <optional>
 #include <unordered_set>
@@ -52,7 +52,6 @@ public:
 
 private:
     void word();
-    void judgeKept(std::u16string_view raw, std::u16string_view cleaned);
     void judgeNotTaken();
     // The character that follows the class letter, decoded.
     char16_t afterTag() const;
@@ -177,48 +176,9 @@ void ListChecker::word() {
     } else if (excluded) {
         ++result_.leftOut;
     } else {
-        judgeKept(raw_, pool.word(pool.size()));
+        JudgeKeptWord(raw_, pool.word(pool.size()), result_.lines, result_.findings);
+        lines_[wordClass_].push_back(result_.lines);
     }
-}
-
-// Each character of the word that does not show, once, by its code.
-std::u16string UnseenCodes(std::u16string_view word, int &kinds) {
-    std::u16string codes;
-    kinds = 0;
-    for (size_t i = 0; i < word.size(); ++i) {
-        char32_t code = word[i];
-        if (IsHighSurrogate(word[i]) && i + 1 < word.size() && IsLowSurrogate(word[i + 1])) {
-            code = CodePointOf(word[i], word[i + 1]);
-            ++i;
-        }
-        if (IsUnseen(code) && codes.find(CodeOf(code)) == codes.npos)
-            codes += (kinds++ ? u", " : u"") + CodeOf(code);
-    }
-    return codes;
-}
-
-void ListChecker::judgeKept(std::u16string_view raw, std::u16string_view cleaned) {
-    if (cleaned != raw)
-        find(FindingKind::Cleaned,
-             [&] { return u"the word " + Quoted(raw) + u" is taken as " + Quoted(cleaned); });
-    if (cleaned.find(u'\t') != cleaned.npos)
-        find(FindingKind::HoldsTab, [&] {
-            return u"the word " + Quoted(cleaned) + u" holds a tab, which stays part of it";
-        });
-    int kinds = 0;
-    const std::u16string unseen = UnseenCodes(cleaned, kinds);
-    if (kinds > 0)
-        find(FindingKind::HoldsUnseen, [&] {
-            return u"the word " + Quoted(cleaned) + u" holds " + unseen +
-                   (kinds == 1 ? u", which does not show" : u", which do not show");
-        });
-    if (IsOtherSpace(cleaned.front()) || IsOtherSpace(cleaned.back()))
-        find(FindingKind::SpaceAtEnd, [&] {
-            return u"the word " + Quoted(cleaned) +
-                   u" has a space at an end that is not trimmed: " +
-                   CodeOf(IsOtherSpace(cleaned.front()) ? cleaned.front() : cleaned.back());
-        });
-    lines_[wordClass_].push_back(result_.lines);
 }
 
 // A modifier that the noun echoes, an adjective if one does; none if none does.
@@ -341,43 +301,6 @@ void ListChecker::finish() {
     result_.singleEpithets = adjectives * nouns;
 }
 
-// Without a mark, UTF-16 shows in its bytes as pairs whose one byte varies little: the high
-// byte, zero for every tag, space and line end, and one of a few values within a script,
-// whichever script it is. Text of 8 bits holds no zero bytes at all.
-std::optional<std::u16string_view> LooksLikeUtf16(const ByteSource &text) {
-    char bytes[4096];
-    const size_t count = text.read(0, bytes, sizeof bytes) & ~size_t{1};
-    std::array<size_t, 2> zeros{};
-    std::array<std::bitset<256>, 2> values;
-    for (size_t i = 0; i < count; ++i) {
-        zeros[i % 2] += bytes[i] == 0;
-        values[i % 2].set(static_cast<unsigned char>(bytes[i]));
-    }
-    for (const size_t high : {1, 0}) {
-        const size_t low = 1 - high;
-        if (zeros[high] > count / 64 && zeros[low] * 8 < zeros[high] &&
-            values[high].count() < values[low].count())
-            return high == 1 ? u"little-endian" : u"big-endian";
-    }
-    return std::nullopt;
-}
-
-void FindEncodingFaults(const ByteSource &text, ListCheck &result) {
-    if (result.encoding == TextReader::Encoding::EightBit) {
-        if (const auto order = LooksLikeUtf16(text))
-            result.findings.add(FindingKind::WholeList, 0, [&] {
-                return u"this looks like UTF-16 " + std::u16string(*order) +
-                       u" without its byte-order mark, so it is read as bytes and no word is "
-                       u"taken: save it with the mark, or as UTF-8";
-            });
-    } else if (text.size() % 2 == 1) {
-        result.findings.add(FindingKind::WholeList, 0, [] {
-            return std::u16string(u"the last byte is left over: UTF-16 takes two bytes a "
-                                  u"character, so it is not read");
-        });
-    }
-}
-
 } // namespace
 
 ListCheck CheckList(const ByteSource &text, const ExcludedWords *leaveOut) {
@@ -386,7 +309,7 @@ ListCheck CheckList(const ByteSource &text, const ExcludedWords *leaveOut) {
     ListChecker checker(reader, result, leaveOut);
     SplitLines(reader, checker);
     checker.finish();
-    FindEncodingFaults(text, result);
+    FindEncodingFaults(text, result.encoding, result.findings);
     result.result = JudgeLists(result.lists);
     return result;
 }
