@@ -24,9 +24,8 @@ struct ListCheck {
 
     WordLists lists; // as loading fills them, excluded words left out, but not shuffled
     LoadResult result = LoadResult::Loaded;
-    uint64_t distinctAdverbs = 0, distinctAdjectives = 0, distinctNouns = 0;
     // How many different epithets the words can make at most, by the menu's first settings
-    // and with a single modifier; words that echo one before them make fewer.
+    // and with a single adjective; exact where no word echoes another.
     double epithets = 0, singleEpithets = 0;
 };
 

@@ -18,15 +18,13 @@ constexpr int kPartBits = 8;
 
 // Finds the repeated words within one part, whose words come in the pool's order, so the first
 // of each kind is the one kept; in a table of open addressing never more than half full.
-// Returns how many repeats the part holds.
-int FindInPart(const WordPool &pool, const std::vector<Hashed> &part,
-               std::vector<RepeatedWord> &repeats) {
+void FindInPart(const WordPool &pool, const std::vector<Hashed> &part,
+                std::vector<RepeatedWord> &repeats) {
     size_t size = 16;
     while (size < 2 * part.size())
         size *= 2;
     std::vector<uint32_t> slots(size, 0);           // a position in the part + 1, or 0 for none
     std::vector<uint32_t> repeated(part.size(), 0); // by first position: its repeats' entry + 1
-    int count = 0;
     for (uint32_t at = 0; at < part.size(); ++at) {
         const Hashed &word = part[at];
         size_t slot = word.hash & (size - 1);
@@ -39,7 +37,6 @@ int FindInPart(const WordPool &pool, const std::vector<Hashed> &part,
             slots[slot] = at + 1;
             continue;
         }
-        ++count;
         uint32_t &entry = repeated[slots[slot] - 1];
         if (entry == 0) {
             repeats.push_back(
@@ -49,12 +46,11 @@ int FindInPart(const WordPool &pool, const std::vector<Hashed> &part,
             ++repeats[entry - 1].times;
         }
     }
-    return count;
 }
 
 } // namespace
 
-std::vector<RepeatedWord> FindRepeatedWords(const WordPool &pool, int &distinct) {
+std::vector<RepeatedWord> FindRepeatedWords(const WordPool &pool) {
     std::vector<std::vector<Hashed>> parts(1 << kPartBits);
     for (int index = 1; index <= pool.size(); ++index) {
         const uint64_t hash = std::hash<std::u16string_view>{}(pool.word(index));
@@ -62,8 +58,7 @@ std::vector<RepeatedWord> FindRepeatedWords(const WordPool &pool, int &distinct)
             {static_cast<uint32_t>(index), static_cast<uint32_t>(hash)});
     }
     std::vector<RepeatedWord> repeats;
-    distinct = pool.size();
     for (const std::vector<Hashed> &part : parts)
-        distinct -= FindInPart(pool, part, repeats);
+        FindInPart(pool, part, repeats);
     return repeats;
 }

@@ -11,6 +11,5 @@ struct RepeatedWord {
     int times;  // how many times the pool holds it
 };
 
-// Every word that the pool holds more than once, in no particular order; `distinct` is set to
-// how many different words it holds.
-std::vector<RepeatedWord> FindRepeatedWords(const WordPool &pool, int &distinct);
+// Every word that the pool holds more than once, in no particular order.
+std::vector<RepeatedWord> FindRepeatedWords(const WordPool &pool);

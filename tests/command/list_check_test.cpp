@@ -50,10 +50,11 @@ TEST_P(CheckListTest, NamesWhatTheAuthorMayNotMean) {
     EXPECT_EQ(Shown(check.findings), GetParam().findings);
 }
 
-const char *const kTooFewNouns =
-    "0: too few nouns to keep a word from being repeated: each of the two echoes a modifier, "
-    "and where every noun echoes the words before it, one is taken all the same, as in \"vile, "
-    "rank rank\"";
+std::string TooFewNouns(const std::string &example) {
+    return "0: too few nouns to keep a word from being repeated: where every noun echoes the "
+           "words before it, one is taken all the same, as in \"" +
+           example + "\"";
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, CheckListTest,
@@ -105,7 +106,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "twice as often"}},
         CheckRow{"two nouns that each echo a modifier",
                  "J vile\nJ rank\nN vile\nN rank\n",
-                 {kTooFewNouns}},
+                 {TooFewNouns("vile, rank rank")}},
+        CheckRow{"a noun that begins with the one modifier",
+                 "J vile\nN vile toad\n",
+                 {TooFewNouns("vile vile toad")}},
         CheckRow{"UTF-16 without its mark, in Latin",
                  Utf16Bytes(u"J vile\r\nN toad\r\n", false),
                  {"0: this looks like UTF-16 little-endian without its byte-order mark, so it is "
@@ -145,7 +149,12 @@ TEST(CheckList, CountsOneRepeatedWordOfMillionsOfLinesOnce) {
     EXPECT_EQ(Shown(check.findings),
               Lines{"3: the adjective \"vile\" is on line 2 too, and given 100000 times in all: it "
                     "is drawn 100000 times as often"});
-    EXPECT_EQ(check.distinctAdjectives, 1u);
+}
+
+TEST(CheckList, CountsAtMostTheEpithetsTheComposerMakes) {
+    const ListCheck check = CheckList(MemoryBytes("J vile\nJ viler\nN toad\n"));
+    EXPECT_EQ(check.epithets, 3); // vile toad, vile, viler toad, viler toad
+    EXPECT_EQ(check.singleEpithets, 2);
 }
 
 ExcludedWords Excluded(std::string_view text) {
