@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <unordered_set>
 
 namespace {
@@ -39,8 +40,10 @@ private:
     const TextReader &reader_;
     ListCheck &result_;
     const ExcludedWords *leaveOut_;
-    std::array<std::vector<uint64_t>, kWordClassCount> lines_; // of each pool's words, by index - 1
-    std::unordered_set<std::u16string_view> excludedFound_;    // views into leaveOut_
+    // The line of each pool's word, by index - 1: in blocks, as a vector that doubled would take
+    // up to twice the room, as the pool's own array does at the same time.
+    std::array<std::deque<uint64_t>, kWordClassCount> lines_;
+    std::unordered_set<std::u16string_view> excludedFound_; // views into leaveOut_
 };
 
 void ListChecker::countEnd(LineEnd how) {
@@ -147,7 +150,7 @@ void ListChecker::findRepeatedWords() {
     };
     std::vector<Repeat> repeats;
     for (const WordClassRow &row : kWordClasses) {
-        const std::vector<uint64_t> &lines = lines_[static_cast<int>(row.wordClass)];
+        const std::deque<uint64_t> &lines = lines_[static_cast<int>(row.wordClass)];
         for (const RepeatedWord &repeat : FindRepeatedWords(PoolOf(result_.lists, row.wordClass)))
             repeats.push_back({lines[repeat.second - 1], lines[repeat.first - 1], row.wordClass,
                                repeat.second, repeat.times});
