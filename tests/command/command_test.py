@@ -552,7 +552,8 @@ if not wine:
 status, out, _ = run("--check", ranked, "--exclude", excluded)
 check("--check names the words left out that the list lacks", status == 0 and
       lines(out)[0] == excluded + ':3: the word "nope" is not in the list' and
-      "words: 0 adverbs, 1 adjectives, 1 nouns" in lines(out))
+      "words: 0 adverbs, 1 adjectives, 1 nouns" in lines(out) and
+      "lines: 5 (0 comments, 0 blank, 3 left out)" in lines(out))
 
 status, out, err = run("--check", missing)
 check("--check of a missing list", status == 1 and out == b"" and b"Can't run without" in err)
