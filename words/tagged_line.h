@@ -14,6 +14,7 @@ public:
             case State::BeforeTag:
                 if (piece[i] != u' ') {
                     tag_ = piece[i];
+                    tagAt_ = start + i;
                     state_ = State::AfterTag;
                 }
                 break;
@@ -48,6 +49,8 @@ public:
     int tag() const { return tag_; }
     // The unit that follows the tag, where the space should be; 0 for none.
     char16_t afterTag() const { return afterTag_; }
+    // Where the tag lies, so that a reader can decode the character that follows it.
+    uint64_t tagAt() const { return tagAt_; }
     uint64_t wordBegin() const { return wordBegin_; }
     uint64_t wordEnd() const { return wordEnd_; }
 
@@ -56,6 +59,7 @@ private:
     State state_ = State::BeforeTag;
     int tag_ = 0;
     char16_t afterTag_ = 0;
+    uint64_t tagAt_ = 0;
     uint64_t wordBegin_ = 0;
     uint64_t wordEnd_ = 0;
 };
