@@ -87,6 +87,8 @@ int ReportListCheck(const Options &options, CommandStreams &streams) {
     } catch (const std::bad_alloc &) {
         return CannotUse(streams, LoadResult::TooLarge, list, {}); // a word larger than memory
     }
+    if (StopSignal())
+        return 1; // the report of a list read in part would mislead
     PrintFindings(streams, list.name, check.findings);
     if (options.exclude)
         PrintFindings(streams, GivenFile(*options.exclude).name, check.unusedExclusions);

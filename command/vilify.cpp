@@ -72,6 +72,8 @@ int PrintEpithets(const Options &options, CommandStreams &streams) {
     const ListSource &list = input.list;
     WordLists lists;
     const LoadResult result = LoadWordList(lists, *input.bytes, random, input.excluded());
+    if (StopSignal())
+        return kFailed; // the list was read in part: nothing to say about it
     if (result != LoadResult::Loaded)
         return CannotUse(streams, result, list, {});
     // Every epithet holds an adjective, a space and a noun.

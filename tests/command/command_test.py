@@ -218,10 +218,11 @@ def wait_in(process, call):
         time.sleep(0.01)
 
 
-# A signal while the command waits for a slow reader ends the output after a whole line, with
-# the status that shells expect; tried a few times, as it comes at a different place each time.
+# A signal while the command waits for a slow reader ends the output after a whole line, and
+# then the command by that signal; tried a few times, as it comes at a different place each time.
 if not wine:
-    for number, expected in ((signal.SIGTERM, 143), (signal.SIGINT, 130)):
+    for number in (signal.SIGTERM, signal.SIGINT):
+        expected = -number
         whole = True
         statuses = set()
         for _ in range(5):
@@ -243,7 +244,7 @@ if not wine:
             whole &= output.endswith(b"\n") and all(
                 len(l.split()) in (2, 3) and set(l.replace(",", "").split()) <= small_words
                 for l in lines(output))
-        check(f"{number.name} ends the output after a whole line, with status {expected}",
+        check(f"{number.name} ends the output after a whole line, then the command by itself",
               whole and statuses == {expected})
 
 # Ctrl+C while the command waits for a list on standard input ends it at once.
@@ -254,13 +255,134 @@ if not wine:
         wait_in(waiting, "pipe_read")
         waiting.send_signal(signal.SIGINT)
         status = waiting.wait(timeout=10)  # standard input stays open meanwhile
-        check("Ctrl+C ends a wait for the list on standard input, quietly, with 130",
-              status == 130 and waiting.stdout.read() == b"" and waiting.stderr.read() == b"")
+        check("Ctrl+C ends a wait for the list on standard input, quietly, by itself",
+              status == -signal.SIGINT and waiting.stdout.read() == b"" and
+              waiting.stderr.read() == b"")
     except subprocess.TimeoutExpired:
         check("Ctrl+C ends a wait for the list on standard input", False)
     finally:
         waiting.kill()
         waiting.wait()
+
+def read_bytes(process):
+    """What `process` has read so far, or None once it has gone."""
+    try:
+        text = pathlib.Path(f"/proc/{process.pid}/io").read_text()
+        return int(re.search(r"^rchar: (\d+)", text, re.M)[1])
+    except (OSError, TypeError):
+        return None
+
+
+def stop_while_reading(process, number, after):
+    """Sends `number` to `process` once it has read `after` bytes, and returns how many more it
+    was seen to read before it ended: a signal that comes while it is stopped is taken as it
+    goes on, so none is read before the signal is."""
+    while (read_bytes(process) or 0) < after and process.poll() is None:
+        time.sleep(0.001)
+    process.send_signal(signal.SIGSTOP)
+    while process.poll() is None and " T " not in pathlib.Path(
+            f"/proc/{process.pid}/stat").read_text():
+        time.sleep(0.001)
+    before = read_bytes(process) or 0
+    process.send_signal(number)
+    process.send_signal(signal.SIGCONT)
+    most = before
+    while process.poll() is None and most - before < 64 << 20:
+        most = max(most, read_bytes(process) or 0)
+    return most - before
+
+
+def catches(pid, number):
+    """Whether the process `pid` has a handler of its own for signal `number`."""
+    try:
+        caught = re.search(r"^SigCgt:\s*(\w+)", pathlib.Path(f"/proc/{pid}/status").read_text(),
+                           re.M)[1]
+        return int(caught, 16) >> (number - 1) & 1
+    except (OSError, TypeError):
+        return False
+
+
+def bounded():  # a command that does not stop reading still ends, in memory that the machine has
+    if b"__asan_init" not in command.read_bytes():  # which takes the address space a limit cuts
+        resource.setrlimit(resource.RLIMIT_AS, (1 << 30, 1 << 30))
+
+
+# A signal ends the command promptly whatever it does: it reads at most a chunk more of a list
+# that never ends, or of one whose check takes long, and then ends by that signal, quietly.
+if not wine:
+    repeats = write_list("repeats.txt", b"J vile\n" * (8 << 20))
+    reading = [
+        ("reading a list from a stream that never waits", signal.SIGTERM, ["--list", "-"], True),
+        ("reading a list that never ends", signal.SIGINT, ["--list", "/dev/zero"], False),
+        ("reading a list from a stream", signal.SIGHUP, ["--list", "-"], True),
+        ("checking a long list", signal.SIGINT, ["--check", repeats], False),
+    ]
+    for what, number, options, fed in reading:
+        feeder = subprocess.Popen(["yes", "J vile"], stdout=subprocess.PIPE) if fed else None
+        reader = subprocess.Popen([str(command), *options], stdin=feeder and feeder.stdout,
+                                  stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                                  preexec_fn=bounded)
+        try:
+            more = stop_while_reading(reader, number, 1 << 20)
+            status = reader.wait(timeout=30)
+            check(f"{number.name} while {what} ends the command at once, by itself",
+                  more < 1 << 20 and status == -number and reader.stdout.read() == b"" and
+                  reader.stderr.read() == b"")
+        except subprocess.TimeoutExpired:
+            check(f"{number.name} while {what} ends the command", False)
+        finally:
+            reader.kill()
+            reader.wait()
+            if feeder:
+                feeder.kill()
+                feeder.wait()
+    os.remove(repeats)
+
+# A reader that has stalled holds the command only a moment after a signal: the line begun
+# stays unfinished. A second signal ends it at once: the command ends by that one.
+if not wine:
+    stalled = [("one signal", [signal.SIGTERM], signal.SIGTERM),
+               ("a second signal", [signal.SIGINT, signal.SIGTERM], signal.SIGTERM)]
+    for what, numbers, ending in stalled:
+        writer = subprocess.Popen([str(command), "--list", small, "-n", "0"],
+                                  stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        try:
+            wait_in(writer, "pipe_write")
+            # Stopped, so that both signals wait for it: the lower number is taken first.
+            writer.send_signal(signal.SIGSTOP)
+            for number in numbers:
+                writer.send_signal(number)
+            writer.send_signal(signal.SIGCONT)
+            status = writer.wait(timeout=30)
+            check(f"{what} ends a command whose reader has stalled",
+                  status == -ending and writer.stderr.read() == b"")
+        except subprocess.TimeoutExpired:
+            check(f"{what} ends a command whose reader has stalled", False)
+        finally:
+            writer.kill()
+            writer.wait()
+
+# Ended by Ctrl+C, the command ends by the signal, so that a shell's loop that runs it stops too.
+if not wine:
+    loop = subprocess.Popen(["bash", "-c", f"for i in 1 2 3; do {shlex.quote(str(command))} "
+                             f"--list {shlex.quote(small)} -n 0 >/dev/null; echo next $i; done"],
+                            stdout=subprocess.PIPE, start_new_session=True)
+    try:
+        children = pathlib.Path(f"/proc/{loop.pid}/task/{loop.pid}/children")
+        while not catches(children.read_text().strip(), signal.SIGINT):
+            time.sleep(0.001)
+        os.killpg(loop.pid, signal.SIGINT)
+        status = loop.wait(timeout=30)
+        check("Ctrl+C ends a shell's loop that runs the command", loop.stdout.read() == b"" and
+              status == -signal.SIGINT)
+    except subprocess.TimeoutExpired:
+        check("Ctrl+C ends a shell's loop that runs the command", False)
+    finally:
+        try:
+            os.killpg(loop.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass  # none left: the loop ended
+        loop.wait()
 
 # A terminal is written each line as it is made, though a pipe's lines are held back until
 # they fill the buffer: strace counts the writes.
