@@ -1,6 +1,7 @@
 #include "qt_desktop.h"
 
 #include "qt_controls.h"
+#include "termination_signals.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -8,6 +9,8 @@
 #include <QProcess>
 
 void QtDesktop::showStopMessage(const std::u16string &title, const std::u16string &text) {
+    if (TerminationAsked())
+        return; // the program is ending: nobody waits for an answer
     // Qt breaks lines at LF alone.
     QMessageBox::critical(window_, Text(title),
                           Text(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),

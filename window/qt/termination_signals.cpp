@@ -1,6 +1,7 @@
 #include "termination_signals.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDialog>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -11,11 +12,23 @@
 namespace {
 
 int signalled[2] = {-1, -1}; // the handler writes to the first, the event loop reads the second
+bool terminationAsked = false;
 
 // A handler may do almost nothing: it tells the event loop, which does the rest.
 void Tell(int) {
     const char byte = 1;
     [[maybe_unused]] const ssize_t told = ::write(signalled[0], &byte, 1);
+}
+
+// Ends every loop that runs: the application's, and a message's, which runs in its own, even
+// before the application's has started.
+void EndEventLoops() {
+    terminationAsked = true;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *dialog = qobject_cast<QDialog *>(window); dialog && dialog->isVisible())
+            dialog->done(QDialog::Rejected);
+    }
+    QCoreApplication::exit();
 }
 
 } // namespace
@@ -29,7 +42,7 @@ void QuitOnTerminationSignals() {
         char byte;
         while (::read(signalled[1], &byte, 1) > 0) {
         }
-        QCoreApplication::quit();
+        EndEventLoops();
     });
     struct sigaction action {};
     action.sa_handler = Tell;
@@ -37,4 +50,12 @@ void QuitOnTerminationSignals() {
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGHUP, &action, nullptr);
+}
+
+bool TerminationAsked() {
+    return terminationAsked;
+}
+
+int ExecUntilTerminated() {
+    return terminationAsked ? 0 : QApplication::exec();
 }
