@@ -14,13 +14,14 @@ exec {display_pipe}<> <(:)
 Xvfb -displayfd "$display_pipe" -screen 0 800x600x24 >/dev/null 2>&1 &
 xvfb=$!
 cleanup() {
-    kill -KILL ${program:-} 2>/dev/null || true
+    kill -KILL "${started[@]}" 2>/dev/null || true
     kill $xvfb 2>/dev/null || true
     rm -rf "$scratch"
 }
 trap cleanup EXIT
 read -r -u "$display_pipe" display
 export DISPLAY=":$display" HOME="$scratch" XDG_DATA_HOME="$scratch/data"
+started=() # every program this test started, none left running
 
 failed=0
 check() { # check DESCRIPTION COMMAND...
@@ -39,12 +40,18 @@ windows_shown() { # windows_shown COUNT: the program shows that many windows or 
     [ "$(xdotool search --onlyvisible --pid "$program" 2>/dev/null | wc -l)" -ge "$1" ]
 }
 
-# Signals the program the moment its window maps: before or just after its event loop starts.
+# Signals the program the moment the X server maps its window, which it learns from the
+# server's own events: before its event loop starts, as often as not.
 signalled_at_map() { # signalled_at_map SIGNAL
+    coproc watch { exec stdbuf -oL xev -root -event substructure; }
     "$build/bin/vilifex" >/dev/null 2>&1 &
     program=$!
-    timeout 30 xdotool search --sync --onlyvisible --pid "$program" >/dev/null
+    started+=("$program")
+    local line
+    while read -r -t 30 line <&"${watch[0]}" && [[ $line != MapNotify* ]]; do :; done
     kill "-$1" "$program"
+    kill "$watch_PID"
+    wait "$watch_PID" 2>/dev/null || true
     within 10 ended
 }
 for signal in TERM HUP; do
@@ -60,6 +67,7 @@ cp "$build/bin/vilifex" "$scratch/alone/"
 signalled_at_message() { # signalled_at_message SIGNAL
     "$scratch/alone/vilifex" >/dev/null 2>&1 &
     program=$!
+    started+=("$program")
     within 30 windows_shown 2 # the window and the message over it
     kill "-$1" "$program"
     within 10 ended

@@ -1,7 +1,6 @@
 #include "qt_desktop.h"
 
 #include "qt_controls.h"
-#include "termination_signals.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -9,8 +8,6 @@
 #include <QProcess>
 
 void QtDesktop::showStopMessage(const std::u16string &title, const std::u16string &text) {
-    if (TerminationAsked())
-        return; // the program is ending: nobody waits for an answer
     // Qt breaks lines at LF alone.
     QMessageBox::critical(window_, Text(title),
                           Text(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),

@@ -1,7 +1,6 @@
 #include "termination_signals.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -11,24 +10,13 @@
 
 namespace {
 
-int signalled[2] = {-1, -1}; // the handler writes to the first, the event loop reads the second
-bool terminationAsked = false;
+int signalled[2] = {-1, -1};   // the handler writes to the first, the event loop reads the second
+bool terminationAsked = false; // kept for the application's loop, which forgets it
 
 // A handler may do almost nothing: it tells the event loop, which does the rest.
 void Tell(int) {
     const char byte = 1;
     [[maybe_unused]] const ssize_t told = ::write(signalled[0], &byte, 1);
-}
-
-// Ends every loop that runs: the application's, and a message's, which runs in its own, even
-// before the application's has started.
-void EndEventLoops() {
-    terminationAsked = true;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *dialog = qobject_cast<QDialog *>(window); dialog && dialog->isVisible())
-            dialog->done(QDialog::Rejected);
-    }
-    QCoreApplication::exit();
 }
 
 } // namespace
@@ -42,7 +30,10 @@ void QuitOnTerminationSignals() {
         char byte;
         while (::read(signalled[1], &byte, 1) > 0) {
         }
-        EndEventLoops();
+        terminationAsked = true;
+        // Ends every loop that runs, a message's too, even before the application's has
+        // started; a loop started later, before the application's, returns at once.
+        QCoreApplication::exit();
     });
     struct sigaction action {};
     action.sa_handler = Tell;
@@ -50,10 +41,6 @@ void QuitOnTerminationSignals() {
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGHUP, &action, nullptr);
-}
-
-bool TerminationAsked() {
-    return terminationAsked;
 }
 
 int ExecUntilTerminated() {

@@ -5,9 +5,6 @@
 // passed on. Call once the application exists.
 void QuitOnTerminationSignals();
 
-// Whether a signal has asked the program to end; a message is then no longer shown.
-bool TerminationAsked();
-
 // Runs the application's event loop and returns its status, or 0 at once where a signal has
 // already asked the program to end: as the window first showed, or while a message was open.
 // The application's own loop forgets a quit asked before it starts.
