@@ -264,34 +264,6 @@ if not wine:
         waiting.kill()
         waiting.wait()
 
-def read_bytes(process):
-    """What `process` has read so far, or None once it has gone."""
-    try:
-        text = pathlib.Path(f"/proc/{process.pid}/io").read_text()
-        return int(re.search(r"^rchar: (\d+)", text, re.M)[1])
-    except (OSError, TypeError):
-        return None
-
-
-def stop_while_reading(process, number, after):
-    """Sends `number` to `process` once it has read `after` bytes, and returns how many more it
-    was seen to read before it ended: a signal that comes while it is stopped is taken as it
-    goes on, so none is read before the signal is."""
-    while (read_bytes(process) or 0) < after and process.poll() is None:
-        time.sleep(0.001)
-    process.send_signal(signal.SIGSTOP)
-    while process.poll() is None and " T " not in pathlib.Path(
-            f"/proc/{process.pid}/stat").read_text():
-        time.sleep(0.001)
-    before = read_bytes(process) or 0
-    process.send_signal(number)
-    process.send_signal(signal.SIGCONT)
-    most = before
-    while process.poll() is None and most - before < 64 << 20:
-        most = max(most, read_bytes(process) or 0)
-    return most - before
-
-
 def catches(pid, number):
     """Whether the process `pid` has a handler of its own for signal `number`."""
     try:
@@ -307,35 +279,31 @@ def bounded():  # a command that does not stop reading still ends, in memory tha
         resource.setrlimit(resource.RLIMIT_AS, (1 << 30, 1 << 30))
 
 
-# A signal ends the command promptly whatever it does: it reads at most a chunk more of a list
-# that never ends, or of one whose check takes long, and then ends by that signal, quietly.
-if not wine:
-    repeats = write_list("repeats.txt", b"J vile\n" * (8 << 20))
+# A signal ends the command promptly whatever it does: it reads no more of a list that never
+# ends, or of one whose check takes long, and then ends by that signal, quietly. strace sends
+# the signal as a read returns data, which no signal interrupts.
+if not wine and shutil.which("strace"):
+    repeats = write_list("repeats.txt", b"J vile\n" * (2 << 20))
     reading = [
-        ("reading a list from a stream that never waits", signal.SIGTERM, ["--list", "-"], True),
-        ("reading a list that never ends", signal.SIGINT, ["--list", "/dev/zero"], False),
-        ("reading a list from a stream", signal.SIGHUP, ["--list", "-"], True),
-        ("checking a long list", signal.SIGINT, ["--check", repeats], False),
+        ("reading a list from a stream that never waits", signal.SIGTERM, ["--list", "-"], "read"),
+        ("reading a list that never ends", signal.SIGINT, ["--list", "/dev/zero"], "read"),
+        ("reading a list from a stream", signal.SIGHUP, ["--list", "-"], "read"),
+        ("checking a long list", signal.SIGINT, ["--check", repeats], "pread64"),
     ]
-    for what, number, options, fed in reading:
-        feeder = subprocess.Popen(["yes", "J vile"], stdout=subprocess.PIPE) if fed else None
-        reader = subprocess.Popen([str(command), *options], stdin=feeder and feeder.stdout,
-                                  stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                                  preexec_fn=bounded)
-        try:
-            more = stop_while_reading(reader, number, 1 << 20)
-            status = reader.wait(timeout=30)
-            check(f"{number.name} while {what} ends the command at once, by itself",
-                  more < 1 << 20 and status == -number and reader.stdout.read() == b"" and
-                  reader.stderr.read() == b"")
-        except subprocess.TimeoutExpired:
-            check(f"{number.name} while {what} ends the command", False)
-        finally:
-            reader.kill()
-            reader.wait()
-            if feeder:
-                feeder.kill()
-                feeder.wait()
+    trace = scratch / "reads"
+    for what, number, options, call in reading:
+        feeder = subprocess.Popen(["yes", "J vile"], stdout=subprocess.PIPE)
+        done = subprocess.run(["strace", "-qq", "-e", f"trace={call}", "-o", str(trace), "-e",
+                               f"inject={call}:signal={number.name}:when=40", str(command),
+                               *options], stdin=feeder.stdout, capture_output=True,
+                              timeout=60, preexec_fn=bounded)
+        feeder.kill()
+        feeder.wait()
+        log = trace.read_text().splitlines()
+        signalled = [i for i, line in enumerate(log) if line.startswith(f"--- {number.name}")]
+        check(f"{number.name} while {what} ends the command at once, by itself",
+              signalled and not any(line.startswith(call) for line in log[signalled[0]:]) and
+              done.returncode == -number and done.stdout == done.stderr == b"")
     os.remove(repeats)
 
 # A reader that has stalled holds the command only a moment after a signal: the line begun
