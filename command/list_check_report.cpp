@@ -90,6 +90,8 @@ int ReportListCheck(const Options &options, CommandStreams &streams) {
     } catch (const std::bad_alloc &) {
         return CannotUse(streams, LoadResult::TooLarge, list, {}); // a word larger than memory
     }
+    if (StopSignal())
+        return 1; // the report of a list read in part would mislead
     PrintFindings(streams, list.name, check.findings);
     for (const Finding &unused : check.unusedExclusions) {
         const ExcludedWords::Place place = input.leaveOut->placeOf(unused.line);

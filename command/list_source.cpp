@@ -1,5 +1,6 @@
 #include "list_source.h"
 
+#include "bytes_until_stopped.h"
 #include "escaped_text.h"
 #include "platform/app_files.h"
 #include "platform/byte_source.h"
@@ -53,14 +54,15 @@ LoadResult OpenList(const ListSource &list, std::unique_ptr<ByteSource> &bytes,
         auto file = std::make_unique<FileBytes>();
         if (!file->open(*list.path, &error))
             return LoadResult::CannotOpen;
-        bytes = std::move(file);
+        bytes = std::make_unique<BytesUntilStopped>(std::move(file));
         return LoadResult::Loaded;
     }
     try {
         auto stream = std::make_unique<StreamBytes>();
-        if (!stream->open(list.path ? &*list.path : nullptr, &error))
+        if (!stream->open(list.path ? &*list.path : nullptr, &error,
+                          [] { return StopSignal() != 0; }))
             return LoadResult::CannotOpen;
-        bytes = std::move(stream);
+        bytes = std::make_unique<BytesUntilStopped>(std::move(stream));
         return LoadResult::Loaded;
     } catch (const std::bad_alloc &) {
         return LoadResult::TooLarge;

@@ -13,7 +13,9 @@ int wmain(int argc, wchar_t *argv[]) {
         arguments.push_back({Utf16ToUtf8(units), argv[i]});
     }
     CommandStreams streams;
-    return RunVilify(arguments, streams);
+    const int status = RunVilify(arguments, streams);
+    EndByStopSignal();
+    return status;
 }
 #else
 int main(int argc, char *argv[]) {
@@ -21,6 +23,8 @@ int main(int argc, char *argv[]) {
     for (int i = 1; i < argc; ++i)
         arguments.push_back({argv[i], argv[i]});
     CommandStreams streams;
-    return RunVilify(arguments, streams);
+    const int status = RunVilify(arguments, streams);
+    EndByStopSignal();
+    return status;
 }
 #endif

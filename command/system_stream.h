@@ -15,9 +15,14 @@ enum class StreamKind {
 // Readies the streams for the calls below, once, before any of them.
 void PrepareStreams();
 
-// The signal that asked the command to stop, SIGINT (Ctrl+C) or SIGTERM, or 0. Output then
-// ends after the line already begun, so that a reader never gets half a line.
+// The signal that asked the command to stop, SIGINT (Ctrl+C), SIGTERM or SIGHUP, or 0. Output
+// then ends after the line already begun, so that a reader never gets half a line; a second
+// signal ends the command at once.
 int StopSignal();
+
+// Ends the command by the signal that asked it to stop, as shells and make expect of a program
+// they stopped; returns where none did, and on Windows, whose status says it.
+void EndByStopSignal();
 
 StreamKind KindOf(SystemStream stream);
 
@@ -25,7 +30,8 @@ StreamKind KindOf(SystemStream stream);
 extern const std::u16string_view kLineEnd;
 
 // Writes all the bytes, or the units to a wide streams, which hold whole lines: once the command
-// is asked to stop, only to the end of the line begun. std::errc::broken_pipe means that the
+// is asked to stop, only to the end of the line begun, and only as long as the reader takes it
+// within a moment. std::errc::broken_pipe means that the
 // reader has closed the stream.
 std::error_code WriteBytes(SystemStream stream, std::string_view bytes);
 std::error_code WriteWide(SystemStream stream, std::u16string_view units);

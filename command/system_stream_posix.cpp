@@ -1,7 +1,11 @@
 #include "system_stream.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <climits>
 #include <csignal>
+#include <poll.h>
 #include <unistd.h>
 
 const std::u16string_view kLineEnd = u"\n";
@@ -10,8 +14,47 @@ namespace {
 
 volatile std::sig_atomic_t stopSignal = 0;
 
+// The signals that ask the command to stop: Ctrl+C, kill, the terminal's closing.
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// How long the line begun may take to go out once the command is asked to stop: a reader that
+// has stalled holds the command no longer than that.
+constexpr std::chrono::milliseconds kLineEndWait(200);
+
+// The first signal asks the command to stop; a second ends it at once.
+void NoteStop(int signal) {
+    if (stopSignal) {
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+        return;
+    }
+    stopSignal = signal;
+}
+
 int Descriptor(SystemStream stream) {
     return stream == SystemStream::Output ? STDOUT_FILENO : STDERR_FILENO;
+}
+
+// Writes the rest of the line begun, while the reader takes it within the wait. A write no
+// larger than PIPE_BUF never blocks once poll says that the stream takes more.
+std::error_code FinishLine(int fd, std::string_view bytes) {
+    if (const size_t end = bytes.find('\n'); end != bytes.npos)
+        bytes = bytes.substr(0, end + 1);
+    const auto deadline = std::chrono::steady_clock::now() + kLineEndWait;
+    while (!bytes.empty()) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        pollfd output{fd, POLLOUT, 0};
+        if (left.count() <= 0 || ::poll(&output, 1, static_cast<int>(left.count())) == 0)
+            return {}; // the reader has stalled: the line stays unfinished
+        const ssize_t written = ::write(fd, bytes.data(), std::min<size_t>(bytes.size(), PIPE_BUF));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return {written < 0 ? errno : EIO, std::generic_category()};
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return {};
 }
 
 } // namespace
@@ -20,17 +63,30 @@ void PrepareStreams() {
     // A reader that closes the pipe ends the command through the write's error, quietly,
     // rather than by a signal.
     std::signal(SIGPIPE, SIG_IGN);
-    // SIGINT and SIGTERM are noted, and interrupt a write that waits for a slow reader (no
-    // SA_RESTART), which then finishes only its line.
+    // The stop signals are noted, and interrupt a write that waits for a slow reader (no
+    // SA_RESTART), which then finishes only its line. One that the caller ignores, as nohup
+    // does SIGHUP, stays ignored.
     struct sigaction action {};
-    action.sa_handler = [](int signal) { stopSignal = signal; };
+    action.sa_handler = NoteStop;
     sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
+    for (const int signal : kStopSignals)
+        sigaddset(&action.sa_mask, signal); // one at a time, so that the first is told apart
+    for (const int signal : kStopSignals) {
+        struct sigaction before {};
+        if (::sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
+            ::sigaction(signal, &action, nullptr);
+    }
 }
 
 int StopSignal() {
     return stopSignal;
+}
+
+void EndByStopSignal() {
+    if (const int signal = stopSignal) {
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+    }
 }
 
 StreamKind KindOf(SystemStream stream) {
@@ -38,16 +94,12 @@ StreamKind KindOf(SystemStream stream) {
 }
 
 std::error_code WriteBytes(SystemStream stream, std::string_view bytes) {
+    const int fd = Descriptor(stream);
     bool lineBegun = false;
     while (!bytes.empty()) {
-        if (StopSignal()) {
-            // Asked to stop: only the rest of the line begun goes out.
-            if (!lineBegun)
-                break;
-            if (const size_t end = bytes.find('\n'); end != bytes.npos)
-                bytes = bytes.substr(0, end + 1);
-        }
-        const ssize_t written = ::write(Descriptor(stream), bytes.data(), bytes.size());
+        if (StopSignal())
+            return lineBegun ? FinishLine(fd, bytes) : std::error_code();
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)

@@ -49,6 +49,8 @@ int StopSignal() {
     return static_cast<int>(stopSignal);
 }
 
+void EndByStopSignal() {}
+
 StreamKind KindOf(SystemStream stream) {
     DWORD mode = 0;
     const HANDLE handle = HandleOf(stream);

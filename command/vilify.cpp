@@ -67,6 +67,8 @@ int PrintEpithets(const Options &options, CommandStreams &streams) {
     const ListSource &list = input.list;
     WordLists lists;
     const LoadResult result = LoadWordList(lists, *input.bytes, random, input.excluded());
+    if (StopSignal())
+        return kFailed; // the list was read in part: nothing to say about it
     if (result != LoadResult::Loaded)
         return CannotLoad(streams, result, input);
     // The list's shapes may rule the length out at once.

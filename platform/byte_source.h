@@ -37,9 +37,11 @@ class StreamBytes final : public ByteSource {
 public:
     // Reads standard input where `path` is null, else what `path` names, waiting for its
     // writer as a stream's reader does. Fails, with `why`, where it cannot be opened or read,
-    // or a signal interrupts the wait;
+    // or a signal interrupts the wait, or `stopAsked` says to stop (std::errc::interrupted): a
+    // stream that never ends, or never waits, is read until then;
     // throws std::bad_alloc where it holds more than memory.
-    bool open(const std::filesystem::path *path, std::error_code *why = nullptr);
+    bool open(const std::filesystem::path *path, std::error_code *why = nullptr,
+              bool (*stopAsked)() = nullptr);
 
     uint64_t size() const override { return bytes_.size(); }
     size_t read(uint64_t offset, char *into, size_t length) const override {

@@ -34,13 +34,19 @@ bool FileBytes::open(const std::filesystem::path &path, std::error_code *why) {
     return true;
 }
 
-bool StreamBytes::open(const std::filesystem::path *path, std::error_code *why) {
+bool StreamBytes::open(const std::filesystem::path *path, std::error_code *why,
+                       bool (*stopAsked)()) {
     const int fd = path ? ::open(path->c_str(), O_RDONLY | O_CLOEXEC) : STDIN_FILENO;
     int error = fd < 0 ? errno : 0;
     char chunk[1 << 16];
     // A signal that interrupts the wait (the command's Ctrl+C) ends it, as a reader waiting on a
-    // terminal must be stoppable.
+    // terminal must be stoppable; a read that returns data is never interrupted, so the flag is
+    // looked at too.
     while (!error) {
+        if (stopAsked && stopAsked()) {
+            error = EINTR;
+            break;
+        }
         const ssize_t count = ::read(fd, chunk, sizeof chunk);
         if (count <= 0) {
             error = count < 0 ? errno : 0;

@@ -37,7 +37,8 @@ bool FileBytes::open(const std::filesystem::path &path, std::error_code *why) {
     return true;
 }
 
-bool StreamBytes::open(const std::filesystem::path *path, std::error_code *why) {
+bool StreamBytes::open(const std::filesystem::path *path, std::error_code *why,
+                       bool (*stopAsked)()) {
     const HANDLE stream =
         path ? ::CreateFileW(path->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)
@@ -45,6 +46,10 @@ bool StreamBytes::open(const std::filesystem::path *path, std::error_code *why) 
     DWORD error = stream == INVALID_HANDLE_VALUE || !stream ? ::GetLastError() : 0;
     char chunk[1 << 16];
     while (!error) {
+        if (stopAsked && stopAsked()) {
+            error = ERROR_OPERATION_ABORTED;
+            break;
+        }
         DWORD count = 0;
         if (!::ReadFile(stream, chunk, sizeof chunk, &count, nullptr)) {
             error = ::GetLastError();

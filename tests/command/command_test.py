@@ -218,10 +218,11 @@ def wait_in(process, call):
         time.sleep(0.01)
 
 
-# A signal while the command waits for a slow reader ends the output after a whole line, with
-# the status that shells expect; tried a few times, as it comes at a different place each time.
+# A signal while the command waits for a slow reader ends the output after a whole line, and
+# then the command by that signal; tried a few times, as it comes at a different place each time.
 if not wine:
-    for number, expected in ((signal.SIGTERM, 143), (signal.SIGINT, 130)):
+    for number in (signal.SIGTERM, signal.SIGINT):
+        expected = -number
         whole = True
         statuses = set()
         for _ in range(5):
@@ -243,7 +244,7 @@ if not wine:
             whole &= output.endswith(b"\n") and all(
                 len(l.split()) in (2, 3) and set(l.replace(",", "").split()) <= small_words
                 for l in lines(output))
-        check(f"{number.name} ends the output after a whole line, with status {expected}",
+        check(f"{number.name} ends the output after a whole line, then the command by itself",
               whole and statuses == {expected})
 
 # Ctrl+C while the command waits for a list on standard input ends it at once.
@@ -254,13 +255,102 @@ if not wine:
         wait_in(waiting, "pipe_read")
         waiting.send_signal(signal.SIGINT)
         status = waiting.wait(timeout=10)  # standard input stays open meanwhile
-        check("Ctrl+C ends a wait for the list on standard input, quietly, with 130",
-              status == 130 and waiting.stdout.read() == b"" and waiting.stderr.read() == b"")
+        check("Ctrl+C ends a wait for the list on standard input, quietly, by itself",
+              status == -signal.SIGINT and waiting.stdout.read() == b"" and
+              waiting.stderr.read() == b"")
     except subprocess.TimeoutExpired:
         check("Ctrl+C ends a wait for the list on standard input", False)
     finally:
         waiting.kill()
         waiting.wait()
+
+def catches(pid, number):
+    """Whether the process `pid` has a handler of its own for signal `number`."""
+    try:
+        caught = re.search(r"^SigCgt:\s*(\w+)", pathlib.Path(f"/proc/{pid}/status").read_text(),
+                           re.M)[1]
+        return int(caught, 16) >> (number - 1) & 1
+    except (OSError, TypeError):
+        return False
+
+
+def bounded():  # a command that does not stop reading still ends, in memory that the machine has
+    if b"__asan_init" not in command.read_bytes():  # which takes the address space a limit cuts
+        resource.setrlimit(resource.RLIMIT_AS, (1 << 30, 1 << 30))
+
+
+# A signal ends the command promptly whatever it does: it reads no more of a list that never
+# ends, or of one whose check takes long, and then ends by that signal, quietly. strace sends
+# the signal as a read returns data, which no signal interrupts.
+if not wine and shutil.which("strace"):
+    repeats = write_list("repeats.txt", b"J vile\n" * (2 << 20))
+    reading = [
+        ("reading a list from a stream that never waits", signal.SIGTERM, ["--list", "-"], "read"),
+        ("reading a list that never ends", signal.SIGINT, ["--list", "/dev/zero"], "read"),
+        ("reading a list from a stream", signal.SIGHUP, ["--list", "-"], "read"),
+        ("checking a long list", signal.SIGINT, ["--check", repeats], "pread64"),
+    ]
+    trace = scratch / "reads"
+    for what, number, options, call in reading:
+        feeder = subprocess.Popen(["yes", "J vile"], stdout=subprocess.PIPE)
+        done = subprocess.run(["strace", "-qq", "-e", f"trace={call}", "-o", str(trace), "-e",
+                               f"inject={call}:signal={number.name}:when=40", str(command),
+                               *options], stdin=feeder.stdout, capture_output=True,
+                              timeout=60, preexec_fn=bounded)
+        feeder.kill()
+        feeder.wait()
+        log = trace.read_text().splitlines()
+        signalled = [i for i, line in enumerate(log) if line.startswith(f"--- {number.name}")]
+        check(f"{number.name} while {what} ends the command at once, by itself",
+              signalled and not any(line.startswith(call) for line in log[signalled[0]:]) and
+              done.returncode == -number and done.stdout == done.stderr == b"")
+    os.remove(repeats)
+
+# A reader that has stalled holds the command only a moment after a signal: the line begun
+# stays unfinished. A second signal ends it at once: the command ends by that one.
+if not wine:
+    stalled = [("one signal", [signal.SIGTERM], signal.SIGTERM),
+               ("a second signal", [signal.SIGINT, signal.SIGTERM], signal.SIGTERM)]
+    for what, numbers, ending in stalled:
+        writer = subprocess.Popen([str(command), "--list", small, "-n", "0"],
+                                  stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        try:
+            wait_in(writer, "pipe_write")
+            # Stopped, so that both signals wait for it: the lower number is taken first.
+            writer.send_signal(signal.SIGSTOP)
+            for number in numbers:
+                writer.send_signal(number)
+            writer.send_signal(signal.SIGCONT)
+            status = writer.wait(timeout=30)
+            check(f"{what} ends a command whose reader has stalled",
+                  status == -ending and writer.stderr.read() == b"")
+        except subprocess.TimeoutExpired:
+            check(f"{what} ends a command whose reader has stalled", False)
+        finally:
+            writer.kill()
+            writer.wait()
+
+# Ended by Ctrl+C, the command ends by the signal, so that a shell's loop that runs it stops too.
+if not wine:
+    loop = subprocess.Popen(["bash", "-c", f"for i in 1 2 3; do {shlex.quote(str(command))} "
+                             f"--list {shlex.quote(small)} -n 0 >/dev/null; echo next $i; done"],
+                            stdout=subprocess.PIPE, start_new_session=True)
+    try:
+        children = pathlib.Path(f"/proc/{loop.pid}/task/{loop.pid}/children")
+        while not catches(children.read_text().strip(), signal.SIGINT):
+            time.sleep(0.001)
+        os.killpg(loop.pid, signal.SIGINT)
+        status = loop.wait(timeout=30)
+        check("Ctrl+C ends a shell's loop that runs the command", loop.stdout.read() == b"" and
+              status == -signal.SIGINT)
+    except subprocess.TimeoutExpired:
+        check("Ctrl+C ends a shell's loop that runs the command", False)
+    finally:
+        try:
+            os.killpg(loop.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass  # none left: the loop ended
+        loop.wait()
 
 # A terminal is written each line as it is made, though a pipe's lines are held back until
 # they fill the buffer: strace counts the writes.

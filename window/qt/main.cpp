@@ -72,7 +72,7 @@ int main(int argc, char *argv[]) {
     window.attach(rules);
     if (!rules.load())
         return 1;
-    const int status = app.exec();
+    const int status = ExecUntilTerminated();
     PassOnClipboard();
     return status;
 }

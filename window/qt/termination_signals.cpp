@@ -1,6 +1,6 @@
 #include "termination_signals.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -10,7 +10,8 @@
 
 namespace {
 
-int signalled[2] = {-1, -1}; // the handler writes to the first, the event loop reads the second
+int signalled[2] = {-1, -1};   // the handler writes to the first, the event loop reads the second
+bool terminationAsked = false; // kept for the application's loop, which forgets it
 
 // A handler may do almost nothing: it tells the event loop, which does the rest.
 void Tell(int) {
@@ -29,7 +30,10 @@ void QuitOnTerminationSignals() {
         char byte;
         while (::read(signalled[1], &byte, 1) > 0) {
         }
-        QCoreApplication::quit();
+        terminationAsked = true;
+        // Ends every loop that runs, a message's too, even before the application's has
+        // started; a loop started later, before the application's, returns at once.
+        QCoreApplication::exit();
     });
     struct sigaction action {};
     action.sa_handler = Tell;
@@ -37,4 +41,8 @@ void QuitOnTerminationSignals() {
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGHUP, &action, nullptr);
+}
+
+int ExecUntilTerminated() {
+    return terminationAsked ? 0 : QApplication::exec();
 }
