@@ -184,5 +184,7 @@ std::string HelpText() {
                     "--check: when the program could not run on it) or the output cannot be "
                     "written; 2 for a wrong command line.",
                     kColumns, "", "");
+    help += "\nReport bugs to: https://zestive.org/vilifex/issues\n"
+            "Zestive Vilifex home page: <https://zestive.org/vilifex>\n";
     return help;
 }

@@ -1,5 +1,5 @@
 # What an RPM adds to the .deb's settings: for Fedora 36 and later, openSUSE Tumbleweed and
-# RHEL 9. Its dependencies are found by rpmbuild from the libraries the programs use
+# RHEL 9, with their layout (cpack_layout.cmake). Its dependencies are found by rpmbuild from the libraries the programs use
 # (libQt6Widgets.so.6()(64bit) and the like), never by a distribution's package names; its
 # summary and description are the AppStream text's, its changelog the Debian one's.
 
@@ -82,11 +82,12 @@ set(CPACK_RPM_PACKAGE_AUTOREQPROV ON)
 # No /usr/lib/.build-id links: they belong in a debuginfo package, which this is not.
 set(CPACK_RPM_SPEC_MORE_DEFINE "%define _build_id_links none
 %define packager ${CPACK_PACKAGE_CONTACT}")
-# Folders that the systems' own packages (filesystem, hicolor-icon-theme) own.
-set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/games /usr/share/applications
+# Folders that the systems' own packages (filesystem, hicolor-icon-theme, zsh) own.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/cpack_layout.cmake)
+set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/share/applications
     /usr/share/metainfo /usr/share/icons /usr/share/icons/hicolor /usr/share/man /usr/share/man/man6
     /usr/share/bash-completion /usr/share/bash-completion/completions /usr/share/zsh
-    /usr/share/zsh/vendor-completions)
+    /usr/share/zsh/site-functions)
 foreach(size ${icon_sizes})
     list(APPEND CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
          /usr/share/icons/hicolor/${size}x${size} /usr/share/icons/hicolor/${size}x${size}/apps)

@@ -1,7 +1,7 @@
 ; The Windows installer: the program and the vilify command in Program Files for everyone, or
 ; in the user's own programs folder for the current user alone (no administrator needed; in a
-; silent run /CurrentUser), a Start-menu shortcut, and an uninstaller listed in Add/Remove
-; Programs. Made by scripts/package-windows, which defines VERSION, STAGE
+; silent run /CurrentUser), that folder on the mode's PATH, a Start-menu shortcut, and an
+; uninstaller listed in Add/Remove Programs. Made by scripts/package-windows, which defines VERSION, STAGE
 ; (the folder of the portable program), ICON and OUTFILE.
 Unicode true
 Target amd64-unicode
@@ -23,6 +23,7 @@ SetCompressor /SOLID lzma
 !include MultiUser.nsh
 !include MUI2.nsh
 !include LogicLib.nsh
+!include path_entry.nsh ; beside this file
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -116,6 +117,7 @@ Section "Install"
     File "${STAGE}/vilifex.exe"
     File "${STAGE}/vilify.exe"
     File "${STAGE}/wordlist.txt"
+    File "${STAGE}/mild.txt"
     File "${STAGE}/LICENSE"
     File "${STAGE}/README.txt"
     WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -135,6 +137,7 @@ Section "Install"
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
     SectionGetSize 0 $0
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
+    Call AddToPath
 SectionEnd
 
 ; Run from its own folder, the uninstaller cannot delete itself: a hidden batch file in the
@@ -167,6 +170,7 @@ Section "Uninstall"
         Quit
     ${EndIf}
     Delete "$INSTDIR\wordlist.txt"
+    Delete "$INSTDIR\mild.txt"
     Delete "$INSTDIR\LICENSE"
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\uninstall.exe"
@@ -175,5 +179,6 @@ Section "Uninstall"
         Call un.DeleteOnceEnded
     ${EndIf}
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+    Call un.RemoveFromPath
     DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd

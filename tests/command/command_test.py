@@ -172,6 +172,11 @@ status, out, _ = run("--help")
 help_lines = lines(out)
 check("--help, within 79 columns", status == 0 and help_lines[0] == "Usage: vilify [OPTION]..." and
       all(len(line) <= 79 for line in help_lines))
+metadata = (ROOT / "packaging" / "org.zestive.vilifex.metainfo.xml").read_text()
+home, bugs = (re.search(f'<url type="{kind}">([^<]*)</url>', metadata).group(1)
+              for kind in ("homepage", "bugtracker"))
+check("--help ends where GNU's do: where to report bugs, and the home page the metadata gives",
+      help_lines[-3:] == ["", f"Report bugs to: {bugs}", f"Zestive Vilifex home page: <{home}>"])
 manual = (ROOT / "packaging" / "vilify.6").read_text()
 described = re.search(r"\.SH OPTIONS\n(.*?)\n\.SH ", manual, re.S).group(1)
 in_manual = {name.replace("\\-", "-")
@@ -669,6 +674,16 @@ for first, later, shows in ((["--help"], ["--bogus"], b"Usage: vilify"),
                             (["--help"], ["--check", ranked], b"Usage: vilify")):
     status, out, _ = run(*first, *later)
     check(f"{first[0]} acts before {later[0]}", status == 0 and out.startswith(shows))
+
+# mild.txt, shipped for --exclude: only its comment lines name no word of the shipped list.
+mild = ROOT / "data" / "mild.txt"
+status, out, _ = run("--check", native(DEFAULT_LIST), "--exclude", native(mild))
+found = (re.match(re.escape(native(mild)) + r":([0-9]+): ", line) for line in lines(out))
+lacking = {int(match.group(1)) for match in found if match}
+comments = {number for number, line in enumerate(mild.read_text().splitlines(), 1)
+            if line.startswith("#")}
+check(f"every word of mild.txt is one of the shipped list's (lacking: lines {lacking ^ comments})",
+      status == 0 and lacking == comments)
 
 status, out, err = run("--check", missing)
 check("--check of a missing list", status == 1 and out == b"" and b"Can't run without" in err)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a staging prefix and checks what lands where, has lintian judge the
-# .deb and rpmlint the RPM, installs the RPM into an empty root with the same files as the .deb,
-# then runs each installed program and a portable copy of it, as root and as an ordinary user,
+# .deb and rpmlint the RPM, checks that each package puts the programs on its system's default
+# PATH, installs the RPM into an empty root with the .deb's files in Fedora's places, then runs each installed program and a portable copy of it, as root and as an ordinary user,
 # to see which word list each reads and where it saves. Nothing may be written under either
 # prefix, and removing the RPM leaves nothing of it.
 #
@@ -24,7 +24,9 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 share="$prefix/share"
 test -x "$prefix/games/vilifex"
 test -x "$prefix/games/vilify"
+test ! -e "$prefix/bin" # the RPM's layout is its own
 test -f "$share/vilifex/wordlist.txt"
+test -f "$share/vilifex/mild.txt"
 test -f "$share/applications/org.zestive.vilifex.desktop"
 test -f "$share/metainfo/org.zestive.vilifex.metainfo.xml"
 test -f "$share/man/man6/vilifex.6.gz"
@@ -35,8 +37,14 @@ for size in 16 22 24 32 48 64 128 256; do
     test -f "$share/icons/hicolor/${size}x${size}/apps/org.zestive.vilifex.png"
 done
 test -f "$share/icons/hicolor/scalable/apps/org.zestive.vilifex.svg"
-appstreamcli validate --pedantic --no-net "$share/metainfo/org.zestive.vilifex.metainfo.xml" >/dev/null
-desktop-file-validate "$share/applications/org.zestive.vilifex.desktop"
+# Neither an error nor a warning. AppStream before 1.0 does not know <developer> yet, and says so
+# as its one piece of information.
+findings="$(appstreamcli validate --pedantic --no-net \
+    "$share/metainfo/org.zestive.vilifex.metainfo.xml" 2>&1 | grep -E '^[EWI]: ' |
+    grep -v ': unknown-tag developer$' || true)"
+[ -z "$findings" ] || { echo "$findings"; exit 1; }
+findings="$(desktop-file-validate "$share/applications/org.zestive.vilifex.desktop" 2>&1)"
+[ -z "$findings" ] || { echo "$findings"; exit 1; }
 grep -qx "Exec=$prefix/games/vilifex" "$share/applications/org.zestive.vilifex.desktop"
 
 cpack --config "$build/CPackConfig.cmake" -B "$stage/package" >/dev/null
@@ -60,9 +68,32 @@ rpm_root="$stage/rpm-root"
 rpm --root "$rpm_root" --initdb
 rpm --root "$rpm_root" --nodeps -i "$rpm"
 dpkg-deb -x "$deb" "$stage/deb-root"
+
+# Each package's programs in a folder of its system's default PATH (/etc/login.defs on Debian,
+# /etc/profile on Fedora), and its desktop entry starting the program from there.
+debian_path=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games
+fedora_path=/usr/local/bin:/usr/bin:/usr/local/sbin:/usr/sbin
+on_path() { # on_path ROOT PATH
+    local program found
+    for program in vilifex vilify; do
+        found="$(cd "$1" && find usr -type f -name "$program")"
+        [[ ":$2:" == *":/$(dirname "$found"):"* ]] ||
+            { echo "$program, at ${found:-nowhere}, is not on $2"; return 1; }
+    done
+    grep -qx "Exec=/$(cd "$1" && find usr -type f -name vilifex)" \
+        "$1/usr/share/applications/org.zestive.vilifex.desktop" ||
+        { echo "the desktop entry starts no installed program"; return 1; }
+}
+on_path "$stage/deb-root" "$debian_path"
+on_path "$rpm_root" "$fedora_path"
+test -f "$rpm_root/usr/bin/vilify"
+test -f "$rpm_root/usr/share/zsh/site-functions/_vilify"
+
+# The RPM's files are the .deb's, with Fedora's folders for the programs and zsh's completion.
 files_of() { (cd "$1" && find usr -type f -o -type l | sort); }
-diff <(files_of "$stage/deb-root") <(files_of "$rpm_root") ||
-    { echo "the RPM and the .deb hold different files"; exit 1; }
+diff <(files_of "$stage/deb-root" |
+    sed -e 's,^usr/games/,usr/bin/,' -e 's,/zsh/vendor-completions/,/zsh/site-functions/,' | sort) \
+    <(files_of "$rpm_root") || { echo "the RPM and the .deb hold different files"; exit 1; }
 
 # The word list a program opens, started with the given environment.
 opened_list() {
@@ -100,30 +131,30 @@ Xvfb -displayfd "$display_pipe" -ac -screen 0 800x600x24 >/dev/null 2>&1 &
 xvfb=$!
 read -r -u "$display_pipe" display
 
-# Installed under `prefix`: the shared list, or the user's own; saves into the user's data folder,
-# root's too.
+# Installed under `prefix` with the programs in `programs`: the shared list, or the user's own;
+# saves into the user's data folder, root's too.
 data="$stage/data"
-check_installed() {
-    local prefix="$1" share="$1/share" home="$stage/home"
+check_installed() { # check_installed PREFIX PROGRAMS-FOLDER
+    local prefix="$1" share="$1/share" home="$stage/home" programs="$1/$2"
     rm -rf "$data" "$home"
     touch "$stage/before"
-    [ "$(opened_list "$prefix/games/vilifex" XDG_DATA_HOME="$data")" = "$share/vilifex/wordlist.txt" ]
-    save_once "$data/vilifex/saved.txt" env XDG_DATA_HOME="$data" "$prefix/games/vilifex"
-    XDG_DATA_HOME="$data" "$prefix/games/vilify" --list "$share/vilifex/wordlist.txt" --check \
-        >"$stage/shared" && XDG_DATA_HOME="$data" "$prefix/games/vilify" --check >"$stage/found"
+    [ "$(opened_list "$programs/vilifex" XDG_DATA_HOME="$data")" = "$share/vilifex/wordlist.txt" ]
+    save_once "$data/vilifex/saved.txt" env XDG_DATA_HOME="$data" "$programs/vilifex"
+    XDG_DATA_HOME="$data" "$programs/vilify" --list "$share/vilifex/wordlist.txt" --check \
+        >"$stage/shared" && XDG_DATA_HOME="$data" "$programs/vilify" --check >"$stage/found"
     cmp -s "$stage/shared" "$stage/found" || { echo "vilify did not find the shared list"; return 1; }
     printf 'J vile\nN toad\n' >"$data/vilifex/wordlist.txt"
-    [ "$(opened_list "$prefix/games/vilifex" XDG_DATA_HOME="$data")" = "$data/vilifex/wordlist.txt" ]
-    [ "$(XDG_DATA_HOME="$data" "$prefix/games/vilify")" = "vile toad" ] ||
+    [ "$(opened_list "$programs/vilifex" XDG_DATA_HOME="$data")" = "$data/vilifex/wordlist.txt" ]
+    [ "$(XDG_DATA_HOME="$data" "$programs/vilify")" = "vile toad" ] ||
         { echo "vilify did not read the user's own list"; return 1; }
     mkdir "$home"
     chown 65534:65534 "$home"
     save_once "$home/.local/share/vilifex/saved.txt" setpriv --reuid=65534 --regid=65534 \
-        --clear-groups env -u XDG_DATA_HOME HOME="$home" "$prefix/games/vilifex"
+        --clear-groups env -u XDG_DATA_HOME HOME="$home" "$programs/vilifex"
     [ -z "$(find "$prefix" -newer "$stage/before")" ] || { echo "written under $prefix"; return 1; }
 }
-check_installed "$prefix"
-check_installed "$rpm_root/usr"
+check_installed "$prefix" games
+check_installed "$rpm_root/usr" bin
 rpm --root "$rpm_root" -e vilifex
 [ -z "$(find "$rpm_root/usr" -type f)" ] || { echo "rpm -e left files behind"; exit 1; }
 

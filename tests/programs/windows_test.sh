@@ -215,8 +215,8 @@ frame_colours() {
 mkdir -p "$WINEPREFIX/drive_c/Vilifex"
 unzip -q "$zip" -d "$WINEPREFIX/drive_c/Vilifex"
 portable="$(ls -d "$WINEPREFIX"/drive_c/Vilifex/vilifex-*)"
-check "the zip holds the program and the vilify command" \
-    test -f "$portable/vilifex.exe" -a -f "$portable/vilify.exe"
+check "the zip holds the program, the vilify command and mild.txt beside the word list" \
+    test -f "$portable/vilifex.exe" -a -f "$portable/vilify.exe" -a -f "$portable/mild.txt"
 
 echo "# the portable program, from the zip"
 check "the window appears, titled Zestive Vilifex" launch "$portable"
@@ -335,6 +335,7 @@ echo "# the installer, silently"
 installed="$WINEPREFIX/drive_c/Program Files/Zestive Vilifex"
 check "setup.exe /S installs into Program Files" \
     bash -c "wine '$setup' /S >/dev/null 2>&1 && [ -f '$installed/vilifex.exe' ]"
+check "with mild.txt beside the word list" test -f "$installed/mild.txt"
 check "with an entry in Add/Remove Programs" bash -c "wine reg query \
     'HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZestiveVilifex' \
     /v DisplayName 2>/dev/null | grep -q 'Zestive Vilifex'"
@@ -411,6 +412,82 @@ ended_with 0 || true
 check "though it may write its own folder, it saves for the user in %APPDATA%" \
     [ "$(tail -n 1 "$appdata/vilifex/saved.txt")" = "$epithet"$'\r' -a ! -e "$mine/saved.txt" ]
 check "and its registered silent uninstall removes it with its entry" uninstalled "$userkey" "$mine"
+
+echo "# the install folder on PATH"
+user_environment='HKCU\Environment'
+system_environment='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Environment'
+export_key() { # export_key KEY FILE: the key's values as reg export writes them, byte for byte
+    rm -f "$WINEPREFIX/drive_c/key.reg"
+    for _ in $(seq 10); do
+        wine reg export "$1" 'C:\key.reg' /y >/dev/null 2>&1 && break
+        sleep 0.2
+    done
+    rm -f "$2"
+    mv "$WINEPREFIX/drive_c/key.reg" "$2" 2>/dev/null || true
+}
+path_value() { # path_value KEY: the PATH value as it is stored; nothing where there is none
+    { wine reg query "$1" /v Path 2>/dev/null || true; } | tr -d '\r' |
+        sed -n 's/^ *Path *REG_[A-Z_]* *//ip'
+}
+path_type() { # path_type KEY: the PATH value's type; nothing where there is none
+    { wine reg query "$1" /v Path 2>/dev/null || true; } | grep -o 'REG_[A-Z_]*' || true
+}
+# A console started after the install, which reads PATH from the registry as a new one does,
+# finds vilify there from another folder.
+vilify_in_new_console() {
+    (cd "$stage" && wine cmd /c vilify -n 1 2>/dev/null) | tr -d '\r' | grep -qx '[^ ].* [^ ].*'
+}
+long_path() { # long_path LENGTH: a PATH of that many characters, with a variable to expand
+    local path='%USERPROFILE%\bin' number=0
+    while [ "${#path}" -lt "$1" ]; do
+        number=$((number + 1))
+        path+=";C:\\Tools\\Folder $number"
+    done
+    echo "${path:0:$1}"
+}
+# Each row: install options; the Environment key whose PATH the install extends; the entry in
+# Add/Remove Programs; the folder; the PATH value to start from (none: no value), and its type.
+rows=(
+    "|$system_environment|$key|$installed|none|"
+    "/CurrentUser|$user_environment|$userkey|$mine|none|"
+    "/CurrentUser|$user_environment|$userkey|$mine|C:\\Tools;%USERPROFILE%\\bin;|REG_SZ"
+    "/CurrentUser|$user_environment|$userkey|$mine|$(long_path 1500)|REG_EXPAND_SZ"
+    "/CurrentUser|$user_environment|$userkey|$mine|$(long_path 9000)|REG_EXPAND_SZ"
+    "|$system_environment|$key|$installed|$(long_path 1500)|REG_EXPAND_SZ"
+)
+for row in "${rows[@]}"; do
+    IFS='|' read -r options environment mode_key folder start type <<<"$row"
+    if [ "$start" != none ]; then
+        [ "$environment" = "$system_environment" ] && start="$(path_value "$environment");$start"
+        wine reg add "$environment" /v Path /t "$type" /d "$start" /f >/dev/null 2>&1
+    fi
+    start="$(path_value "$environment")"
+    type="$(path_type "$environment")"
+    what="setup.exe /S $options, a PATH of ${#start} characters"
+    [ -n "$type" ] || what="setup.exe /S $options, no PATH of its own"
+    export_key "$environment" "$stage/before.reg"
+    wine "$setup" /S $options >/dev/null 2>&1
+    windows_folder="$(winepath -w "$folder" 2>/dev/null)"
+    if [ "${#start}" -lt 1000 ]; then
+        case "$start" in
+        "") extended="$windows_folder" ;;
+        *\;) extended="$start$windows_folder;" ;; # no empty entry before it
+        *) extended="$start;$windows_folder" ;;
+        esac
+        check "$what: PATH ends with the install folder, its type kept" \
+            [ "$(path_value "$environment")" = "$extended" -a "$(path_type "$environment")" = \
+            "${type:-REG_EXPAND_SZ}" ]
+        check "and cmd /c vilify -n 1 in a new console prints an epithet" vilify_in_new_console
+    else
+        export_key "$environment" "$stage/installed.reg"
+        check "$what: the install succeeds and leaves PATH as it was" \
+            bash -c "[ -f '$folder/vilify.exe' ] && cmp -s '$stage/before.reg' '$stage/installed.reg'"
+    fi
+    uninstalled "$mode_key" "$folder" || true
+    export_key "$environment" "$stage/after.reg"
+    check "and after its uninstall PATH is as it was, byte for byte" \
+        cmp -s "$stage/before.reg" "$stage/after.reg"
+done
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
