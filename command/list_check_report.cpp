@@ -50,10 +50,9 @@ std::u16string Count(double count) {
     return AsciiToUtf16(text);
 }
 
-void PrintFindings(CommandStreams &streams, const std::u16string &name, const FindingLog &log) {
-    for (const Finding &finding : log.shown())
-        streams.print(name + u':' + (finding.line ? Decimal(finding.line) + u":" : u"") + u' ' +
-                      finding.message);
+void PrintFinding(CommandStreams &streams, const std::u16string &name, const Finding &finding) {
+    streams.print(name + u':' + (finding.line ? Decimal(finding.line) + u":" : u"") + u' ' +
+                  finding.message);
 }
 
 // `leftOut`: whether words were left out, so that the lines add up with them.
@@ -92,11 +91,12 @@ int ReportListCheck(const Options &options, CommandStreams &streams) {
     }
     if (StopSignal())
         return 1; // the report of a list read in part would mislead
-    PrintFindings(streams, list.name, check.findings);
-    for (const Finding &unused : check.unusedExclusions) {
+    for (const Finding &finding : check.findings.shown())
+        PrintFinding(streams, list.name, finding);
+    // The words to leave out are counted across their files: each is told under its own file.
+    for (const Finding &unused : check.unusedExclusions.shown()) {
         const ExcludedWords::Place place = input.leaveOut->placeOf(unused.line);
-        PrintFindings(streams, input.leaveOutFiles[place.text].name,
-                      {{place.line, unused.message}});
+        PrintFinding(streams, input.leaveOutFiles[place.text].name, {place.line, unused.message});
     }
     PrintSummary(streams, list.name, check, input.excluded() != nullptr);
     // The status is the list's, whether or not anyone read the report; a failed write is told

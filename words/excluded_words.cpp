@@ -25,7 +25,8 @@ public:
         ++line_;
         std::u16string word(end_ - begin_, u'\0');
         word.resize(CleanWord(word.data(), reader_.decode(begin_, end_, word.data())));
-        if (!word.empty())
+        // A line that opens with # is a note to the reader, as in the shipped mild.txt.
+        if (!word.empty() && word.front() != u'#')
             words_.try_emplace(std::move(word), line_);
         begin_ = end_ = 0;
     }

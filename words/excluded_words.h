@@ -9,8 +9,8 @@
 class ByteSource;
 
 // Words to leave out of the lists, one a line, each cleaned as the loader cleans a word; lines
-// that clean to nothing hold none. Of one or more texts read, each word keeps the line it was
-// first on, from 1, counted on from one text into the next.
+// that clean to nothing, or that begin with #, hold none. Of one or more texts read, each word
+// keeps the line it was first on, from 1, counted on from one text into the next.
 class ExcludedWords {
 public:
     // Reads the words of a text in any encoding that a word list may have, adding them to those

@@ -76,11 +76,11 @@ fedora_path=/usr/local/bin:/usr/bin:/usr/local/sbin:/usr/sbin
 on_path() { # on_path ROOT PATH
     local program found
     for program in vilifex vilify; do
-        found="$(cd "$1" && find usr -type f -name "$program")"
+        found="$(cd "$1" && find usr -type f -perm -u=x -name "$program")"
         [[ ":$2:" == *":/$(dirname "$found"):"* ]] ||
             { echo "$program, at ${found:-nowhere}, is not on $2"; return 1; }
     done
-    grep -qx "Exec=/$(cd "$1" && find usr -type f -name vilifex)" \
+    grep -qx "Exec=/$(cd "$1" && find usr -type f -perm -u=x -name vilifex)" \
         "$1/usr/share/applications/org.zestive.vilifex.desktop" ||
         { echo "the desktop entry starts no installed program"; return 1; }
 }

@@ -76,6 +76,10 @@ TEST(ReadWordList, TellsHowEachLineWasReadAsTheLoaderFillsThePools) {
          "J viler\n",
          "vile\n",
          {{1, LF, J, u"viler", u"viler", u""}}},
+        {"a note among the words to leave out leaves nothing out",
+         "N # toad\nN toad\n",
+         "# toad\n",
+         {{1, LF, N, u"# toad", u"# toad", u""}, {2, LF, N, u"toad", u"toad", u""}}},
     };
     for (const auto &row : rows) {
         WordLists lists;
