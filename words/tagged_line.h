@@ -4,21 +4,32 @@
 #include <string_view>
 
 // What a line shows of the shape "tag, space, word" once spaces are trimmed from both ends, as
-// SplitTaggedLine reads it. It is fed the line piece by piece, since a long line spans many
-// chunks, and keeps only where the word lies, not the word itself.
+// SplitTaggedLine reads it, or of the shape "tag, grammar letter, space, word" that a list in
+// another language than English uses ("Nf Kröte"), or a directive that begins with "@" ("@language
+// de"). It is fed the line piece by piece, since a long line spans many chunks, and keeps only
+// where the word lies, not the word itself.
 class TaggedLine {
 public:
     void feed(std::u16string_view piece, uint64_t start) {
         for (size_t i = 0; i < piece.size(); ++i) {
             switch (state_) {
             case State::BeforeTag:
-                if (piece[i] != u' ') {
+                if (piece[i] == kDirective) {
+                    tag_ = piece[i];
+                    wordBegin_ = start + i;
+                    wordEnd_ = wordBegin_ + 1;
+                    state_ = State::InDirective;
+                } else if (piece[i] != u' ') {
                     tag_ = piece[i];
                     state_ = State::AfterTag;
                 }
                 break;
             case State::AfterTag:
                 afterTag_ = piece[i];
+                state_ = piece[i] == u' ' ? State::BeforeWord : State::AfterGrammar;
+                break;
+            case State::AfterGrammar:
+                grammar_ = afterTag_;
                 state_ = piece[i] == u' ' ? State::BeforeWord : State::NoWord;
                 break;
             case State::BeforeWord:
@@ -28,7 +39,8 @@ public:
                     state_ = State::InWord;
                 }
                 break;
-            case State::InWord: {
+            case State::InWord:
+            case State::InDirective: {
                 const size_t last = piece.find_last_not_of(u' ');
                 if (last != piece.npos && last >= i)
                     wordEnd_ = start + last + 1;
@@ -40,22 +52,31 @@ public:
         }
     }
 
-    bool hasWord() const { return state_ == State::InWord; }
+    // A tag, one space and a word, as every list has.
+    bool hasWord() const { return state_ == State::InWord && grammar_ == 0; }
+    // A tag, a grammar letter, one space and a word.
+    bool hasGrammarWord() const { return state_ == State::InWord && grammar_ != 0; }
+    // A line that begins with "@", which then spans what wordBegin and wordEnd give.
+    bool isDirective() const { return state_ == State::InDirective; }
     // Nothing but spaces, if anything.
     bool isBlank() const { return state_ == State::BeforeTag; }
     // A tag and spaces, with no word after them.
-    bool lacksWord() const { return state_ == State::BeforeWord; }
+    bool lacksWord() const { return state_ == State::BeforeWord && grammar_ == 0; }
     int tag() const { return tag_; }
+    // The grammar letter of a line with a grammar word; 0 for none.
+    char16_t grammarLetter() const { return grammar_; }
     // The unit that follows the tag, where the space should be; 0 for none.
     char16_t afterTag() const { return afterTag_; }
     uint64_t wordBegin() const { return wordBegin_; }
     uint64_t wordEnd() const { return wordEnd_; }
 
 private:
-    enum class State { BeforeTag, AfterTag, BeforeWord, InWord, NoWord };
+    static constexpr char16_t kDirective = u'@';
+    enum class State { BeforeTag, AfterTag, AfterGrammar, BeforeWord, InWord, InDirective, NoWord };
     State state_ = State::BeforeTag;
     int tag_ = 0;
     char16_t afterTag_ = 0;
+    char16_t grammar_ = 0; // set once a space follows it
     uint64_t wordBegin_ = 0;
     uint64_t wordEnd_ = 0;
 };
