@@ -42,7 +42,7 @@ void Compose(benchmark::State &state, WordLists &lists) {
                lengthOrder = state.range(0) & 4;
     XoshiroRandom random(2);
     for (auto _ : state)
-        benchmark::DoNotOptimize(ComposeEpithet(lists, single, commas, lengthOrder, random));
+        benchmark::DoNotOptimize(ComposeEpithet(lists, {single, commas, lengthOrder}, random));
     state.SetItemsProcessed(state.iterations());
 }
 
@@ -67,7 +67,7 @@ void ComposeStartingNewPasses(benchmark::State &state) {
             for (int k = 1; k <= pool->size(); ++k)
                 pool->markDrawn(k);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(ComposeEpithet(lists, true, true, true, random));
+        benchmark::DoNotOptimize(ComposeEpithet(lists, {true, true, true}, random));
     }
 }
 
@@ -120,7 +120,7 @@ void ComposeWhereEveryWordBeginsAlike(benchmark::State &state) {
     WordLists &lists = AllBeginAlikeList();
     XoshiroRandom random(4);
     for (auto _ : state)
-        benchmark::DoNotOptimize(ComposeEpithet(lists, false, true, true, random));
+        benchmark::DoNotOptimize(ComposeEpithet(lists, {false, true, true}, random));
 }
 
 // The floor of any Make that rejects a million candidates: a million random numbers.
@@ -135,7 +135,7 @@ void ComposeAgainstALongWord(benchmark::State &state) {
     WordLists &lists = LongWordList(state.range(0));
     XoshiroRandom random(4);
     for (auto _ : state)
-        benchmark::DoNotOptimize(ComposeEpithet(lists, true, true, true, random));
+        benchmark::DoNotOptimize(ComposeEpithet(lists, {true, true, true}, random));
 }
 
 // The outsider is handed out before each Make, so only a handed-out noun could pass: the Make
@@ -150,7 +150,7 @@ void ComposeWhileOnlyAHandedOutNounCouldPass(benchmark::State &state) {
             if (nouns.word(k) == u"00000")
                 nouns.markDrawn(k);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(ComposeEpithet(lists, true, true, true, random));
+        benchmark::DoNotOptimize(ComposeEpithet(lists, {true, true, true}, random));
     }
 }
 

@@ -20,7 +20,7 @@ int main(int argc, char *argv[]) {
         return 1;
     size_t units = 0; // kept, so that the compiler cannot leave out the composing
     for (unsigned long long made = 0; made < count; ++made)
-        units += ComposeEpithet(lists, false, true, true, random).size();
+        units += ComposeEpithet(lists, {false, true, true}, random).size();
     std::printf("%zu\n", units);
     return 0;
 }

@@ -20,18 +20,6 @@ void AppendString(std::u16string &out, std::u16string_view text) {
     out += u'"';
 }
 
-std::u16string_view ClassName(WordClass wordClass) {
-    switch (wordClass) {
-    case WordClass::Adverb:
-        return u"adverb";
-    case WordClass::Adjective:
-        return u"adjective";
-    case WordClass::Noun:
-        break;
-    }
-    return u"noun";
-}
-
 } // namespace
 
 std::u16string JsonLine(std::u16string_view epithet, const std::vector<EpithetWord> &words) {

@@ -18,25 +18,6 @@
 
 namespace {
 
-constexpr std::array<std::u16string_view, 3> kClassNames = {u"adverb", u"adjective", u"noun"};
-
-// The word class a tag stands for, as an index into kClassNames, or -1 for none.
-int ClassOf(int tag) {
-    switch (tag) {
-    case u'V':
-    case u'v':
-        return 0;
-    case u'J':
-    case u'j':
-        return 1;
-    case u'N':
-    case u'n':
-        return 2;
-    default:
-        return -1;
-    }
-}
-
 // Judges each line as the loader reads it, and fills the pools as the loader does.
 class ListChecker {
 public:
@@ -59,9 +40,9 @@ private:
     ListCheck &result_;
     const ExcludedWords *leaveOut_;
     TaggedLine line_;
-    int wordClass_ = -1;
-    std::u16string raw_;                         // the current line's word, as it stands
-    std::array<std::vector<uint64_t>, 3> lines_; // of each pool's words, by index - 1
+    std::optional<WordClass> wordClass_;
+    std::u16string raw_; // the current line's word, as it stands
+    std::array<std::vector<uint64_t>, kWordClassCount> lines_; // of each pool's words, by index - 1
     std::map<size_t, uint64_t> adjectiveLengths_;
     std::unordered_set<std::u16string_view> excludedFound_; // views into leaveOut_
 };
@@ -86,16 +67,16 @@ void ListChecker::end(LineEnd how) {
         break;
     }
     ++result_.lines;
-    wordClass_ = ClassOf(line_.tag());
+    wordClass_ = ClassOfTag(line_.tag());
     const std::u16string tag(1, static_cast<char16_t>(line_.tag()));
     if (line_.isBlank()) {
         ++result_.blanks;
-    } else if (wordClass_ >= 0 && line_.hasWord()) {
+    } else if (wordClass_ && line_.hasWord()) {
         word();
     } else {
-        if (wordClass_ >= 0 && line_.lacksWord())
+        if (wordClass_ && line_.lacksWord())
             find(u"the class letter " + tag + u" and a space, but no word: nothing is taken");
-        else if (wordClass_ >= 0 && line_.afterTag() == u'\t')
+        else if (wordClass_ && line_.afterTag() == u'\t')
             find(u"a tab follows the class letter " + tag +
                  u", where a space must: nothing is taken");
         ++result_.comments;
@@ -152,7 +133,7 @@ void ListChecker::judgeKept(std::u16string_view raw, std::u16string_view cleaned
     if (IsOtherSpace(cleaned.front()) || IsOtherSpace(cleaned.back()))
         find(u"the word " + Quoted(cleaned) + u" has a space at an end that is not trimmed: " +
              CodeOf(IsOtherSpace(cleaned.front()) ? cleaned.front() : cleaned.back()));
-    lines_[wordClass_].push_back(result_.lines);
+    lines_[static_cast<int>(*wordClass_)].push_back(result_.lines);
 }
 
 // A modifier that the noun echoes, an adjective if one does; none if none does.
@@ -206,10 +187,10 @@ void ListChecker::findRepeatedWords() {
         const std::vector<uint64_t> &lines = lines_[wordClass];
         for (const RepeatedWord &repeat : FindRepeatedWords(pool, distinct[wordClass])) {
             result_.findings.push_back(
-                {lines[repeat.index - 1], u"the " + std::u16string(kClassNames[wordClass]) + u' ' +
-                                              Quoted(pool.word(repeat.index)) + u" is on line " +
-                                              Decimal(lines[repeat.first - 1]) +
-                                              u" too: it is drawn twice as often"});
+                {lines[repeat.index - 1],
+                 u"the " + std::u16string(ClassName(static_cast<WordClass>(wordClass))) + u' ' +
+                     Quoted(pool.word(repeat.index)) + u" is on line " +
+                     Decimal(lines[repeat.first - 1]) + u" too: it is drawn twice as often"});
             if (wordClass == 1)
                 --adjectiveLengths_[pool.word(repeat.index).size()];
         }

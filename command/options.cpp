@@ -90,13 +90,13 @@ std::string Apply(const OptionSpec &option, const Argument *value, const std::st
         options.showSeed = true;
         break;
     case OptionId::Single:
-        options.single = true;
+        options.style.single = true;
         break;
     case OptionId::NoCommas:
-        options.commas = false;
+        options.style.commas = false;
         break;
     case OptionId::NoLengthOrder:
-        options.lengthOrder = false;
+        options.style.lengthOrder = false;
         break;
     case OptionId::Help:
         options.action = Action::Help;

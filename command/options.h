@@ -1,5 +1,7 @@
 #pragma once
 
+#include "compose/epithet_style.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -20,9 +22,7 @@ enum class Action { Print, Check, Help, Version };
 struct Options {
     Action action = Action::Print;
     uint64_t count = 1; // 0: until the output is closed
-    bool single = false;
-    bool commas = true;
-    bool lengthOrder = true;
+    EpithetStyle style;
     std::optional<std::filesystem::path> list; // else the list the window would read
     std::optional<uint64_t> seed;              // else one from the clock
     bool showSeed = false;

@@ -1,7 +1,8 @@
 #include "vilify.h"
 
 #include "command_streams.h"
-#include "compose/epithet.h"
+#include "compose/epithet_counts.h"
+#include "compose/epithet_within.h"
 #include "json_line.h"
 #include "list_check_report.h"
 #include "list_source.h"
@@ -46,14 +47,8 @@ int PrintText(CommandStreams &streams, std::string_view text, std::u16string_vie
 }
 
 // An epithet too long is made again, but not for ever: a list may make none short enough.
+// Counted in a row, so that a long run of epithets never uses it up.
 constexpr uint64_t kMostTries = 1'000'000;
-
-size_t ShortestWord(const WordPool &pool) {
-    size_t shortest = SIZE_MAX;
-    for (int i = 1; i <= pool.size(); ++i)
-        shortest = std::min(shortest, pool.word(i).size());
-    return shortest;
-}
 
 // Says that no epithet fits within --max-length, and how it is known.
 int NoneFits(CommandStreams &streams, const std::u16string &message) {
@@ -74,32 +69,31 @@ int PrintEpithets(const Options &options, CommandStreams &streams) {
     const LoadResult result = LoadWordList(lists, *input.bytes, random, input.excluded());
     if (result != LoadResult::Loaded)
         return CannotUse(streams, result, list, {});
-    // Every epithet holds an adjective, a space and a noun.
-    const uint64_t shortest = ShortestWord(lists.AdjectivePool) + 1 + ShortestWord(lists.NounPool);
-    if (options.maxLength && shortest > *options.maxLength)
-        return NoneFits(streams, list.name + u" can make no epithet of at most " +
-                                     Decimal(*options.maxLength) +
-                                     u" characters: the shortest has " + Decimal(shortest));
+    // The list's shapes may rule the length out at once.
+    if (options.maxLength) {
+        const uint64_t shortest = *FindShortestEpithets(lists, options.style).fewest();
+        if (shortest > *options.maxLength)
+            return NoneFits(streams, list.name + u" can make no epithet of at most " +
+                                         Decimal(*options.maxLength) +
+                                         u" characters: the shortest has " + Decimal(shortest));
+    }
 
     const std::u16string_view end = options.null ? std::u16string_view(u"\0", 1) : kLineEnd;
     std::vector<EpithetWord> words;
-    uint64_t tries = 0;
-    for (uint64_t made = 0; (options.count == 0 || made < options.count) && !StopSignal();) {
-        const std::u16string epithet =
-            ComposeEpithet(lists, options.single, options.commas, options.lengthOrder, random,
-                           options.json ? &words : nullptr);
-        if (options.maxLength && epithet.size() > *options.maxLength) {
-            if (++tries < kMostTries)
-                continue;
+    const uint64_t maxLength = options.maxLength ? *options.maxLength : UINT64_MAX;
+    for (uint64_t made = 0; (options.count == 0 || made < options.count) && !StopSignal(); ++made) {
+        const std::optional<std::u16string> epithet =
+            ComposeWithin(lists, options.style, maxLength, kMostTries, random,
+                          options.json ? &words : nullptr, [] { return !StopSignal(); });
+        if (!epithet && StopSignal())
+            break;
+        if (!epithet) {
             if (!streams.flush())
                 CannotWrite(streams, u"epithets");
             return NoneFits(streams, list.name + u" made no epithet of at most " +
-                                         Decimal(*options.maxLength) +
-                                         u" characters in a million tries");
+                                         Decimal(maxLength) + u" characters in a million tries");
         }
-        tries = 0;
-        ++made;
-        if (!streams.print(options.json ? JsonLine(epithet, words) : epithet, end))
+        if (!streams.print(options.json ? JsonLine(*epithet, words) : *epithet, end))
             return CannotWrite(streams, u"epithets");
     }
     return streams.flush() ? 0 : CannotWrite(streams, u"epithets");

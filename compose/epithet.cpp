@@ -76,14 +76,36 @@ Candidate DrawWithoutClash(WordPool &pool, const PrefixClashes &clashes, RandomS
     }
 }
 
+// What a noun's prefix could find across the gap between two modifiers, were it a plain space:
+// a comma there must not hide the first from the noun's test.
+class AcrossPlainSpace {
+public:
+    AcrossPlainSpace(std::u16string_view first, std::u16string_view second) {
+        const size_t edge = kPrefixLength - 1;
+        const std::u16string_view end = first.substr(first.size() - std::min(first.size(), edge));
+        const std::u16string_view start = second.substr(0, edge);
+        char16_t *at = std::copy(end.begin(), end.end(), units_);
+        *at++ = u' ';
+        at = std::copy(start.begin(), start.end(), at);
+        if (start.size() < edge)
+            *at++ = u' '; // the space before the noun
+        length_ = at - units_;
+    }
+    std::u16string_view view() const { return {units_, length_}; }
+
+private:
+    char16_t units_[2 * kPrefixLength - 1];
+    size_t length_;
+};
+
 } // namespace
 
 bool PrefixClash(std::u16string_view candidate, std::u16string_view text) {
     return !text.empty() && text.find(candidate.substr(0, kPrefixLength)) != text.npos;
 }
 
-std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool lengthOrder,
-                              RandomSource &random, std::vector<EpithetWord> *words) {
+std::u16string ComposeEpithet(WordLists &lists, const EpithetStyle &style, RandomSource &random,
+                              std::vector<EpithetWord> *words) {
     // Loading numbers the prefixes already; pools filled otherwise are numbered on first use.
     lists.AdjectivePool.numberPrefixes();
     lists.NounPool.numberPrefixes();
@@ -94,14 +116,14 @@ std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool l
     std::u16string_view separator;
     bool firstIsAdverb = false;
 
-    if (!single) {
+    if (!style.single) {
         separator = u" ";
         if (random.next() < lists.AdverbShare) {
             first = lists.AdverbPool.word(DrawWord(lists.AdverbPool, random));
             firstIsAdverb = true;
         } else {
             first = lists.AdjectivePool.word(DrawWord(lists.AdjectivePool, random));
-            if (commas)
+            if (style.commas)
                 separator = u", ";
         }
     }
@@ -118,7 +140,7 @@ std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool l
         firstIsAdverb = false;
     }
 
-    if (!single && lengthOrder && !firstIsAdverb && first.size() > second.size())
+    if (!style.single && style.lengthOrder && !firstIsAdverb && first.size() > second.size())
         std::swap(first, second);
 
     // Room for a noun of average length too, so that adding it rarely allocates again.
@@ -131,8 +153,10 @@ std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool l
 
     // A noun that clashes with every possible head is kept all the same: the epithet is still
     // well formed, and Make must always return.
-    const PrefixClashes againstHead(lists.NounPool, epithet, {first, separator, second, u" "},
-                                    lists.Echoes, EchoIndex::Nouns);
+    PrefixClashes againstHead(lists.NounPool, epithet, {first, separator, second, u" "},
+                              lists.Echoes, EchoIndex::Nouns);
+    if (separator.size() > 1)
+        againstHead.alsoIn(AcrossPlainSpace(first, second).view());
     const Candidate noun = DrawWithoutClash(lists.NounPool, againstHead, random);
     epithet += lists.NounPool.word(noun.index);
     if (words) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "epithet_style.h"
+#include "words/word_class.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,8 +15,6 @@ class RandomSource;
 // itself asks PrefixClashes, which answers for a whole pool at once.
 bool PrefixClash(std::u16string_view candidate, std::u16string_view text);
 
-enum class WordClass { Adverb, Adjective, Noun };
-
 // One word of an epithet, a view into its pool's text.
 struct EpithetWord {
     std::u16string_view text;
@@ -21,9 +22,8 @@ struct EpithetWord {
 };
 
 // Composes one epithet, such as "necrotic, incontinent pustule": one or two modifiers and a
-// noun, drawn so that no word echoes one before it. `single` allows one adjective only;
-// `commas` puts a comma between two adjectives; `lengthOrder` puts the shorter of two
-// adjectives first. The adjective and noun pools must not be empty. `words`, where given, is
-// filled with the epithet's words in their order.
-std::u16string ComposeEpithet(WordLists &lists, bool single, bool commas, bool lengthOrder,
-                              RandomSource &random, std::vector<EpithetWord> *words = nullptr);
+// noun, drawn so that no word echoes one before it, in the given style. The adjective and noun
+// pools must not be empty. `words`, where given, is filled with the epithet's words in their
+// order.
+std::u16string ComposeEpithet(WordLists &lists, const EpithetStyle &style, RandomSource &random,
+                              std::vector<EpithetWord> *words = nullptr);

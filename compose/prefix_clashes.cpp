@@ -43,6 +43,10 @@ void PrefixClashes::mark(uint32_t number) {
     }
 }
 
+void PrefixClashes::alsoIn(std::u16string_view text) {
+    pool_.prefixes().findIn(text, [this](uint32_t number) { mark(number); });
+}
+
 bool PrefixClashes::clashes(int k) const {
     return occurs_[pool_.prefixNumber(k)];
 }

@@ -139,7 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         const bool single = settings & 1, commas = settings & 2, lengthOrder = settings & 4;
         for (int i = 0; i < 1; ++i) {
             const std::u16string epithet =
-                ComposeEpithet(lists, single, commas, lengthOrder, random);
+                ComposeEpithet(lists, {single, commas, lengthOrder}, random);
             Check(EpithetFits(words, epithet, single, commas, lengthOrder),
                   "the epithet is made of the list's words in an allowed shape");
         }

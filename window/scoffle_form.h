@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compose/epithet_style.h"
 #include "twips.h"
 
 #include <array>
@@ -194,5 +195,13 @@ inline constexpr int kSettingCount = static_cast<int>(std::size(kSettingItems));
 
 static_assert(RowsFollowTheEnum(kSettingItems, &SettingItem::setting, Setting::Single),
               "kSettingItems must list every Setting, in the enum's order");
+
+// The window opens with the composer's own first style.
+static_assert(kSettingItems[static_cast<int>(Setting::Single)].checked == EpithetStyle{}.single &&
+                  kSettingItems[static_cast<int>(Setting::Commas)].checked ==
+                      EpithetStyle{}.commas &&
+                  kSettingItems[static_cast<int>(Setting::Order)].checked ==
+                      EpithetStyle{}.lengthOrder,
+              "the first check marks must be EpithetStyle's defaults");
 
 } // namespace form

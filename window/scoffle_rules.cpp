@@ -61,9 +61,10 @@ void ScoffleRules::tell(const std::u16string &text) {
 }
 
 void ScoffleRules::make() {
-    const std::u16string epithet = ComposeEpithet(lists_, window_.isChecked(form::Setting::Single),
-                                                  window_.isChecked(form::Setting::Commas),
-                                                  window_.isChecked(form::Setting::Order), random_);
+    const EpithetStyle style = {.single = window_.isChecked(form::Setting::Single),
+                                .commas = window_.isChecked(form::Setting::Commas),
+                                .lengthOrder = window_.isChecked(form::Setting::Order)};
+    const std::u16string epithet = ComposeEpithet(lists_, style, random_);
     window_.setOutputText(epithet);
     window_.setOutputCursor(0); // a long epithet shows its start
     if (mirrorToTitle_)

@@ -1,8 +1,6 @@
 #include "word_list.h"
 
-#include "excluded_words.h"
-#include "line_splitter.h"
-#include "tagged_line.h"
+#include "list_reading.h"
 
 #include "platform/app_files.h"
 #include "platform/byte_source.h"
@@ -22,33 +20,6 @@ void TrimSpaces(std::u16string &text) {
     text.erase(last == std::u16string::npos ? 0 : last + 1);
     text.erase(0, text.find_first_not_of(u' '));
 }
-
-// Sorts the words of the text's tagged lines into the pools, leaving out the excluded.
-class PoolFiller {
-public:
-    PoolFiller(WordLists &lists, const TextReader &reader, const ExcludedWords *leaveOut)
-        : lists_(lists), reader_(reader), leaveOut_(leaveOut) {}
-
-    void piece(std::u16string_view units, uint64_t position) { line_.feed(units, position); }
-
-    void end(LineEnd) {
-        WordPool *pool = line_.hasWord() ? PoolForTag(lists_, line_.tag()) : nullptr;
-        if (pool) {
-            pool->appendWritten(line_.wordEnd() - line_.wordBegin(), [&](char16_t *out) {
-                const size_t length =
-                    CleanWord(out, reader_.decode(line_.wordBegin(), line_.wordEnd(), out));
-                return leaveOut_ && leaveOut_->contains({out, length}) ? 0 : length;
-            });
-        }
-        line_ = {};
-    }
-
-private:
-    WordLists &lists_;
-    const TextReader &reader_;
-    const ExcludedWords *leaveOut_;
-    TaggedLine line_;
-};
 
 } // namespace
 
@@ -85,28 +56,29 @@ LoadResult LoadWordListFile(WordLists &lists, const std::filesystem::path &file,
     return LoadWordList(lists, bytes, random);
 }
 
-WordPool *PoolForTag(WordLists &lists, int tag) {
-    switch (tag) {
-    case 'J':
-    case 'j':
-        return &lists.AdjectivePool;
-    case 'N':
-    case 'n':
-        return &lists.NounPool;
-    case 'V':
-    case 'v':
-        return &lists.AdverbPool;
-    default:
-        return nullptr;
+WordPool &PoolOf(WordLists &lists, WordClass wordClass) {
+    switch (wordClass) {
+    case WordClass::Adverb:
+        return lists.AdverbPool;
+    case WordClass::Adjective:
+        return lists.AdjectivePool;
+    case WordClass::Noun:
+        break;
     }
+    return lists.NounPool;
+}
+
+WordPool *PoolForTag(WordLists &lists, int tag) {
+    const std::optional<WordClass> wordClass = ClassOfTag(tag);
+    return wordClass ? &PoolOf(lists, *wordClass) : nullptr;
 }
 
 LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random,
                         const ExcludedWords *leaveOut) {
     try {
         TextReader reader(text);
-        PoolFiller filler(lists, reader, leaveOut);
-        SplitLines(reader, filler);
+        IgnoreLines ignore;
+        ReadWordList(lists, reader, leaveOut, ignore);
         lists.Echoes.build(lists);
     } catch (const std::bad_alloc &) {
         lists = {}; // gives the memory back, for the message that says so

@@ -2,6 +2,7 @@
 
 #include "echo_index.h"
 #include "language.h"
+#include "word_class.h"
 #include "word_pool.h"
 
 #include <filesystem>
@@ -60,6 +61,9 @@ LoadResult LoadWordListFile(WordLists &lists, const std::filesystem::path &file,
 // The same from a word list's bytes, wherever they lie, leaving out the words of `leaveOut`.
 LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random,
                         const ExcludedWords *leaveOut = nullptr);
+
+// The pool that holds the words of a class.
+WordPool &PoolOf(WordLists &lists, WordClass wordClass);
 
 // The pool that a line's tag fills, or none.
 WordPool *PoolForTag(WordLists &lists, int tag);

@@ -348,14 +348,18 @@ filtered = [
 for what, options, holds in filtered:
     status, out, _ = run("-n", "200", "--list", default, *options)
     check(f"{what}", status == 0 and holds(out))
-none_fit = [("shorter than any list's epithet", ["--max-length", "7"],
-             b" can make no epithet of at most 7 characters: the shortest has 8\n"),
-            ("of a length that two modifiers pass", ["--max-length", "12"],
-             b" made no epithet of at most 12 characters in a million tries\n")]
-for what, options, said in none_fit:
-    status, out, err = run("--list", default, *options)
+# The shortest of the list's shapes rules a length out at once; its words may rule out more.
+unreachable = write_list("unreachable.txt", b"V abcde\nJ abc\nJ longadjective\nN x\n")
+none_fit = [("shorter than any list's epithet", default, ["--max-length", "7"],
+             b" can make no epithet of at most 7 characters: the shortest has 14\n"),
+            ("shorter than two modifiers", default, ["--max-length", "13"],
+             b" can make no epithet of at most 13 characters: the shortest has 14\n"),
+            ("that no two words that fit each other pass", unreachable, ["--max-length", "15"],
+             b" made no epithet of at most 15 characters in a million tries\n")]
+for what, listed, options, said in none_fit:
+    status, out, err = run("--list", listed, *options)
     check(f"--max-length {what} says so", status == 1 and out == b"" and
-          err == b"vilify: " + default.encode() + said)
+          err == b"vilify: " + listed.encode() + said)
 
 # Lists from anywhere a shell can give one: standard input by "-" or by name, a FIFO, a process
 # substitution; each is read as a stream, through the same loader, and named as given.

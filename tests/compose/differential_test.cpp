@@ -44,7 +44,8 @@ void Compare(WordLists &lists, int makes, unsigned seed, Tally &tally) {
         reference::Lists copy = reference::CopyOf(lists);
         XoshiroRandom sameNumbers = random;
         CountingRandom counting(random);
-        const std::u16string epithet = ComposeEpithet(lists, single, commas, lengthOrder, counting);
+        const std::u16string epithet =
+            ComposeEpithet(lists, {single, commas, lengthOrder}, counting);
 
         LimitedRandom limited(sameNumbers, counting.count);
         bool same = false;
@@ -155,8 +156,8 @@ TEST(Differential, EchoIndexChangesNoEpithet) {
         XoshiroRandom random(list), sameRandom(list);
         for (int make = 0; make < 40; ++make) {
             const bool single = make % 5 == 4, commas = make & 1, lengthOrder = make & 2;
-            ASSERT_EQ(ComposeEpithet(indexed, single, commas, lengthOrder, random),
-                      ComposeEpithet(searched, single, commas, lengthOrder, sameRandom));
+            ASSERT_EQ(ComposeEpithet(indexed, {single, commas, lengthOrder}, random),
+                      ComposeEpithet(searched, {single, commas, lengthOrder}, sameRandom));
         }
     }
 }

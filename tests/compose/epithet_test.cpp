@@ -9,6 +9,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -30,15 +31,8 @@ WordLists MakeLists(WordsList adverbs, WordsList adjectives, WordsList nouns, fl
 constexpr float kTakeAdverb = 0.1f;    // below the share of 0.5 used below
 constexpr float kTakeAdjective = 0.9f; // at or above any share used below
 
-struct Settings {
-    bool single = false;
-    bool commas = true;
-    bool lengthOrder = true;
-};
-
-std::u16string Compose(WordLists &lists, Settings settings, ScriptedRandom &random) {
-    std::u16string epithet =
-        ComposeEpithet(lists, settings.single, settings.commas, settings.lengthOrder, random);
+std::u16string Compose(WordLists &lists, const EpithetStyle &style, ScriptedRandom &random) {
+    std::u16string epithet = ComposeEpithet(lists, style, random);
     EXPECT_EQ(random.remaining(), 0u) << "a script number was left unused";
     return epithet;
 }
@@ -69,7 +63,7 @@ TEST(ComposeEpithet, CommaGoesBetweenTwoAdjectivesOnlyWhenAsked) {
 }
 
 TEST(ComposeEpithet, LengthOrderPutsTheShorterAdjectiveFirst) {
-    const auto compose = [](int first, int second, Settings settings) {
+    const auto compose = [](int first, int second, EpithetStyle settings) {
         WordLists lists = MakeLists({}, {u"splendiferous", u"verbose"}, {u"generator"}, 0);
         ScriptedRandom random{kTakeAdjective, Pick(first, 2), Pick(second, 2), Pick(1, 1)};
         return Compose(lists, settings, random);
@@ -133,6 +127,41 @@ TEST(ComposeEpithet, SecondAdjectiveNeverRepeatsTheFirst) {
     EXPECT_EQ(Compose(lists, {.lengthOrder = false}, random), u"vile, rank toad");
 }
 
+TEST(ComposeEpithet, TestsTheNounAcrossTheCommaAsIfItWereAPlainSpace) {
+    const struct {
+        const char *name;
+        std::vector<std::u16string> adjectives, nouns;
+        std::u16string echoing; // an epithet it must never make
+        EpithetStyle style;
+    } rows[] = {
+        {"a noun that begins with the first adjective",
+         {u"vile", u"rank"},
+         {u"vile toad", u"wart"},
+         u"vile, rank vile toad",
+         {}},
+        {"a noun that spans the gap",
+         {u"bile", u"rank"},
+         {u"le ra", u"wart"},
+         u"bile, rank le ra",
+         {}},
+        {"a short second adjective and the space after it",
+         {u"vile", u"ok"},
+         {u"e ok toad", u"wart"},
+         u"vile, ok e ok toad",
+         {.lengthOrder = false}},
+    };
+    for (const auto &row : rows) {
+        WordLists lists;
+        for (const std::u16string &adjective : row.adjectives)
+            lists.AdjectivePool.append(adjective);
+        for (const std::u16string &noun : row.nouns)
+            lists.NounPool.append(noun);
+        XoshiroRandom seeded(3);
+        for (int i = 0; i < 60; ++i)
+            EXPECT_NE(ComposeEpithet(lists, row.style, seeded), row.echoing) << row.name;
+    }
+}
+
 // Lists on which the plain retry loops would never end.
 
 TEST(ComposeEpithet, OneAdjectiveWithTwoModifiersGivesOneModifier) {
@@ -145,7 +174,7 @@ TEST(ComposeEpithet, OneAdjectiveWithTwoModifiersGivesOneModifier) {
 TEST(ComposeEpithet, AdverbThatEchoesEveryAdjectiveIsLeftOut) {
     WordLists lists = MakeLists({u"stinkingly"}, {u"stinky", u"stinker"}, {u"oaf"}, 1.0f);
     XoshiroRandom seeded(1);
-    const std::u16string epithet = ComposeEpithet(lists, false, true, true, seeded);
+    const std::u16string epithet = ComposeEpithet(lists, {false, true, true}, seeded);
     EXPECT_TRUE(epithet == u"stinky oaf" || epithet == u"stinker oaf") << epithet.size();
 }
 
@@ -161,7 +190,7 @@ TEST(ComposeEpithet, FindsTheOneWordThatPassesAmongManyThatClash) {
                   {u"oaf"}, 1.0f);
     XoshiroRandom seeded(2);
     for (int i = 0; i < 100; ++i)
-        EXPECT_EQ(ComposeEpithet(lists, false, true, true, seeded), u"stinkingly rancid oaf");
+        EXPECT_EQ(ComposeEpithet(lists, {false, true, true}, seeded), u"stinkingly rancid oaf");
 }
 
 TEST(PrefixClashes, AnswersAsSearchingWouldForEveryEntryAndAgainAfterANewPass) {

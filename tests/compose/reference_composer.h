@@ -117,7 +117,10 @@ inline std::u16string Compose(Lists &lists, bool single, bool commas, bool lengt
     if (!single && lengthOrder && !firstIsAdverb && m1.size() > m2.size())
         std::swap(m1, m2);
     const std::u16string head = m1 + sep + m2 + u" ";
-    return head + DrawWithoutClash(lists.nouns, head, random);
+    // The noun is tested against the head, and against it with a plain space for the comma; no
+    // word holds a line feed, so nothing is found across the one between them.
+    const std::u16string tested = sep == u", " ? head + u'\n' + m1 + u' ' + m2 + u' ' : head;
+    return head + DrawWithoutClash(lists.nouns, tested, random);
 }
 
 } // namespace reference

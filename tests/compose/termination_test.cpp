@@ -66,7 +66,7 @@ TEST(Termination, MakeDrawsABoundedCountOfNumbersOnAdversarialLists) {
         long most = 0;
         for (int make = 0; make < 400; ++make) {
             CountingRandom random(seeded);
-            ComposeEpithet(lists, make & 1, make & 2, make & 4, random);
+            ComposeEpithet(lists, {make % 2 == 1, (make & 2) != 0, (make & 4) != 0}, random);
             most = std::max(most, random.count);
         }
         // A few passes over every pool, linear in the list however the numbers fall, and a
@@ -87,7 +87,7 @@ TEST(Termination, FreesHandedOutWordsWhenOnlyTheyCouldPass) {
 
     XoshiroRandom seeded(3);
     CountingRandom random(seeded);
-    EXPECT_EQ(ComposeEpithet(lists, true, true, true, random), u"pustular oaf");
+    EXPECT_EQ(ComposeEpithet(lists, {true, true, true}, random), u"pustular oaf");
     EXPECT_LE(random.count, 40 * 302 + kLeastPatience);
 }
 

@@ -159,7 +159,7 @@ TEST_F(BadWordListTest, LoadsAMillionLinesAndMakesStayCheap) {
 
     for (int make = 0; make < 1000; ++make) {
         CountingRandom counting(random);
-        ComposeEpithet(lists, make & 1, make & 2, make & 4, counting);
+        ComposeEpithet(lists, {make % 2 == 1, (make & 2) != 0, (make & 4) != 0}, counting);
         ASSERT_LE(counting.count, 100);
     }
 }

@@ -1,0 +1,189 @@
+#include "epithet_counts.h"
+
+#include "epithet.h"
+#include "prefix_clashes.h"
+#include "words/word_list.h"
+
+#include <algorithm>
+#include <map>
+#include <unordered_set>
+#include <vector>
+
+namespace {
+
+// The different words of a pool, in its order.
+std::vector<std::u16string_view> DistinctWords(const WordPool &pool) {
+    std::unordered_set<std::u16string_view> seen;
+    std::vector<std::u16string_view> words;
+    for (int k = 1; k <= pool.size(); ++k)
+        if (seen.insert(pool.word(k)).second)
+            words.push_back(pool.word(k));
+    return words;
+}
+
+void NumberPrefixes(WordLists &lists) {
+    lists.AdjectivePool.numberPrefixes();
+    lists.NounPool.numberPrefixes();
+}
+
+// Whether an epithet can open with an adverb.
+bool AdverbsOpen(const WordLists &lists, const EpithetStyle &style) {
+    return !style.single && !lists.AdverbPool.empty() && lists.AdverbShare > 0;
+}
+
+// Whether a first modifier can echo every adjective, so that the composer, finding no second
+// that fits, makes a head of one adjective.
+bool SomeModifierEchoesEveryAdjective(const WordLists &lists, const EpithetStyle &style) {
+    if (style.single)
+        return false;
+    const size_t prefixes = lists.AdjectivePool.prefixes().size();
+    for (const WordPool *pool : {&lists.AdverbPool, &lists.AdjectivePool}) {
+        if (pool == &lists.AdverbPool && !AdverbsOpen(lists, style))
+            continue;
+        for (int k = 1; k <= pool->size(); ++k) {
+            const std::u16string_view word = pool->word(k);
+            // A word of n units holds at most 5n different stretches of one to five units.
+            if (word.size() * kPrefixLength < prefixes)
+                continue;
+            const PrefixClashes clashes(lists.AdjectivePool, word, {word}, lists.Echoes,
+                                        EchoIndex::Adjectives);
+            if (clashes.noneFit())
+                return true;
+        }
+    }
+    return false;
+}
+
+// Whether the noun echoes the modifier, which a space always follows in a head.
+bool EchoesModifier(std::u16string_view noun, std::u16string_view modifier) {
+    std::u16string spaced(modifier);
+    spaced += u' ';
+    return PrefixClash(noun, spaced);
+}
+
+// The epithet of two modifiers and a noun, as the composer sets them out.
+std::u16string TwoModifiers(std::u16string_view first, bool firstIsAdverb,
+                            std::u16string_view second, std::u16string_view noun,
+                            const EpithetStyle &style) {
+    if (!firstIsAdverb && style.lengthOrder && first.size() > second.size())
+        std::swap(first, second);
+    std::u16string epithet(first);
+    epithet += !firstIsAdverb && style.commas ? u", " : u" ";
+    epithet += second;
+    epithet += u' ';
+    epithet += noun;
+    return epithet;
+}
+
+} // namespace
+
+double CountEpithets(WordLists &lists, const EpithetStyle &style) {
+    NumberPrefixes(lists);
+    const std::vector<std::u16string_view> adjectives = DistinctWords(lists.AdjectivePool);
+    const auto distinct = static_cast<double>(adjectives.size());
+    const auto nouns = static_cast<double>(DistinctWords(lists.NounPool).size());
+    if (style.single)
+        return distinct * nouns;
+    double pairs = distinct * (distinct - 1);
+    if (style.lengthOrder) {
+        // Two adjectives of one length stand in either order; of two lengths, shorter first.
+        std::map<size_t, double> byLength;
+        for (const std::u16string_view adjective : adjectives)
+            ++byLength[adjective.size()];
+        double sameLength = 0;
+        for (const auto &[length, count] : byLength)
+            sameLength += count * (count - 1);
+        pairs = sameLength + (pairs - sameLength) / 2;
+    }
+    const double adverbs =
+        AdverbsOpen(lists, style) ? static_cast<double>(DistinctWords(lists.AdverbPool).size()) : 0;
+    const double oneAdjective = SomeModifierEchoesEveryAdjective(lists, style) ? distinct : 0;
+    return (adverbs * distinct + pairs + oneAdjective) * nouns;
+}
+
+std::optional<uint64_t> ShortestEpithets::fewest() const {
+    std::optional<uint64_t> least;
+    for (const std::optional<uint64_t> &shape : {oneAdjective, adverbFirst, twoAdjectives})
+        if (shape && (!least || *shape < *least))
+            least = shape;
+    return least;
+}
+
+ShortestEpithets FindShortestEpithets(WordLists &lists, const EpithetStyle &style) {
+    NumberPrefixes(lists);
+    ShortestEpithets shortest;
+    if (lists.AdjectivePool.empty() || lists.NounPool.empty())
+        return shortest;
+    const auto shortestWord = [](const WordPool &pool) {
+        uint64_t least = UINT64_MAX;
+        for (int k = 1; k <= pool.size(); ++k)
+            least = std::min<uint64_t>(least, pool.word(k).size());
+        return least;
+    };
+    // The two shortest different adjectives, since a second never repeats the first.
+    std::optional<std::u16string_view> least, next;
+    for (const std::u16string_view adjective : DistinctWords(lists.AdjectivePool)) {
+        if (!least || adjective.size() < least->size()) {
+            next = least;
+            least = adjective;
+        } else if (!next || adjective.size() < next->size()) {
+            next = adjective;
+        }
+    }
+    const uint64_t noun = shortestWord(lists.NounPool);
+    if (style.single || SomeModifierEchoesEveryAdjective(lists, style))
+        shortest.oneAdjective = least->size() + 1 + noun;
+    if (AdverbsOpen(lists, style))
+        shortest.adverbFirst = shortestWord(lists.AdverbPool) + 1 + least->size() + 1 + noun;
+    if (!style.single && next)
+        shortest.twoAdjectives = least->size() + (style.commas ? 2 : 1) + next->size() + 1 + noun;
+    return shortest;
+}
+
+std::optional<std::u16string> EpithetRepeatingAWord(WordLists &lists, const EpithetStyle &style) {
+    NumberPrefixes(lists);
+    const std::vector<std::u16string_view> nouns = DistinctWords(lists.NounPool);
+    if (nouns.empty() || nouns.size() > 2 || lists.AdjectivePool.empty())
+        return std::nullopt;
+    // Each modifier that some noun echoes, with the nouns it echoes as bits.
+    struct Echoed {
+        std::u16string_view word;
+        bool adverb;
+        unsigned nouns;
+    };
+    std::vector<Echoed> echoed;
+    const unsigned everyNoun = (1u << nouns.size()) - 1;
+    for (const bool adverb : {true, false}) {
+        if (adverb && !AdverbsOpen(lists, style))
+            continue;
+        const WordPool &pool = adverb ? lists.AdverbPool : lists.AdjectivePool;
+        for (const std::u16string_view word : DistinctWords(pool)) {
+            unsigned bits = 0;
+            for (size_t n = 0; n < nouns.size(); ++n)
+                if (EchoesModifier(nouns[n], word))
+                    bits |= 1u << n;
+            if (bits != 0)
+                echoed.push_back({word, adverb, bits});
+        }
+    }
+    if (style.single || SomeModifierEchoesEveryAdjective(lists, style))
+        for (const Echoed &alone : echoed)
+            if (!alone.adverb && alone.nouns == everyNoun)
+                return std::u16string(alone.word) + u' ' + std::u16string(nouns.back());
+    if (style.single)
+        return std::nullopt;
+    const std::vector<std::u16string_view> adjectives = DistinctWords(lists.AdjectivePool);
+    for (const Echoed &first : echoed) {
+        if (first.nouns == everyNoun) {
+            for (const std::u16string_view second : adjectives)
+                if (!PrefixClash(second, first.word))
+                    return TwoModifiers(first.word, first.adverb, second, nouns.back(), style);
+            continue;
+        }
+        for (const Echoed &second : echoed)
+            if (!second.adverb && (first.nouns | second.nouns) == everyNoun &&
+                !PrefixClash(second.word, first.word))
+                return TwoModifiers(first.word, first.adverb, second.word, nouns.back(), style);
+    }
+    return std::nullopt;
+}

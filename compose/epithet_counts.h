@@ -1,0 +1,35 @@
+#pragma once
+
+#include "epithet_style.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+struct WordLists;
+
+// What the composer's rules allow a list to make, worked out from the words rather than by
+// composing. Each numbers the pools' prefixes first, as the composer does.
+
+// How many different epithets the lists can make in `style`: exact where no word echoes
+// another, more than they make otherwise. A double, since a list of millions makes more than
+// 2^64. A head of one adjective is counted where a modifier echoes every adjective, since the
+// composer then makes one.
+double CountEpithets(WordLists &lists, const EpithetStyle &style);
+
+// The fewest UTF-16 units of an epithet of each shape, none for a shape the style or the lists
+// never make: exact where no word echoes another, never more than the shortest made otherwise.
+struct ShortestEpithets {
+    std::optional<uint64_t> oneAdjective;  // adjective noun
+    std::optional<uint64_t> adverbFirst;   // adverb adjective noun
+    std::optional<uint64_t> twoAdjectives; // adjective, adjective noun
+    // The fewest of any shape; none where the lists make nothing.
+    std::optional<uint64_t> fewest() const;
+};
+ShortestEpithets FindShortestEpithets(WordLists &lists, const EpithetStyle &style);
+
+// An epithet the composer can make in `style` whose noun echoes the words before it, because
+// every noun does and one is taken all the same; none where the nouns keep every epithet from
+// repeating a word. Looked for with one or two different nouns only, for a head echoing more
+// is rare and the search would cost as much as composing.
+std::optional<std::u16string> EpithetRepeatingAWord(WordLists &lists, const EpithetStyle &style);

@@ -1,0 +1,173 @@
+#include "compose/epithet.h"
+#include "compose/epithet_counts.h"
+#include "compose/epithet_within.h"
+#include "platform/byte_source.h"
+#include "platform/xoshiro_random.h"
+#include "words/word_list.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+WordLists Load(std::string_view list) {
+    WordLists lists;
+    XoshiroRandom random(1);
+    EXPECT_EQ(LoadWordList(lists, MemoryBytes(list), random), LoadResult::Loaded) << list;
+    return lists;
+}
+
+// What the composer made in many tries: every epithet, the shortest of each shape, and one
+// whose noun echoes the words before it.
+struct Made {
+    std::set<std::u16string> epithets;
+    ShortestEpithets shortest;
+    std::optional<std::u16string> repeating;
+};
+
+void Shorten(std::optional<uint64_t> &shortest, uint64_t length) {
+    if (!shortest || length < *shortest)
+        shortest = length;
+}
+
+Made Enumerate(WordLists &lists, const EpithetStyle &style) {
+    Made made;
+    XoshiroRandom random(7);
+    std::vector<EpithetWord> words;
+    for (int i = 0; i < 4000; ++i) {
+        const std::u16string epithet = ComposeEpithet(lists, style, random, &words);
+        made.epithets.insert(epithet);
+        if (words.size() == 2)
+            Shorten(made.shortest.oneAdjective, epithet.size());
+        else if (words.front().wordClass == WordClass::Adverb)
+            Shorten(made.shortest.adverbFirst, epithet.size());
+        else
+            Shorten(made.shortest.twoAdjectives, epithet.size());
+        // The head as written and with a plain space for a comma, as the composer tests it.
+        const std::u16string_view noun = words.back().text;
+        const std::u16string_view head =
+            std::u16string_view(epithet).substr(0, epithet.size() - noun.size());
+        std::u16string plain;
+        for (const EpithetWord &word : words)
+            if (word.wordClass != WordClass::Noun)
+                plain += std::u16string(word.text) + u' ';
+        if (PrefixClash(noun, head) || PrefixClash(noun, plain))
+            made.repeating = epithet;
+    }
+    return made;
+}
+
+constexpr EpithetStyle kFirst{}, kSingle{.single = true}, kNoCommas{.commas = false},
+    kNoOrder{.lengthOrder = false};
+
+struct CountRow {
+    const char *list;
+    EpithetStyle style;
+    double count;
+    bool exact; // no word echoes another
+    ShortestEpithets shortest;
+    bool repeats; // some epithet repeats a word, since every noun echoes its head
+};
+
+const CountRow kCountRows[] = {
+    {"J vile\nJ rank\nN toad\n", kFirst, 2, true, {{}, {}, {15}}, false},
+    {"J vile\nJ rank\nN toad\n", kSingle, 2, true, {{9}, {}, {}}, false},
+    {"J vile\nJ rancid\nN toad\n", kFirst, 1, true, {{}, {}, {17}}, false},
+    {"J vile\nJ rancid\nN toad\n", kNoOrder, 2, true, {{}, {}, {17}}, false},
+    {"J vile\nJ rancid\nN toad\n", kNoCommas, 1, true, {{}, {}, {16}}, false},
+    {"J vile\nN toad\nN oaf\n", kFirst, 2, true, {{8}, {}, {}}, false},
+    {"J vile\nJ vile\nN toad\n", kFirst, 1, true, {{9}, {}, {}}, false},
+    {"V very\nJ vile\nJ rank\nN toad\nN oaf\n", kFirst, 8, true, {{}, {13}, {14}}, false},
+    {"V very\nJ vile\nN toad\n", kFirst, 2, true, {{9}, {14}, {}}, false},
+    // A one-adjective head whenever no second adjective fits.
+    {"J vile\nJ viler\nN toad\n", kFirst, 3, false, {{9}, {}, {16}}, false},
+    {"V stinkingly\nJ stinky\nJ rank\nN oaf\n", kFirst, 3, false, {{}, {19}, {16}}, false},
+    // Every epithet holds a word twice where the one noun begins with the one adjective.
+    {"J vile\nN vile toad\n", kFirst, 1, false, {{14}, {}, {}}, true},
+    {"J vile\nN vile toad\n", kSingle, 1, false, {{14}, {}, {}}, true},
+    // Two nouns, each echoing one of the adjectives, the first of them past a comma.
+    {"J vile\nJ rank\nN vile toad\nN rank wart\n", kFirst, 4, false, {{}, {}, {20}}, true},
+    {"J vile\nJ rank\nN vile toad\nN rank wart\n", kSingle, 4, false, {{14}, {}, {}}, false},
+    {"J vile\nJ rank\nN vile toad\nN wart\n", kFirst, 4, false, {{}, {}, {15}}, false},
+};
+
+TEST(EpithetCounts, AgreeWithWhatTheComposerMakesOnSmallLists) {
+    for (const CountRow &row : kCountRows) {
+        SCOPED_TRACE(row.list);
+        SCOPED_TRACE(testing::Message()
+                     << row.style.single << row.style.commas << row.style.lengthOrder);
+        WordLists lists = Load(row.list);
+        const double count = CountEpithets(lists, row.style);
+        const ShortestEpithets shortest = FindShortestEpithets(lists, row.style);
+        const std::optional<std::u16string> repeating = EpithetRepeatingAWord(lists, row.style);
+        EXPECT_EQ(count, row.count);
+        EXPECT_EQ(shortest.oneAdjective, row.shortest.oneAdjective);
+        EXPECT_EQ(shortest.adverbFirst, row.shortest.adverbFirst);
+        EXPECT_EQ(shortest.twoAdjectives, row.shortest.twoAdjectives);
+        EXPECT_EQ(repeating.has_value(), row.repeats);
+
+        const Made made = Enumerate(lists, row.style);
+        if (row.exact) {
+            EXPECT_EQ(count, static_cast<double>(made.epithets.size()));
+            EXPECT_EQ(shortest.oneAdjective, made.shortest.oneAdjective);
+            EXPECT_EQ(shortest.adverbFirst, made.shortest.adverbFirst);
+            EXPECT_EQ(shortest.twoAdjectives, made.shortest.twoAdjectives);
+        } else {
+            EXPECT_GE(count, static_cast<double>(made.epithets.size()));
+            EXPECT_LE(shortest.fewest(), made.shortest.fewest());
+        }
+        EXPECT_EQ(repeating.has_value(), made.repeating.has_value());
+        if (repeating)
+            EXPECT_TRUE(made.epithets.contains(*repeating)) << made.epithets.size();
+    }
+}
+
+TEST(EpithetCounts, CountsListsOfThousandsWithoutOverflow) {
+    std::string list;
+    for (int i = 1000; i < 4000; ++i) {
+        const std::string number = std::to_string(i);
+        list += "V v" + number + "\nJ j" + number + "\nN n" + number + "\n";
+    }
+    WordLists lists = Load(list);
+    const double words = 3000;
+    // Adverb heads, then adjective pairs of one length in either order.
+    EXPECT_EQ(CountEpithets(lists, kFirst), (words * words + words * (words - 1)) * words);
+    EXPECT_EQ(CountEpithets(lists, kNoOrder), CountEpithets(lists, kFirst));
+    EXPECT_EQ(CountEpithets(lists, kSingle), words * words);
+}
+
+TEST(EpithetCounts, ShortestIsNoneWithoutAdjectivesOrNouns) {
+    WordLists lists;
+    lists.AdjectivePool.append(u"vile");
+    EXPECT_EQ(FindShortestEpithets(lists, kFirst).fewest(), std::nullopt);
+    EXPECT_EQ(CountEpithets(lists, kFirst), 0);
+    EXPECT_EQ(EpithetRepeatingAWord(lists, kFirst), std::nullopt);
+}
+
+TEST(ComposeWithin, GivesUpOnlyAfterMissesInARow) {
+    WordLists lists = Load("J a\nJ bbbbbbbbbb\nN x\n");
+    XoshiroRandom random(3);
+    int made = 0;
+    // Half the epithets fit, so two misses in a row end only a few searches.
+    for (int i = 0; i < 200; ++i)
+        made +=
+            ComposeWithin(lists, kSingle, 3, 2, random, nullptr, [] { return true; }).has_value();
+    EXPECT_GT(made, 100);
+}
+
+TEST(ComposeWithin, StopsWhenAskedBeforeATry) {
+    WordLists lists = Load("J a\nN x\n");
+    XoshiroRandom random(3);
+    EXPECT_EQ(ComposeWithin(lists, kSingle, 3, 5, random, nullptr, [] { return false; }),
+              std::nullopt);
+    EXPECT_EQ(ComposeWithin(lists, kSingle, 3, 5, random, nullptr, [] { return true; }), u"a x");
+    EXPECT_EQ(ComposeWithin(lists, kSingle, 2, 5, random, nullptr, [] { return true; }),
+              std::nullopt);
+}
+
+} // namespace
