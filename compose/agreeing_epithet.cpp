@@ -9,7 +9,7 @@
 #include <array>
 #include <optional>
 
-std::u16string ComposeAgreeingEpithet(WordLists &lists, bool single, bool commas, bool lengthOrder,
+std::u16string ComposeAgreeingEpithet(WordLists &lists, const EpithetStyle &style,
                                       RandomSource &random, std::vector<EpithetWord> *words) {
     const Language language = lists.ListLanguage;
     WordPool &adjectives = lists.AdjectivePool;
@@ -24,7 +24,7 @@ std::u16string ComposeAgreeingEpithet(WordLists &lists, bool single, bool commas
     std::u16string_view adverb;
     std::u16string firstForm;
     Place firstPlace = Place::Before;
-    if (!single) {
+    if (!style.single) {
         const bool adverbFirst = random.next() < lists.AdverbShare;
         WordPool &pool = adverbFirst ? lists.AdverbPool : adjectives;
         const std::optional<Gender> agreement =
@@ -56,6 +56,6 @@ std::u16string ComposeAgreeingEpithet(WordLists &lists, bool single, bool commas
     if (!firstForm.empty())
         placed[count++] = {firstForm, {}, firstPlace};
     placed[count++] = {secondForm, adverb, placeOf(second.index)};
-    return LayOutAgreeingEpithet(language, noun, {placed.data(), count}, commas, lengthOrder,
-                                 words);
+    return LayOutAgreeingEpithet(language, noun, {placed.data(), count}, style.commas,
+                                 style.lengthOrder, words);
 }

@@ -22,6 +22,6 @@ class RandomSource;
 // characters of its printed form occur in a word drawn before it, as printed; where no word of
 // its pool could fit, one draw is kept and the first modifier is left out (as in English,
 // nothing is printed that echoes another word).
-std::u16string ComposeAgreeingEpithet(WordLists &lists, bool single, bool commas, bool lengthOrder,
+std::u16string ComposeAgreeingEpithet(WordLists &lists, const EpithetStyle &style,
                                       RandomSource &random,
                                       std::vector<EpithetWord> *words = nullptr);

@@ -21,19 +21,13 @@ struct Adjective {
     Place place = Place::After;
 };
 
-struct Settings {
-    bool single = false;
-    bool commas = true;
-    bool lengthOrder = false;
-};
-
 struct ComposeRow {
     std::string what;
     Language language;
     std::vector<Noun> nouns;
     std::vector<Adjective> adjectives;
     std::vector<std::u16string_view> adverbs;
-    Settings settings;
+    EpithetStyle settings;
     std::vector<float> script; // the noun's draw, r, then the modifiers' draws
     std::u16string_view epithet;
 };
@@ -161,7 +155,7 @@ const std::vector<ComposeRow> kRows = {
      {{u"Frosch", M}, {u"Kröte", F}},
      {{u"faul"}, {u"stinkend"}},
      {},
-     {},
+     {.lengthOrder = false},
      {Pick(2, 2), kAdjective, Pick(2, 2), Pick(1, 2)},
      u"stinkende, faule Kröte"},
     {"a German adverb stays as it is",
@@ -185,7 +179,7 @@ const std::vector<ComposeRow> kRows = {
      {{u"sapo", M}},
      {{u"apestoso"}, {u"inútil"}},
      {},
-     {.commas = false},
+     {.commas = false, .lengthOrder = false},
      {Pick(1, 1), kAdjective, Pick(1, 2), Pick(2, 2)},
      u"sapo apestoso e inútil"},
     // The echo rule on printed forms.
@@ -236,9 +230,7 @@ TEST(ComposeAgreeingEpithet, DrawsAndAgreesInTheDocumentedOrder) {
         SCOPED_TRACE(row.what);
         WordLists lists = MakeLists(row);
         ScriptedRandom random(row.script);
-        EXPECT_EQ(ComposeAgreeingEpithet(lists, row.settings.single, row.settings.commas,
-                                         row.settings.lengthOrder, random),
-                  row.epithet);
+        EXPECT_EQ(ComposeAgreeingEpithet(lists, row.settings, random), row.epithet);
         EXPECT_EQ(random.remaining(), 0u) << "a script number was left unused";
     }
 }
