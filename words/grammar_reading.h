@@ -5,6 +5,7 @@
 #include "word_class.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 // What the notation makes of a word line in a list of a language other than English, the same
@@ -29,8 +30,8 @@ struct GrammarReading {
 };
 
 // Reads the grammar of a cleaned word of the class, whose tag has the grammar letter `letter`
-// (0 for a plain tag). A plain adjective stands where the language usually puts one.
-GrammarReading ReadGrammar(Language language, WordClass wordClass, char16_t letter,
+// (none for a plain tag). A plain adjective stands where the language usually puts one.
+GrammarReading ReadGrammar(Language language, WordClass wordClass, std::optional<char16_t> letter,
                            std::u16string_view word);
 
 // What a line beginning with "@" did to the list's language.

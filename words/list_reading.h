@@ -72,6 +72,8 @@ public:
                 reading.raw = raw_;
             }
             GrammarReading read;
+            const std::optional<char16_t> letter =
+                line_.hasGrammarWord() ? std::optional(line_.grammarLetter()) : std::nullopt;
             const int before = pool.size();
             pool.appendWritten(most, [&](char16_t *out) {
                 size_t length = 0;
@@ -87,7 +89,7 @@ public:
                 if (reading.excludedAs)
                     return size_t{0};
                 if (grammar && length > 0)
-                    read = ReadGrammar(language, *wordClass, line_.grammarLetter(), {out, length});
+                    read = ReadGrammar(language, *wordClass, letter, {out, length});
                 return read.verdict == GrammarVerdict::Kept ? length : 0;
             });
             reading.grammar = read.verdict;

@@ -29,7 +29,7 @@ public:
                 state_ = piece[i] == u' ' ? State::BeforeWord : State::AfterGrammar;
                 break;
             case State::AfterGrammar:
-                grammar_ = afterTag_;
+                hasGrammar_ = piece[i] == u' ';
                 state_ = piece[i] == u' ' ? State::BeforeWord : State::NoWord;
                 break;
             case State::BeforeWord:
@@ -53,18 +53,18 @@ public:
     }
 
     // A tag, one space and a word, as every list has.
-    bool hasWord() const { return state_ == State::InWord && grammar_ == 0; }
+    bool hasWord() const { return state_ == State::InWord && !hasGrammar_; }
     // A tag, a grammar letter, one space and a word.
-    bool hasGrammarWord() const { return state_ == State::InWord && grammar_ != 0; }
+    bool hasGrammarWord() const { return state_ == State::InWord && hasGrammar_; }
     // A line that begins with "@", which then spans what wordBegin and wordEnd give.
     bool isDirective() const { return state_ == State::InDirective; }
     // Nothing but spaces, if anything.
     bool isBlank() const { return state_ == State::BeforeTag; }
     // A tag and spaces, with no word after them.
-    bool lacksWord() const { return state_ == State::BeforeWord && grammar_ == 0; }
+    bool lacksWord() const { return state_ == State::BeforeWord && !hasGrammar_; }
     int tag() const { return tag_; }
-    // The grammar letter of a line with a grammar word; 0 for none.
-    char16_t grammarLetter() const { return grammar_; }
+    // The grammar letter of a line with a grammar word.
+    char16_t grammarLetter() const { return afterTag_; }
     // The unit that follows the tag, where the space should be; 0 for none.
     char16_t afterTag() const { return afterTag_; }
     uint64_t wordBegin() const { return wordBegin_; }
@@ -76,7 +76,7 @@ private:
     State state_ = State::BeforeTag;
     int tag_ = 0;
     char16_t afterTag_ = 0;
-    char16_t grammar_ = 0; // set once a space follows it
+    bool hasGrammar_ = false; // the unit after the tag is a grammar letter: a space follows it
     uint64_t wordBegin_ = 0;
     uint64_t wordEnd_ = 0;
 };

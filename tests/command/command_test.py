@@ -289,6 +289,15 @@ for list_name, list_path in (("default", DEFAULT_LIST), ("clashes", GOLDEN / "cl
         golden = (GOLDEN / f"{list_name}-{seed}.txt").read_bytes()
         check(f"seed {seed} on the {list_name} list gives its golden epithets",
               status == 0 and out == golden)
+# In the other languages, with their lists' grammar, and with each joining of two adjectives.
+for language in ("de", "fr", "es"):
+    language_list = native(ROOT / "data" / f"wordlist.{language}.txt")
+    for name, options in (("1", ["--seed", "1", "-n", "1000"]),
+                          ("no-commas-2", ["--seed", "2", "-n", "300", "--no-commas",
+                                           "--no-length-order"])):
+        status, out, _ = run("--list", language_list, *options)
+        check(f"the {language} list gives its golden epithets ({name})",
+              status == 0 and out == (GOLDEN / f"{language}-{name}.txt").read_bytes())
 golden_runs = [("seed-text", ["--seed-text", "Zestive Vilifex"]),
                ("filters", ["--seed", "9", "--max-length", "26", "--exclude",
                             native(GOLDEN / "excluded.txt"), "--json"])]

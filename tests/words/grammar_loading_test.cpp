@@ -49,7 +49,16 @@ struct LoadRow {
     std::vector<Verdicts> lines;
 };
 
+using namespace std::string_view_literals;
+
 const LoadRow kRows[] = {
+    {"a NUL after the class letter is no place",
+     "@language de\nJ\0 vile\nNm Frosch\n"sv,
+     Language::German,
+     {{u"Frosch", m}},
+     {},
+     {},
+     {{Taken, Kept}, {Plain, GrammarVerdict::NotAPlace}, {Plain, Kept}}},
     {"a German list keeps genders and places, a plain adjective before the noun",
      "@language de\nNm Frosch\nNf Kr\xc3\xb6te\nnN Schwein\nJb stinkend\nJa faul\nj feige\nV "
      "sehr\n",
