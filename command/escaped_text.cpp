@@ -1,6 +1,7 @@
 #include "escaped_text.h"
 
 #include "platform/text_encoding.h"
+#include "platform/unseen_characters.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,7 +13,12 @@ void AppendEscaped(std::u16string &out, std::u16string_view text) {
     for (size_t i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i];
         if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            out += text.substr(i++, 2);
+            const char32_t code = CodePointOf(unit, text[i + 1]);
+            if (IsUnseen(code))
+                out += CodeOf(code);
+            else
+                out += text.substr(i, 2);
+            ++i;
         } else if (unit == u'\t') {
             out += u"\\t";
         } else if (unit == u'"' || unit == u'\\') {
@@ -36,17 +42,8 @@ bool NeedsQuotes(std::u16string_view text) {
 } // namespace
 
 bool ShownAsCode(char16_t unit) {
-    return unit < 0x20 || (unit >= 0x7F && unit <= 0x9F) || unit == 0x061C ||
-           (unit >= 0x2028 && unit <= 0x202E) || (unit >= 0x2066 && unit <= 0x2069) ||
-           IsHighSurrogate(unit) || IsLowSurrogate(unit) || IsInvisible(unit) || IsOtherSpace(unit);
-}
-
-bool IsInvisible(char16_t unit) {
-    return unit == 0x00AD || unit == 0x034F || unit == 0x115F || unit == 0x1160 ||
-           (unit >= 0x17B4 && unit <= 0x17B5) || (unit >= 0x180B && unit <= 0x180F) ||
-           (unit >= 0x200B && unit <= 0x200F) || (unit >= 0x2060 && unit <= 0x2064) ||
-           (unit >= 0x206A && unit <= 0x206F) || unit == 0x3164 || unit == 0xFEFF ||
-           unit == 0xFFA0 || (unit >= 0xFFF9 && unit <= 0xFFFB);
+    return unit < 0x20 || (unit >= 0x7F && unit <= 0x9F) || unit == 0x2028 || unit == 0x2029 ||
+           IsHighSurrogate(unit) || IsLowSurrogate(unit) || IsUnseen(unit) || IsOtherSpace(unit);
 }
 
 bool IsOtherSpace(char16_t unit) {
@@ -54,10 +51,12 @@ bool IsOtherSpace(char16_t unit) {
            unit == 0x202F || unit == 0x205F || unit == 0x3000;
 }
 
-std::u16string CodeOf(char16_t unit) {
-    char code[8];
-    std::snprintf(code, sizeof code, "\\u%04X", static_cast<unsigned>(unit));
-    return {code, code + 6};
+std::u16string CodeOf(char32_t code) {
+    char text[16];
+    const int length =
+        code > 0xFFFF ? std::snprintf(text, sizeof text, "\\U%08X", static_cast<unsigned>(code))
+                      : std::snprintf(text, sizeof text, "\\u%04X", static_cast<unsigned>(code));
+    return {text, text + length};
 }
 
 std::u16string Quoted(std::u16string_view word) {

@@ -4,21 +4,19 @@
 #include <string>
 #include <string_view>
 
-// Whether a character does not show, or shows as something it is not: controls, characters
-// that change when a word is made one line, invisible ones and spaces other than the space.
+// Whether a unit does not show, or shows as something it is not: controls, characters that
+// change when a word is made one line, surrogates, unseen characters and spaces other than
+// the space.
 bool ShownAsCode(char16_t unit);
-
-// Whether a character is kept in a word but never seen: a zero-width or formatting character.
-bool IsInvisible(char16_t unit);
 
 // Whether a character is a space that a word keeps at its ends, as loading trims only U+0020.
 bool IsOtherSpace(char16_t unit);
 
-// A character as an escape, as `\u200B`.
-std::u16string CodeOf(char16_t unit);
+// A character as an escape: `\u200B`, or beyond 16 bits `\U000E0041`.
+std::u16string CodeOf(char32_t code);
 
-// A word in quotes, with tabs, quotes, backslashes and characters ShownAsCode written as
-// escapes, so that every unit can be read back.
+// A word in quotes, with tabs, quotes, backslashes, units ShownAsCode and unseen characters
+// beyond 16 bits written as escapes, so that every unit can be read back.
 std::u16string Quoted(std::u16string_view word);
 
 // A file's name as the messages show it: as it is where every character shows; else quoted

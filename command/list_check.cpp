@@ -1,58 +1,52 @@
 #include "list_check.h"
 
-#include "compose/epithet.h"
+#include "compose/epithet_counts.h"
+#include "encoding_faults.h"
 #include "escaped_text.h"
+#include "kept_word_findings.h"
 #include "platform/byte_source.h"
 #include "platform/display_text.h"
 #include "platform/text_encoding.h"
 #include "repeated_words.h"
-#include "words/excluded_words.h"
-#include "words/line_splitter.h"
-#include "words/tagged_line.h"
+#include "words/list_reading.h"
 
 #include <algorithm>
 #include <array>
-#include <map>
-#include <optional>
+#include <deque>
 #include <unordered_set>
 
 namespace {
 
-// Judges each line as the loader reads it, and fills the pools as the loader does.
+// Judges each line as the loader reads it.
 class ListChecker {
 public:
-    ListChecker(const TextReader &reader, ListCheck &result, const ExcludedWords *leaveOut);
+    ListChecker(const TextReader &reader, ListCheck &result, const ExcludedWords *leaveOut)
+        : reader_(reader), result_(result), leaveOut_(leaveOut) {}
 
-    void piece(std::u16string_view units, uint64_t position) { line_.feed(units, position); }
-    void end(LineEnd how);
+    void line(const LineReading &reading);
 
-    // Once every line is read: the findings about the list as a whole, and the counts.
+    // Once every line is read: the findings about the lists as a whole.
     void finish();
 
 private:
-    void word();
-    void judgeKept(std::u16string_view raw, std::u16string_view cleaned);
-    void find(std::u16string message) { result_.findings.push_back({result_.lines, message}); }
+    void countEnd(LineEnd how);
+    void word(const LineReading &reading);
+    void judgeNotTaken(const LineReading &reading);
+    // The character that follows the class letter, decoded; 0 for none.
+    char16_t afterTag(const TaggedLine &shape) const;
     void findRepeatedWords();
-    void findTooFewNouns();
+    void findUnusedExclusions();
 
     const TextReader &reader_;
     ListCheck &result_;
     const ExcludedWords *leaveOut_;
-    TaggedLine line_;
-    std::optional<WordClass> wordClass_;
-    std::u16string raw_; // the current line's word, as it stands
-    std::array<std::vector<uint64_t>, kWordClassCount> lines_; // of each pool's words, by index - 1
-    std::map<size_t, uint64_t> adjectiveLengths_;
+    // The line of each pool's word, by index - 1: in blocks, as a vector that doubled would take
+    // up to twice the room, as the pool's own array does at the same time.
+    std::array<std::deque<uint64_t>, kWordClassCount> lines_;
     std::unordered_set<std::u16string_view> excludedFound_; // views into leaveOut_
 };
 
-ListChecker::ListChecker(const TextReader &reader, ListCheck &result, const ExcludedWords *leaveOut)
-    : reader_(reader), result_(result), leaveOut_(leaveOut) {
-    result_.encoding = reader.encoding();
-}
-
-void ListChecker::end(LineEnd how) {
+void ListChecker::countEnd(LineEnd how) {
     switch (how) {
     case LineEnd::LineFeed:
         ++result_.lineFeeds;
@@ -66,195 +60,140 @@ void ListChecker::end(LineEnd how) {
     case LineEnd::None:
         break;
     }
-    ++result_.lines;
-    wordClass_ = ClassOfTag(line_.tag());
-    const std::u16string tag(1, static_cast<char16_t>(line_.tag()));
-    if (line_.isBlank()) {
-        ++result_.blanks;
-    } else if (wordClass_ && line_.hasWord()) {
-        word();
-    } else {
-        if (wordClass_ && line_.lacksWord())
-            find(u"the class letter " + tag + u" and a space, but no word: nothing is taken");
-        else if (wordClass_ && line_.afterTag() == u'\t')
-            find(u"a tab follows the class letter " + tag +
-                 u", where a space must: nothing is taken");
-        ++result_.comments;
-    }
-    line_ = {};
 }
 
-// Decodes the word as the loader does and hands the pool what the loader would, so the
-// cleaned word is the loader's own.
-void ListChecker::word() {
-    raw_.resize(line_.wordEnd() - line_.wordBegin());
-    raw_.resize(reader_.decode(line_.wordBegin(), line_.wordEnd(), raw_.data()));
+void ListChecker::line(const LineReading &reading) {
+    countEnd(reading.end);
+    result_.lines = reading.number;
+    if (reading.shape.isBlank()) {
+        ++result_.blanks;
+    } else if (!reading.raw.empty()) {
+        word(reading);
+    } else {
+        if (reading.wordClass)
+            judgeNotTaken(reading);
+        ++result_.comments;
+    }
+}
+
+void ListChecker::word(const LineReading &reading) {
+    const TaggedLine &shape = reading.shape;
     // Valid UTF-8 beyond ASCII always decodes to fewer units than its bytes.
     if (result_.encoding == TextReader::Encoding::EightBit &&
-        raw_.size() == line_.wordEnd() - line_.wordBegin() &&
-        std::any_of(raw_.begin(), raw_.end(), [](char16_t unit) { return unit >= 0x80; })) {
+        reading.raw.size() == shape.wordEnd() - shape.wordBegin() &&
+        std::any_of(reading.raw.begin(), reading.raw.end(),
+                    [](char16_t unit) { return unit >= 0x80; })) {
         ++result_.windows1252Words;
-        find(u"not valid UTF-8, so read as Windows-1252: " + Quoted(raw_));
+        result_.findings.add(FindingKind::ReadAsWindows1252, reading.number, [&] {
+            return u"not valid UTF-8, so read as Windows-1252: " + Quoted(reading.raw);
+        });
     }
-    WordPool &pool = *PoolForTag(result_.lists, line_.tag());
-    size_t cleaned = 0;
-    bool excluded = false;
-    pool.appendWritten(raw_.size(), [&](char16_t *out) {
-        std::copy(raw_.begin(), raw_.end(), out);
-        cleaned = CleanWord(out, raw_.size());
-        const std::u16string *leftOut = leaveOut_ ? leaveOut_->find({out, cleaned}) : nullptr;
-        excluded = leftOut != nullptr;
-        if (excluded)
-            excludedFound_.insert(*leftOut);
-        return excluded ? 0 : cleaned;
-    });
-    if (cleaned == 0) {
-        find(u"the word " + Quoted(raw_) + u" is nothing once cleaned: nothing is taken");
+    if (reading.excludedAs) {
+        excludedFound_.insert(*reading.excludedAs);
+        ++result_.leftOut;
+    } else if (reading.kept.empty()) {
+        result_.findings.add(FindingKind::CleanedToNothing, reading.number, [&] {
+            return u"the word " + Quoted(reading.raw) +
+                   u" is nothing once cleaned: nothing is taken";
+        });
         ++result_.comments;
-    } else if (!excluded) {
-        judgeKept(raw_, pool.word(pool.size()));
+    } else {
+        JudgeKeptWord(reading.raw, reading.kept, reading.number, result_.findings);
+        lines_[static_cast<int>(*reading.wordClass)].push_back(reading.number);
     }
 }
 
-void ListChecker::judgeKept(std::u16string_view raw, std::u16string_view cleaned) {
-    if (cleaned != raw)
-        find(u"the word " + Quoted(raw) + u" is taken as " + Quoted(cleaned));
-    if (cleaned.find(u'\t') != cleaned.npos)
-        find(u"the word " + Quoted(cleaned) + u" holds a tab, which stays part of it");
-    std::u16string unseen; // each invisible character once, named by its code
-    int kinds = 0;
-    for (const char16_t unit : cleaned) {
-        if (IsInvisible(unit) && unseen.find(CodeOf(unit)) == unseen.npos)
-            unseen += (kinds++ ? u", " : u"") + CodeOf(unit);
-    }
-    if (kinds > 0)
-        find(u"the word " + Quoted(cleaned) + u" holds " + unseen +
-             (kinds == 1 ? u", which does not show" : u", which do not show"));
-    if (IsOtherSpace(cleaned.front()) || IsOtherSpace(cleaned.back()))
-        find(u"the word " + Quoted(cleaned) + u" has a space at an end that is not trimmed: " +
-             CodeOf(IsOtherSpace(cleaned.front()) ? cleaned.front() : cleaned.back()));
-    lines_[static_cast<int>(*wordClass_)].push_back(result_.lines);
+char16_t ListChecker::afterTag(const TaggedLine &shape) const {
+    if (shape.afterTag() == 0)
+        return 0;
+    const uint64_t begin = shape.tagAt() + 1;
+    const size_t units = result_.encoding == TextReader::Encoding::EightBit
+                             ? std::max<size_t>(1, Utf8SequenceLength(shape.afterTag()))
+                             : 1;
+    char16_t decoded[4];
+    return reader_.decode(begin, begin + units, decoded) == 1 ? decoded[0] : 0;
 }
 
-// A modifier that the noun echoes, an adjective if one does; none if none does.
-std::optional<std::u16string_view> EchoedModifier(const WordLists &lists,
-                                                  std::u16string_view noun) {
-    for (const WordPool *pool : {&lists.AdjectivePool, &lists.AdverbPool})
-        for (int m = 1; m <= pool->size(); ++m)
-            if (PrefixClash(noun, pool->word(m)))
-                return pool->word(m);
-    return std::nullopt;
-}
-
-// A noun is drawn so that it does not echo the words before it, unless every noun would: with
-// one or two nouns that each echo some modifier, the words before can echo all of them.
-void ListChecker::findTooFewNouns() {
-    const WordLists &lists = result_.lists;
-    if (result_.distinctNouns == 0 || result_.distinctNouns > 2)
+// A line of a class letter that gives no word, where the author may have meant one.
+void ListChecker::judgeNotTaken(const LineReading &reading) {
+    const std::u16string tag(1, static_cast<char16_t>(reading.shape.tag()));
+    if (reading.shape.lacksWord()) {
+        result_.findings.add(FindingKind::NotTaken, reading.number, [&] {
+            return u"the class letter " + tag + u" and a space, but no word: nothing is taken";
+        });
         return;
-    std::vector<std::u16string_view> nouns;
-    for (int n = 1; n <= lists.NounPool.size(); ++n)
-        if (std::find(nouns.begin(), nouns.end(), lists.NounPool.word(n)) == nouns.end())
-            nouns.push_back(lists.NounPool.word(n));
-    std::vector<std::u16string_view> modifiers;
-    for (const std::u16string_view noun : nouns) {
-        const auto modifier = EchoedModifier(lists, noun);
-        if (!modifier)
-            return;
-        if (std::find(modifiers.begin(), modifiers.end(), *modifier) == modifiers.end())
-            modifiers.push_back(*modifier);
     }
-    std::u16string head(modifiers[0]);
-    if (modifiers.size() > 1)
-        head += u", " + std::u16string(modifiers[1]);
-    result_.findings.push_back(
-        {0, u"too few nouns to keep a word from being repeated: " +
-                std::u16string(nouns.size() == 1 ? u"the one noun echoes"
-                                                 : u"each of the two echoes") +
-                u" a modifier, and where every noun echoes the words before it, one is "
-                u"taken all the same, as in \"" +
-                head + u' ' + std::u16string(nouns.back()) + u"\""});
+    const char16_t after = afterTag(reading.shape);
+    if (after == u'\t' || IsOtherSpace(after))
+        result_.findings.add(FindingKind::NotTaken, reading.number, [&] {
+            return (after == u'\t' ? u"a tab" : u"the space " + CodeOf(after)) +
+                   u" follows the class letter " + tag + u", where a space must: nothing is taken";
+        });
 }
 
-// Each word that repeats one before it in its class, and how many different words each holds.
+// A word's repeat, as the finding on the line of its second coming says it.
+std::u16string RepeatMessage(WordClass wordClass, std::u16string_view word, uint64_t firstLine,
+                             int times) {
+    const std::u16string often = times == 2 ? u"twice" : Decimal(times) + u" times";
+    return u"the " + std::u16string(ClassName(wordClass)) + u' ' + Quoted(word) + u" is on line " +
+           Decimal(firstLine) + u" too" +
+           (times == 2 ? u"" : u", and given " + often + u" in all") + u": it is drawn " + often +
+           u" as often";
+}
+
+// Each word given more than once in its class, on the line of its second coming.
 void ListChecker::findRepeatedWords() {
-    const WordLists &lists = result_.lists;
-    const std::array<const WordPool *, 3> pools = {&lists.AdverbPool, &lists.AdjectivePool,
-                                                   &lists.NounPool};
-    std::array<int, 3> distinct{};
-    for (int wordClass = 0; wordClass < 3; ++wordClass) {
-        const WordPool &pool = *pools[wordClass];
-        const std::vector<uint64_t> &lines = lines_[wordClass];
-        for (const RepeatedWord &repeat : FindRepeatedWords(pool, distinct[wordClass])) {
-            result_.findings.push_back(
-                {lines[repeat.index - 1],
-                 u"the " + std::u16string(ClassName(static_cast<WordClass>(wordClass))) + u' ' +
-                     Quoted(pool.word(repeat.index)) + u" is on line " +
-                     Decimal(lines[repeat.first - 1]) + u" too: it is drawn twice as often"});
-            if (wordClass == 1)
-                --adjectiveLengths_[pool.word(repeat.index).size()];
-        }
+    struct Repeat {
+        uint64_t line, firstLine;
+        WordClass wordClass;
+        int index, times;
+    };
+    std::vector<Repeat> repeats;
+    for (const WordClassRow &row : kWordClasses) {
+        const std::deque<uint64_t> &lines = lines_[static_cast<int>(row.wordClass)];
+        for (const RepeatedWord &repeat : FindRepeatedWords(PoolOf(result_.lists, row.wordClass)))
+            repeats.push_back({lines[repeat.second - 1], lines[repeat.first - 1], row.wordClass,
+                               repeat.second, repeat.times});
     }
-    result_.distinctAdverbs = distinct[0];
-    result_.distinctAdjectives = distinct[1];
-    result_.distinctNouns = distinct[2];
+    std::sort(repeats.begin(), repeats.end(),
+              [](const Repeat &a, const Repeat &b) { return a.line < b.line; });
+    for (const Repeat &repeat : repeats)
+        result_.findings.add(FindingKind::Repeated, repeat.line, [&] {
+            return RepeatMessage(repeat.wordClass,
+                                 PoolOf(result_.lists, repeat.wordClass).word(repeat.index),
+                                 repeat.firstLine, repeat.times);
+        });
+}
+
+// The excluded words that the list does not hold, by the line each is first on.
+void ListChecker::findUnusedExclusions() {
+    std::vector<std::pair<uint64_t, std::u16string_view>> unused;
+    for (const auto &[word, line] : leaveOut_->lines())
+        if (!excludedFound_.contains(word))
+            unused.emplace_back(line, word);
+    std::sort(unused.begin(), unused.end());
+    for (const auto &[line, word] : unused)
+        result_.unusedExclusions.add(FindingKind::NotInList, line, [&] {
+            return u"the word " + Quoted(word) + u" is not in the list";
+        });
 }
 
 void ListChecker::finish() {
-    for (int i = 1; i <= result_.lists.AdjectivePool.size(); ++i)
-        ++adjectiveLengths_[result_.lists.AdjectivePool.word(i).size()];
-    findRepeatedWords(); // leaves the different adjectives' lengths
-    findTooFewNouns();
-    if (leaveOut_) {
-        for (const auto &[word, line] : leaveOut_->lines())
-            if (!excludedFound_.contains(word))
-                result_.unusedExclusions.push_back(
-                    {line, u"the word " + Quoted(word) + u" is not in the list"});
-        std::sort(result_.unusedExclusions.begin(), result_.unusedExclusions.end(),
-                  [](const Finding &a, const Finding &b) { return a.line < b.line; });
-    }
-
-    // Two adjectives of one length stand in either order; of two lengths, shorter first.
-    const auto adjectives = static_cast<double>(result_.distinctAdjectives);
-    double sameLength = 0;
-    for (const auto &[length, count] : adjectiveLengths_)
-        sameLength += static_cast<double>(count) * static_cast<double>(count - 1);
-    const double pairs = sameLength + (adjectives * (adjectives - 1) - sameLength) / 2;
-    const auto nouns = static_cast<double>(result_.distinctNouns);
-    const double heads = static_cast<double>(result_.distinctAdverbs) * adjectives + pairs +
-                         (result_.distinctAdjectives == 1 ? 1 : 0);
-    result_.epithets = heads * nouns;
-    result_.singleEpithets = adjectives * nouns;
-}
-
-// Without a mark, UTF-16 of mostly Latin letters shows as every other byte zero.
-std::optional<std::u16string_view> LooksLikeUtf16(const ByteSource &text) {
-    char bytes[4096];
-    const size_t count = text.read(0, bytes, sizeof bytes) & ~size_t{1};
-    size_t zeros[2] = {0, 0};
-    for (size_t i = 0; i < count; ++i)
-        zeros[i % 2] += bytes[i] == 0;
-    if (count < 2)
-        return std::nullopt;
-    if (zeros[1] >= count / 4 && zeros[0] < count / 32)
-        return u"little-endian";
-    if (zeros[0] >= count / 4 && zeros[1] < count / 32)
-        return u"big-endian";
-    return std::nullopt;
-}
-
-void FindEncodingFaults(const ByteSource &text, ListCheck &result) {
-    if (result.encoding == TextReader::Encoding::EightBit) {
-        if (const auto order = LooksLikeUtf16(text))
-            result.findings.push_back(
-                {0, u"this looks like UTF-16 " + std::u16string(*order) +
-                        u" without its byte-order mark, so it is read as bytes and no word is "
-                        u"taken: save it with the mark, or as UTF-8"});
-    } else if (text.size() % 2 == 1) {
-        result.findings.push_back(
-            {0, u"the last byte is left over: UTF-16 takes two bytes a character, so it is not "
-                u"read"});
-    }
+    findRepeatedWords();
+    if (leaveOut_)
+        findUnusedExclusions();
+    result_.result = JudgeLists(result_.lists);
+    if (result_.result != LoadResult::Loaded)
+        return;
+    const EpithetStyle first;
+    if (const auto repeating = EpithetRepeatingAWord(result_.lists, first))
+        result_.findings.add(FindingKind::WholeList, 0, [&] {
+            return u"too few nouns to keep a word from being repeated: where every noun echoes the "
+                   u"words before it, one is taken all the same, as in " +
+                   Quoted(*repeating);
+        });
+    result_.epithets = CountEpithets(result_.lists, first);
+    result_.singleEpithets = CountEpithets(result_.lists, {.single = true});
 }
 
 } // namespace
@@ -262,12 +201,10 @@ void FindEncodingFaults(const ByteSource &text, ListCheck &result) {
 ListCheck CheckList(const ByteSource &text, const ExcludedWords *leaveOut) {
     ListCheck result;
     TextReader reader(text);
+    result.encoding = reader.encoding();
     ListChecker checker(reader, result, leaveOut);
-    SplitLines(reader, checker);
+    ReadWordList(result.lists, reader, leaveOut, checker);
     checker.finish();
-    FindEncodingFaults(text, result);
-    std::stable_sort(result.findings.begin(), result.findings.end(),
-                     [](const Finding &a, const Finding &b) { return a.line < b.line; });
-    result.result = JudgeLists(result.lists);
+    FindEncodingFaults(text, result.encoding, result.findings);
     return result;
 }

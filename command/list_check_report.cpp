@@ -49,21 +49,23 @@ std::u16string Count(double count) {
     return AsciiToUtf16(text);
 }
 
-void PrintFindings(CommandStreams &streams, const std::u16string &name,
-                   const std::vector<Finding> &findings) {
-    for (const Finding &finding : findings)
+void PrintFindings(CommandStreams &streams, const std::u16string &name, const FindingLog &log) {
+    for (const Finding &finding : log.shown())
         streams.print(name + u':' + (finding.line ? Decimal(finding.line) + u":" : u"") + u' ' +
                       finding.message);
 }
 
-void PrintSummary(CommandStreams &streams, const std::u16string &name, const ListCheck &check) {
+// `leftOut`: whether words were left out, so that the lines add up with them.
+void PrintSummary(CommandStreams &streams, const std::u16string &name, const ListCheck &check,
+                  bool leftOut) {
     char share[16];
     std::snprintf(share, sizeof share, "%.3f", check.lists.AdverbShare);
     streams.print(u"list: " + name);
     streams.print(u"encoding: " + EncodingName(check));
     streams.print(u"line ends: " + LineEnds(check));
     streams.print(u"lines: " + Decimal(check.lines) + u" (" + Decimal(check.comments) +
-                  u" comments, " + Decimal(check.blanks) + u" blank)");
+                  u" comments, " + Decimal(check.blanks) + u" blank" +
+                  (leftOut ? u", " + Decimal(check.leftOut) + u" left out)" : u")"));
     streams.print(u"words: " + Decimal(check.lists.AdverbCount()) + u" adverbs, " +
                   Decimal(check.lists.AdjectiveCount()) + u" adjectives, " +
                   Decimal(check.lists.NounCount()) + u" nouns");
@@ -90,7 +92,7 @@ int ReportListCheck(const Options &options, CommandStreams &streams) {
     PrintFindings(streams, list.name, check.findings);
     if (options.exclude)
         PrintFindings(streams, GivenFile(*options.exclude).name, check.unusedExclusions);
-    PrintSummary(streams, list.name, check);
+    PrintSummary(streams, list.name, check, input.excluded() != nullptr);
     // The status is the list's, whether or not anyone read the report; a failed write is told
     // after the verdict.
     const bool reported = streams.flush();

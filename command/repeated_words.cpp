@@ -16,42 +16,78 @@ struct Hashed {
 // random, would wait on memory at nearly every word.
 constexpr int kPartBits = 8;
 
-// Finds the repeats within one part, whose words come in the pool's order, so the first of each
-// kind is the one kept; in a table of open addressing never more than half full.
+// A different word of a part, in a table of open addressing.
+struct Slot {
+    uint32_t at = 0;    // its first position in the part + 1; 0 for an empty slot
+    uint32_t entry = 0; // its entry among the repeats + 1; 0 while it has come once
+};
+
+// The table twice as large, with the same words.
+std::vector<Slot> Grown(const std::vector<Slot> &slots, const std::vector<Hashed> &part) {
+    std::vector<Slot> grown(slots.size() * 2);
+    const size_t mask = grown.size() - 1;
+    for (const Slot &slot : slots) {
+        if (slot.at == 0)
+            continue;
+        size_t at = part[slot.at - 1].hash & mask;
+        while (grown[at].at != 0)
+            at = (at + 1) & mask;
+        grown[at] = slot;
+    }
+    return grown;
+}
+
+// Finds the repeated words within one part, whose words come in the pool's order, so the first
+// of each kind is the one kept. The table grows with the different words, never more than half
+// full, so a part of one word given millions of times takes almost no room.
 void FindInPart(const WordPool &pool, const std::vector<Hashed> &part,
                 std::vector<RepeatedWord> &repeats) {
-    size_t size = 16;
-    while (size < 2 * part.size())
-        size *= 2;
-    std::vector<uint32_t> slots(size, 0); // a position in the part + 1, or 0 for none
+    std::vector<Slot> slots(16);
+    size_t different = 0;
     for (uint32_t at = 0; at < part.size(); ++at) {
         const Hashed &word = part[at];
-        size_t slot = word.hash & (size - 1);
-        for (; slots[slot] != 0; slot = (slot + 1) & (size - 1)) {
-            const Hashed &held = part[slots[slot] - 1];
+        const size_t mask = slots.size() - 1;
+        size_t slot = word.hash & mask;
+        for (; slots[slot].at != 0; slot = (slot + 1) & mask) {
+            const Hashed &held = part[slots[slot].at - 1];
             if (held.hash == word.hash && pool.word(held.index) == pool.word(word.index))
                 break;
         }
-        if (slots[slot] == 0)
-            slots[slot] = at + 1;
-        else
+        Slot &found = slots[slot];
+        if (found.at == 0) {
+            found.at = at + 1;
+            if (++different * 2 > slots.size())
+                slots = Grown(slots, part);
+        } else if (found.entry == 0) {
             repeats.push_back(
-                {static_cast<int>(word.index), static_cast<int>(part[slots[slot] - 1].index)});
+                {static_cast<int>(part[found.at - 1].index), static_cast<int>(word.index), 2});
+            found.entry = static_cast<uint32_t>(repeats.size());
+        } else {
+            ++repeats[found.entry - 1].times;
+        }
     }
 }
 
 } // namespace
 
-std::vector<RepeatedWord> FindRepeatedWords(const WordPool &pool, int &distinct) {
+std::vector<RepeatedWord> FindRepeatedWords(const WordPool &pool) {
+    // Each part is given its size first, as growing them would take up to twice the room.
+    const auto hashOf = [&pool](int index) {
+        return std::hash<std::u16string_view>{}(pool.word(index));
+    };
     std::vector<std::vector<Hashed>> parts(1 << kPartBits);
+    std::vector<size_t> sizes(parts.size(), 0);
+    for (int index = 1; index <= pool.size(); ++index)
+        ++sizes[hashOf(index) >> (64 - kPartBits)];
+    for (size_t part = 0; part < parts.size(); ++part)
+        parts[part].reserve(sizes[part]);
     for (int index = 1; index <= pool.size(); ++index) {
-        const uint64_t hash = std::hash<std::u16string_view>{}(pool.word(index));
+        const uint64_t hash = hashOf(index);
         parts[hash >> (64 - kPartBits)].push_back(
             {static_cast<uint32_t>(index), static_cast<uint32_t>(hash)});
     }
     std::vector<RepeatedWord> repeats;
     for (const std::vector<Hashed> &part : parts)
         FindInPart(pool, part, repeats);
-    distinct = pool.size() - static_cast<int>(repeats.size());
     return repeats;
 }

@@ -4,12 +4,12 @@
 
 #include <vector>
 
-// A word of a pool that an earlier word of the same pool repeats.
+// A word that a pool holds more than once.
 struct RepeatedWord {
-    int index; // of the repeat
-    int first; // of the word's first coming
+    int first;  // the index of its first coming
+    int second; // of its second
+    int times;  // how many times the pool holds it
 };
 
-// Every repeat in the pool, in no particular order; `distinct` is set to how many different words
-// it holds.
-std::vector<RepeatedWord> FindRepeatedWords(const WordPool &pool, int &distinct);
+// Every word that the pool holds more than once, in no particular order.
+std::vector<RepeatedWord> FindRepeatedWords(const WordPool &pool);

@@ -1,9 +1,9 @@
 #include "one_line.h"
 
 #include "text_encoding.h"
+#include "unseen_characters.h"
 
 #include <algorithm>
-#include <array>
 #include <iterator>
 #include <vector>
 
@@ -14,29 +14,13 @@ bool BreaksTheLine(char16_t unit) {
            unit == 0x2029;
 }
 
-enum class Bidi { None, Opens, ClosesEmbedding, ClosesIsolate };
-
-Bidi BidiKind(char16_t unit) {
-    switch (unit) {
-    case 0x202A: // embeddings and overrides
-    case 0x202B:
-    case 0x202D:
-    case 0x202E:
-    case 0x2066: // isolates
-    case 0x2067:
-    case 0x2068:
-        return Bidi::Opens;
-    case 0x202C:
-        return Bidi::ClosesEmbedding;
-    case 0x2069:
-        return Bidi::ClosesIsolate;
-    default:
-        return Bidi::None;
-    }
+// The embeddings, overrides and isolates, and what closes them.
+bool IsBidi(Unseen kind) {
+    return kind != Unseen::Shows && kind != Unseen::Ignored;
 }
 
 bool IsIsolate(char16_t opener) {
-    return opener >= 0x2066;
+    return UnseenKind(opener) == Unseen::OpensIsolate;
 }
 
 // Leaves out the openers that nothing after them closes. A closer takes the nearest opener of
@@ -45,22 +29,24 @@ size_t DropUnclosedBidi(char16_t *text, size_t length) {
     std::vector<size_t> open; // positions of the openers not yet closed
     std::vector<bool> dropped(length);
     for (size_t i = 0; i < length; ++i) {
-        switch (BidiKind(text[i])) {
-        case Bidi::Opens:
+        switch (UnseenKind(text[i])) {
+        case Unseen::OpensEmbedding:
+        case Unseen::OpensIsolate:
             open.push_back(i);
             break;
-        case Bidi::ClosesEmbedding:
+        case Unseen::ClosesEmbedding:
             if (!open.empty() && !IsIsolate(text[open.back()]))
                 open.pop_back();
             break;
-        case Bidi::ClosesIsolate: {
+        case Unseen::ClosesIsolate: {
             const auto isolate = std::find_if(open.rbegin(), open.rend(),
                                               [text](size_t at) { return IsIsolate(text[at]); });
             if (isolate != open.rend())
                 open.erase(std::prev(isolate.base()), open.end());
             break;
         }
-        case Bidi::None:
+        case Unseen::Shows:
+        case Unseen::Ignored:
             break;
         }
     }
@@ -101,7 +87,7 @@ size_t MakeOneLine(char16_t *text, size_t length) {
         } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
             unit = 0xFFFD;
         }
-        bidi |= BidiKind(unit) != Bidi::None;
+        bidi |= IsBidi(UnseenKind(unit));
         text[kept++] = unit;
     }
     return bidi ? DropUnclosedBidi(text, kept) : kept;

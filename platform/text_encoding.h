@@ -13,6 +13,11 @@ constexpr bool IsLowSurrogate(char16_t unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
+// The character that a high and a low surrogate stand for together.
+constexpr char32_t CodePointOf(char16_t high, char16_t low) {
+    return 0x10000 + ((static_cast<char32_t>(high) - 0xD800) << 10) + (low - 0xDC00);
+}
+
 // ASCII text, as UTF-16.
 inline std::u16string AsciiToUtf16(std::string_view ascii) {
     return {ascii.begin(), ascii.end()};

@@ -16,11 +16,13 @@ public:
             case State::BeforeTag:
                 if (piece[i] == kDirective) {
                     tag_ = piece[i];
+                    tagAt_ = start + i;
                     wordBegin_ = start + i;
                     wordEnd_ = wordBegin_ + 1;
                     state_ = State::InDirective;
                 } else if (piece[i] != u' ') {
                     tag_ = piece[i];
+                    tagAt_ = start + i;
                     state_ = State::AfterTag;
                 }
                 break;
@@ -67,6 +69,8 @@ public:
     char16_t grammarLetter() const { return afterTag_; }
     // The unit that follows the tag, where the space should be; 0 for none.
     char16_t afterTag() const { return afterTag_; }
+    // Where the tag lies, so that a reader can decode the character that follows it.
+    uint64_t tagAt() const { return tagAt_; }
     uint64_t wordBegin() const { return wordBegin_; }
     uint64_t wordEnd() const { return wordEnd_; }
 
@@ -77,6 +81,7 @@ private:
     int tag_ = 0;
     char16_t afterTag_ = 0;
     bool hasGrammar_ = false; // the unit after the tag is a grammar letter: a space follows it
+    uint64_t tagAt_ = 0;
     uint64_t wordBegin_ = 0;
     uint64_t wordEnd_ = 0;
 };

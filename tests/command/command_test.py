@@ -467,9 +467,10 @@ checks = [
       "different epithets: at most 1, or 1 with --single"]),
     ("a word in two classes, an isolate's end, a class letter alone",
      "J\nJ rank\r\nN rank\nJ \u2069x\nJ \u2069x\n".encode(), 0,
-     ["{}: too few nouns to keep a word from being repeated: the one noun echoes a modifier, "
-      "and where every noun echoes the words before it, one is taken all the same, as in "
-      '"rank rank"',
+     ["{}: too few nouns to keep a word from being repeated: where every noun echoes the words "
+      'before it, one is taken all the same, as in "\\u2069x, rank rank"',
+      '{}:4: the word "\\u2069x" holds \\u2069, which does not show',
+      '{}:5: the word "\\u2069x" holds \\u2069, which does not show',
       '{}:5: the adjective "\\u2069x" is on line 4 too: it is drawn twice as often',
       "encoding: UTF-8", "line ends: mixed: 1 CR LF, 4 LF", "lines: 5 (1 comments, 0 blank)",
       "words: 0 adverbs, 3 adjectives, 1 nouns", "adverb share: 0.000",

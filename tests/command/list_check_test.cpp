@@ -1,0 +1,195 @@
+#include "command/list_check.h"
+
+#include "platform/byte_source.h"
+#include "platform/display_text.h"
+#include "platform/text_encoding.h"
+#include "words/excluded_words.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Each finding as "line: message", 0 for the list as a whole, in UTF-8 for the reader.
+Lines Shown(const FindingLog &log) {
+    Lines lines;
+    for (const Finding &finding : log.shown())
+        lines.push_back(std::to_string(finding.line) + ": " + Utf16ToUtf8(finding.message));
+    return lines;
+}
+
+std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
+    std::string bytes;
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
+struct CheckRow {
+    const char *what;
+    std::string text;
+    Lines findings;
+};
+
+void PrintTo(const CheckRow &row, std::ostream *out) {
+    *out << row.what;
+}
+
+class CheckListTest : public ::testing::TestWithParam<CheckRow> {};
+
+TEST_P(CheckListTest, NamesWhatTheAuthorMayNotMean) {
+    const ListCheck check = CheckList(MemoryBytes(GetParam().text));
+    EXPECT_EQ(Shown(check.findings), GetParam().findings);
+}
+
+std::string TooFewNouns(const std::string &example) {
+    return "0: too few nouns to keep a word from being repeated: where every noun echoes the "
+           "words before it, one is taken all the same, as in \"" +
+           example + "\"";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CheckListTest,
+    ::testing::Values(
+        CheckRow{"comments that look like a letter and a space", "# \n- \nJ vile\nN toad\n", {}},
+        CheckRow{"a class letter and a space alone",
+                 "J \nJ vile\nN toad\n",
+                 {"1: the class letter J and a space, but no word: nothing is taken"}},
+        CheckRow{"a tab and a no-break space after the letter",
+                 "J\tvile\nN\xC2\xA0toad\nJ vile\nN toad\n",
+                 {"1: a tab follows the class letter J, where a space must: nothing is taken",
+                  "2: the space \\u00A0 follows the class letter N, where a space must: "
+                  "nothing is taken"}},
+        CheckRow{"a Windows-1252 no-break space after the letter",
+                 "J\xA0vile\nJ vile\nN toad\n",
+                 {"1: the space \\u00A0 follows the class letter J, where a space must: nothing "
+                  "is taken"}},
+        CheckRow{"a character held twice, named once",
+                 "J vile\nN wa\xE2\x80\x8Brt\xE2\x80\x8B\n",
+                 {"2: the word \"wa\\u200Brt\\u200B\" holds \\u200B, which does not show"}},
+        CheckRow{"default-ignorables of every range",
+                 "J vile\nN a\xD8\x9C\xEF\xB8\x8F\nN b\xF3\xA0\x81\x81\xF0\x9D\x85\xB3\n"
+                 "N c\xF3\xA0\x84\x80\xE1\x85\x9F\n",
+                 {"2: the word \"a\\u061C\\uFE0F\" holds \\u061C, \\uFE0F, which do not show",
+                  "3: the word \"b\\U000E0041\\U0001D173\" holds \\U000E0041, \\U0001D173, which "
+                  "do not show",
+                  "4: the word \"c\\U000E0100\\u115F\" holds \\U000E0100, \\u115F, which do not "
+                  "show"}},
+        CheckRow{"bidirectional controls that a word keeps",
+                 "J \xE2\x80\xAAvile\xE2\x80\xAC\nN \xE2\x81\xA6toad\xE2\x81\xA9\n",
+                 {"1: the word \"\\u202Avile\\u202C\" holds \\u202A, \\u202C, which do not show",
+                  "2: the word \"\\u2066toad\\u2069\" holds \\u2066, \\u2069, which do not "
+                  "show"}},
+        CheckRow{"an unclosed left-to-right override, left out",
+                 "J \xE2\x80\xADvile\nN toad\n",
+                 {"1: the word \"\\u202Dvile\" is taken as \"vile\""}},
+        CheckRow{"a no-break space that ends a word",
+                 "J vile\xC2\xA0\nN toad\n",
+                 {"1: the word \"vile\\u00A0\" has a space at an end that is not trimmed: "
+                  "\\u00A0"}},
+        CheckRow{"a word given twice and one given three times",
+                 "J vile\nN toad\nJ vile\nN toad\nN toad\n",
+                 {"3: the adjective \"vile\" is on line 1 too: it is drawn twice as often",
+                  "4: the noun \"toad\" is on line 2 too, and given 3 times in all: it is drawn "
+                  "3 times as often"}},
+        CheckRow{"a character beyond 16 bits and a backslash, in a finding",
+                 "J \xF0\x9F\x98\x80vile\\\nJ \xF0\x9F\x98\x80vile\\\nN toad\n",
+                 {"2: the adjective \"\xF0\x9F\x98\x80vile\\\\\" is on line 1 too: it is drawn "
+                  "twice as often"}},
+        CheckRow{"two nouns that each echo a modifier",
+                 "J vile\nJ rank\nN vile\nN rank\n",
+                 {TooFewNouns("vile, rank rank")}},
+        CheckRow{"a noun that begins with the one modifier",
+                 "J vile\nN vile toad\n",
+                 {TooFewNouns("vile vile toad")}},
+        CheckRow{"UTF-16 without its mark, in Latin",
+                 Utf16Bytes(u"J vile\r\nN toad\r\n", false),
+                 {"0: this looks like UTF-16 little-endian without its byte-order mark, so it is "
+                  "read as bytes and no word is taken: save it with the mark, or as UTF-8"}},
+        CheckRow{"UTF-16 without its mark, in Cyrillic",
+                 Utf16Bytes(u"J вонючий\r\nN жаба\r\nJ мерзкий\r\n", false),
+                 {"0: this looks like UTF-16 little-endian without its byte-order mark, so it is "
+                  "read as bytes and no word is taken: save it with the mark, or as UTF-8"}},
+        CheckRow{"UTF-16 without its mark, in Chinese characters",
+                 Utf16Bytes(u"J 臭气熏天\nN 癞蛤蟆\nJ 肮脏\n", true),
+                 {"0: this looks like UTF-16 big-endian without its byte-order mark, so it is "
+                  "read as bytes and no word is taken: save it with the mark, or as UTF-8"}},
+        CheckRow{"UTF-8 in Cyrillic, with CR LF", "J вонючий\r\nN жаба\r\nJ мерзкий\r\n", {}},
+        CheckRow{"an odd last byte of UTF-16",
+                 "\xFE\xFF" + Utf16Bytes(u"J vile\nN toad", true) + "d",
+                 {"0: the last byte is left over: UTF-16 takes two bytes a character, so it is "
+                  "not read"}}),
+    [](const ::testing::TestParamInfo<CheckRow> &row) {
+        return "Row" + std::to_string(row.index);
+    });
+
+TEST(CheckList, ShowsAHundredOfAKindAndCountsTheRest) {
+    std::string text = "N toad\n";
+    for (int i = 0; i < 150; ++i)
+        text += "J \xE2\x80\x8Bw" + std::to_string(i) + "\n";
+    const Lines shown = Shown(CheckList(MemoryBytes(text)).findings);
+    ASSERT_EQ(shown.size(), 101u);
+    EXPECT_EQ(shown[99], "101: the word \"\\u200Bw99\" holds \\u200B, which does not show");
+    EXPECT_EQ(shown[100], "0: and 50 more like line 2, not shown");
+}
+
+TEST(CheckList, CountsOneRepeatedWordOfMillionsOfLinesOnce) {
+    std::string text = "N toad\n";
+    for (int i = 0; i < 100000; ++i)
+        text += "J vile\n";
+    const ListCheck check = CheckList(MemoryBytes(text));
+    EXPECT_EQ(Shown(check.findings),
+              Lines{"3: the adjective \"vile\" is on line 2 too, and given 100000 times in all: it "
+                    "is drawn 100000 times as often"});
+}
+
+TEST(CheckList, CountsAtMostTheEpithetsTheComposerMakes) {
+    const ListCheck check = CheckList(MemoryBytes("J vile\nJ viler\nN toad\n"));
+    EXPECT_EQ(check.epithets, 3); // vile toad, vile, viler toad, viler toad
+    EXPECT_EQ(check.singleEpithets, 2);
+}
+
+ExcludedWords Excluded(std::string_view text) {
+    ExcludedWords words;
+    words.read(MemoryBytes(text));
+    return words;
+}
+
+TEST(CheckList, NamesAnExcludedWordTheListLacksByItsFirstLine) {
+    const ExcludedWords leaveOut = Excluded("nope\nvile\nnope\n");
+    const ListCheck check = CheckList(MemoryBytes("J vile\nJ rank\nN toad\n"), &leaveOut);
+    EXPECT_EQ(Shown(check.unusedExclusions), Lines{"1: the word \"nope\" is not in the list"});
+}
+
+TEST(CheckList, CountsTheLinesLeftOutSoThatTheLinesAddUp) {
+    const ExcludedWords leaveOut = Excluded("vile\n");
+    const ListCheck check =
+        CheckList(MemoryBytes("J vile\n# note\n\nJ rank\nN toad\nJ vile\n"), &leaveOut);
+    EXPECT_EQ(check.lines, 6u);
+    EXPECT_EQ(check.comments, 1u);
+    EXPECT_EQ(check.blanks, 1u);
+    EXPECT_EQ(check.leftOut, 2u);
+    EXPECT_EQ(check.lists.AdjectiveCount() + check.lists.NounCount(), 2);
+}
+
+TEST(CheckList, LeavesOutAWordHoldingBidirectionalControlsAsLoadingCleansIt) {
+    // The override is closed in the list, and left open in the excluded words: cleaned, each
+    // is the word as loading keeps it.
+    const ExcludedWords leaveOut = Excluded("\xE2\x80\xAEvile\xE2\x80\xAC\nrank\xE2\x80\xAD\n");
+    const ListCheck check = CheckList(
+        MemoryBytes("J \xE2\x80\xAEvile\xE2\x80\xAC\nJ \xE2\x80\xADrank\nJ vile\nN toad\n"),
+        &leaveOut);
+    EXPECT_EQ(check.leftOut, 2u);
+    EXPECT_EQ(check.lists.AdjectiveCount(), 1);
+    EXPECT_TRUE(Shown(check.unusedExclusions).empty());
+}
+
+} // namespace
