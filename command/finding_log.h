@@ -22,6 +22,7 @@ enum class FindingKind {
     HoldsUnseen,
     SpaceAtEnd,
     Repeated,
+    Grammar,
     NotInList,
 };
 

@@ -3,6 +3,7 @@
 #include "compose/epithet_counts.h"
 #include "encoding_faults.h"
 #include "escaped_text.h"
+#include "grammar_findings.h"
 #include "kept_word_findings.h"
 #include "platform/byte_source.h"
 #include "platform/display_text.h"
@@ -65,7 +66,9 @@ void ListChecker::countEnd(LineEnd how) {
 void ListChecker::line(const LineReading &reading) {
     countEnd(reading.end);
     result_.lines = reading.number;
-    if (reading.shape.isBlank()) {
+    if (JudgeGrammar(reading, result_.findings)) {
+        ++result_.comments;
+    } else if (reading.shape.isBlank()) {
         ++result_.blanks;
     } else if (!reading.raw.empty()) {
         word(reading);

@@ -61,6 +61,8 @@ void PrintSummary(CommandStreams &streams, const std::u16string &name, const Lis
     char share[16];
     std::snprintf(share, sizeof share, "%.3f", check.lists.AdverbShare);
     streams.print(u"list: " + name);
+    if (check.lists.ListLanguage != Language::English)
+        streams.print(u"language: " + std::u16string(CodeOf(check.lists.ListLanguage)));
     streams.print(u"encoding: " + EncodingName(check));
     streams.print(u"line ends: " + LineEnds(check));
     streams.print(u"lines: " + Decimal(check.lines) + u" (" + Decimal(check.comments) +

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "excluded_words.h"
+#include "grammar_reading.h"
 #include "line_splitter.h"
 #include "tagged_line.h"
 #include "word_class.h"
@@ -26,6 +27,13 @@ struct LineReading {
     // The word as cleaned and kept in its pool; empty where it cleaned to nothing or was left out.
     std::u16string_view kept;
     const std::u16string *excludedAs; // the word to leave out that it matched, once cleaned
+    // The list's language once the line is read, and, in a language other than English, what
+    // its grammar made of the word (see ReadGrammar); a word left out for it is not kept.
+    Language language = Language::English;
+    GrammarVerdict grammar = GrammarVerdict::Kept;
+    // For a line that begins with "@": whether it said the list's language; where it did, or
+    // tried to, its text is `raw`.
+    LanguageLineVerdict languageLine = LanguageLineVerdict::NotALanguageLine;
 };
 
 // The plain loader's observer: it looks at nothing, so the loader reads as if there were none.
@@ -48,7 +56,16 @@ public:
         ++number_;
         const std::optional<WordClass> wordClass = ClassOfTag(line_.tag());
         LineReading reading{number_, how, line_, wordClass, {}, {}, nullptr};
-        if (wordClass && line_.hasWord()) {
+        // Grammar lines count only once the list has said its language; until then, and in an
+        // English list, they are ignored as they always were.
+        const Language language = lists_.ListLanguage;
+        const bool grammar = language != Language::English;
+        if (line_.isDirective()) {
+            reading.languageLine = readDirective();
+            if (reading.languageLine != LanguageLineVerdict::NotALanguageLine)
+                reading.raw = raw_;
+        } else if (wordClass && (line_.hasWord() || (grammar && line_.hasGrammarWord()))) {
+            wordSeen_ = true;
             WordPool &pool = PoolOf(lists_, *wordClass);
             const size_t most = line_.wordEnd() - line_.wordBegin();
             if constexpr (kObserved) {
@@ -56,6 +73,9 @@ public:
                 raw_.resize(reader_.decode(line_.wordBegin(), line_.wordEnd(), raw_.data()));
                 reading.raw = raw_;
             }
+            GrammarReading read;
+            const std::optional<char16_t> letter =
+                line_.hasGrammarWord() ? std::optional(line_.grammarLetter()) : std::nullopt;
             const int before = pool.size();
             pool.appendWritten(most, [&](char16_t *out) {
                 size_t length = 0;
@@ -68,11 +88,21 @@ public:
                 }
                 if (leaveOut_)
                     reading.excludedAs = leaveOut_->find({out, length});
-                return reading.excludedAs ? 0 : length;
+                if (reading.excludedAs)
+                    return size_t{0};
+                if (grammar && length > 0)
+                    read = ReadGrammar(language, *wordClass, letter, {out, length});
+                return read.verdict == GrammarVerdict::Kept ? length : 0;
             });
+            reading.grammar = read.verdict;
+            if (grammar && pool.size() > before)
+                pool.setLastGrammar(read.grammar);
             if (kObserved && pool.size() > before)
                 reading.kept = pool.word(pool.size());
+        } else if (wordClass && line_.hasGrammarWord()) {
+            wordSeen_ = true;
         }
+        reading.language = lists_.ListLanguage;
         observer_.line(reading);
         line_ = {};
     }
@@ -80,13 +110,32 @@ public:
 private:
     static constexpr bool kObserved = !std::is_same_v<Observer, IgnoreLines>;
 
+    // A list says its language on a line of its own before its first word; only the first such
+    // line counts. Decodes the line into raw_ whether observed or not: such lines are few.
+    LanguageLineVerdict readDirective() {
+        raw_.resize(line_.wordEnd() - line_.wordBegin());
+        raw_.resize(reader_.decode(line_.wordBegin(), line_.wordEnd(), raw_.data()));
+        if (!IsLanguageLine(raw_))
+            return LanguageLineVerdict::NotALanguageLine;
+        if (wordSeen_ || languageSaid_)
+            return LanguageLineVerdict::TooLate;
+        languageSaid_ = true;
+        const std::optional<Language> language = LanguageOfCode(LanguageCodeOf(raw_));
+        if (!language)
+            return LanguageLineVerdict::UnknownLanguage;
+        lists_.ListLanguage = *language;
+        return LanguageLineVerdict::Taken;
+    }
+
     WordLists &lists_;
     const TextReader &reader_;
     const ExcludedWords *leaveOut_;
     Observer &observer_;
     TaggedLine line_;
     uint64_t number_ = 0;
-    std::u16string raw_; // only where observed
+    std::u16string raw_;        // where observed, and for lines that begin with "@"
+    bool wordSeen_ = false;     // a line with a class letter and a word has been read
+    bool languageSaid_ = false; // a line has said the list's language
 };
 
 // Fills the pools from the text's lines as loading does, the words of `leaveOut` left out,

@@ -4,15 +4,23 @@
 #include <string_view>
 
 // What a line shows of the shape "tag, space, word" once spaces are trimmed from both ends, as
-// the loader reads it. It is fed the line piece by piece, since a long line spans many
-// chunks, and keeps only where the word lies, not the word itself.
+// the loader reads it, or of the shape "tag, grammar letter, space, word" that a list in
+// another language than English uses ("Nf Kröte"), or a directive that begins with "@" ("@language
+// de"). It is fed the line piece by piece, since a long line spans many chunks, and keeps only
+// where the word lies, not the word itself.
 class TaggedLine {
 public:
     void feed(std::u16string_view piece, uint64_t start) {
         for (size_t i = 0; i < piece.size(); ++i) {
             switch (state_) {
             case State::BeforeTag:
-                if (piece[i] != u' ') {
+                if (piece[i] == kDirective) {
+                    tag_ = piece[i];
+                    tagAt_ = start + i;
+                    wordBegin_ = start + i;
+                    wordEnd_ = wordBegin_ + 1;
+                    state_ = State::InDirective;
+                } else if (piece[i] != u' ') {
                     tag_ = piece[i];
                     tagAt_ = start + i;
                     state_ = State::AfterTag;
@@ -20,6 +28,10 @@ public:
                 break;
             case State::AfterTag:
                 afterTag_ = piece[i];
+                state_ = piece[i] == u' ' ? State::BeforeWord : State::AfterGrammar;
+                break;
+            case State::AfterGrammar:
+                hasGrammar_ = piece[i] == u' ';
                 state_ = piece[i] == u' ' ? State::BeforeWord : State::NoWord;
                 break;
             case State::BeforeWord:
@@ -29,7 +41,8 @@ public:
                     state_ = State::InWord;
                 }
                 break;
-            case State::InWord: {
+            case State::InWord:
+            case State::InDirective: {
                 const size_t last = piece.find_last_not_of(u' ');
                 if (last != piece.npos && last >= i)
                     wordEnd_ = start + last + 1;
@@ -41,12 +54,19 @@ public:
         }
     }
 
-    bool hasWord() const { return state_ == State::InWord; }
+    // A tag, one space and a word, as every list has.
+    bool hasWord() const { return state_ == State::InWord && !hasGrammar_; }
+    // A tag, a grammar letter, one space and a word.
+    bool hasGrammarWord() const { return state_ == State::InWord && hasGrammar_; }
+    // A line that begins with "@", which then spans what wordBegin and wordEnd give.
+    bool isDirective() const { return state_ == State::InDirective; }
     // Nothing but spaces, if anything.
     bool isBlank() const { return state_ == State::BeforeTag; }
     // A tag and spaces, with no word after them.
-    bool lacksWord() const { return state_ == State::BeforeWord; }
+    bool lacksWord() const { return state_ == State::BeforeWord && !hasGrammar_; }
     int tag() const { return tag_; }
+    // The grammar letter of a line with a grammar word.
+    char16_t grammarLetter() const { return afterTag_; }
     // The unit that follows the tag, where the space should be; 0 for none.
     char16_t afterTag() const { return afterTag_; }
     // Where the tag lies, so that a reader can decode the character that follows it.
@@ -55,10 +75,12 @@ public:
     uint64_t wordEnd() const { return wordEnd_; }
 
 private:
-    enum class State { BeforeTag, AfterTag, BeforeWord, InWord, NoWord };
+    static constexpr char16_t kDirective = u'@';
+    enum class State { BeforeTag, AfterTag, AfterGrammar, BeforeWord, InWord, InDirective, NoWord };
     State state_ = State::BeforeTag;
     int tag_ = 0;
     char16_t afterTag_ = 0;
+    bool hasGrammar_ = false; // the unit after the tag is a grammar letter: a space follows it
     uint64_t tagAt_ = 0;
     uint64_t wordBegin_ = 0;
     uint64_t wordEnd_ = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "echo_index.h"
+#include "language.h"
 #include "word_class.h"
 #include "word_pool.h"
 
@@ -18,6 +19,9 @@ struct WordLists {
     WordPool NounPool;      // tag N
     float AdverbShare = 0;  // chance that an epithet opens with an adverb
     EchoIndex Echoes;       // where the lists hold very long words
+    // What the list says it is written in; in any language but English, each noun keeps its
+    // gender and each adjective its place beside it (WordPool::grammar).
+    Language ListLanguage = Language::English;
 
     int AdjectiveCount() const { return AdjectivePool.size(); }
     int NounCount() const { return NounPool.size(); }

@@ -45,7 +45,18 @@ public:
         const uint32_t number = numbered_ ? prefixes_.add(word.substr(0, kPrefixLength)) : 0;
         entries_.push_back({word.data(), length, number});
         drawn_.push_back(0);
+        if (!grammar_.empty())
+            grammar_.push_back(0);
     }
+
+    // What a list in a language other than English says beside a word: a noun's gender, an
+    // adjective's place (words/grammar_tag.h), one byte an entry. A pool of an English list
+    // keeps none, and reads 0 for every entry.
+    void setLastGrammar(uint8_t grammar) {
+        grammar_.resize(entries_.size());
+        grammar_.back() = grammar;
+    }
+    uint8_t grammar(int index) const { return grammar_.empty() ? 0 : grammar_[index - 1]; }
 
     // Numbers the words' prefixes, and from then on each word's as it is appended. Only pools
     // whose words are tested for clashes need them; the composer numbers those it draws from.
@@ -67,10 +78,12 @@ public:
     // as it left them for as long as this stays the same.
     long passes() const { return passes_; }
 
-    // Swaps two entries, each word with its flag and its prefix's number.
+    // Swaps two entries, each word with its flag, its prefix's number and its grammar.
     void swap(int i, int j) {
         std::swap(entries_[i - 1], entries_[j - 1]);
         std::swap(drawn_[i - 1], drawn_[j - 1]);
+        if (!grammar_.empty())
+            std::swap(grammar_[i - 1], grammar_[j - 1]);
     }
 
     // Once numbered: the distinct prefixes of the pool's words, and the number of the entry's.
@@ -94,7 +107,8 @@ private:
 
     WordStore store_;
     std::vector<Entry> entries_;
-    std::vector<uint8_t> drawn_; // 1 once handed out in the current pass
+    std::vector<uint8_t> drawn_;   // 1 once handed out in the current pass
+    std::vector<uint8_t> grammar_; // empty, or one byte an entry
     PrefixTable prefixes_;
     bool numbered_ = false;
     long passes_ = 0;

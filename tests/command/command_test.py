@@ -384,6 +384,15 @@ for list_name, list_path in (("default", DEFAULT_LIST), ("clashes", GOLDEN / "cl
         golden = (GOLDEN / f"{list_name}-{seed}.txt").read_bytes()
         check(f"seed {seed} on the {list_name} list gives its golden epithets",
               status == 0 and out == golden)
+# In the other languages, with their lists' grammar, and with each joining of two adjectives.
+for language in ("de", "fr", "es"):
+    language_list = native(ROOT / "data" / f"wordlist.{language}.txt")
+    for name, options in (("1", ["--seed", "1", "-n", "1000"]),
+                          ("no-commas-2", ["--seed", "2", "-n", "300", "--no-commas",
+                                           "--no-length-order"])):
+        status, out, _ = run("--list", language_list, *options)
+        check(f"the {language} list gives its golden epithets ({name})",
+              status == 0 and out == (GOLDEN / f"{language}-{name}.txt").read_bytes())
 golden_runs = [("seed-text", ["--seed-text", "Zestive Vilifex"]),
                ("filters", ["--seed", "9", "--max-length", "26", "--exclude",
                             native(GOLDEN / "excluded.txt"), "--json"])]
@@ -521,6 +530,41 @@ for what, content, expected in encoded:
 
 # --check: the findings and the summary, line by line, and the status.
 checks = [
+    ("the grammar of a French list: every fault the notation allows",
+     "@language fr\nNn truc\nN crapaud\nNf limace\nJ puant\nJx sale\nJ a/b/c\nJa vieux/vieille\n"
+     "Ja sot/sote\nVx tr\u00e8s\nV tr\u00e8s\n@language de\n".encode(), 0,
+     ["{}:2: the letter n is no gender of a noun in fr: nothing is taken",
+      "{}:3: a noun without a gender in a list in fr: no adjective could agree with it (write "
+      "Nm, Nf or Nn): nothing is taken",
+      "{}:6: the letter x is no place of an adjective: a (after the noun) or b (before it): "
+      "nothing is taken",
+      '{}:7: the adjective "a/b/c" needs 2 forms in fr, separated by "/", none empty: nothing '
+      "is taken",
+      '{}:8: note: the feminine "vieille" is not what the rule makes of "vieux", "vieuse": '
+      "right if the word is irregular",
+      "{}:10: an adverb takes no letter after its V: it never changes: nothing is taken",
+      "{}:12: a language line after a word or another language line is ignored: put one before "
+      "the first word",
+      "language: fr", "encoding: UTF-8", "line ends: LF", "lines: 12 (7 comments, 0 blank)",
+      "words: 1 adverbs, 3 adjectives, 1 nouns", "adverb share: 0.250",
+      "different epithets: at most 6, or 3 with --single"]),
+    ("a German form spelled otherwise than the rule makes it",
+     "@language de\nNm Frosch\nJb dunkler/dunkle/dunkels\nJb feige\n".encode(), 0,
+     ['{}:3: note: the neuter "dunkels" is not what the rule makes of "dunkle", "dunkles": '
+      "right if the word is irregular",
+      "language: de", "encoding: UTF-8", "line ends: LF", "lines: 4 (1 comments, 0 blank)",
+      "words: 0 adverbs, 2 adjectives, 1 nouns", "adverb share: 0.000",
+      "different epithets: at most 1, or 2 with --single"]),
+    ("grammar lines in a list that does not say its language, and an unknown language",
+     b"@language xx\nNm Frosch\nJb faul\nN toad\nJ vile\n", 0,
+     ['{}:1: the language "xx" is unknown (de, fr, es or en): the list is read as English',
+      "{}:2: a grammar letter after the class letter, in a list that does not say its language "
+      "(@language de, fr or es): nothing is taken",
+      "{}:3: a grammar letter after the class letter, in a list that does not say its language "
+      "(@language de, fr or es): nothing is taken",
+      "encoding: UTF-8", "line ends: LF", "lines: 5 (3 comments, 0 blank)",
+      "words: 0 adverbs, 1 adjectives, 1 nouns", "adverb share: 0.000",
+      "different epithets: at most 1, or 1 with --single"]),
     ("words that are not what they seem",
      b"J\tnecrotic\nN \nJ ne\x07crotic\nN pustule\nn pustule\nJ caf\xe9\n# a comment\n\n"
      b"J \x07\nJ tabbed\t\n   \n", 0,
@@ -589,7 +633,8 @@ for what, content, expected, report in checks:
     name = write_list("checked.txt", content)
     status, out, err = run("--check", name)
     # The summary opens by naming the list it read.
-    summary = next(i for i, line in enumerate(report) if line.startswith("encoding: "))
+    summary = next(i for i, line in enumerate(report)
+                   if line.startswith(("language: ", "encoding: ")))
     report = report[:summary] + ["list: {}"] + report[summary:]
     check(f"--check: {what}", status == expected and
           lines(out) == [line.format(name) for line in report] and

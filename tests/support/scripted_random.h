@@ -7,11 +7,14 @@
 #include <deque>
 #include <initializer_list>
 #include <stdexcept>
+#include <vector>
 
 // Hands out exactly the numbers a test lists, and fails the test if asked for one more.
 class ScriptedRandom : public RandomSource {
 public:
     ScriptedRandom(std::initializer_list<float> numbers) : numbers_(numbers) {}
+    explicit ScriptedRandom(const std::vector<float> &numbers)
+        : numbers_(numbers.begin(), numbers.end()) {}
 
     void seedFromClock() override { ++seeds; }
 

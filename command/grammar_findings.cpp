@@ -1,0 +1,97 @@
+#include "grammar_findings.h"
+
+#include "escaped_text.h"
+#include "platform/display_text.h"
+#include "words/adjective_forms.h"
+
+#include <string>
+
+namespace {
+
+const char16_t *const kGenderNames[] = {u"masculine", u"feminine", u"neuter"};
+
+std::u16string LeftOutBecause(const LineReading &reading) {
+    const std::u16string code(CodeOf(reading.language));
+    switch (reading.grammar) {
+    case GrammarVerdict::NounWithoutGender:
+        return u"a noun without a gender in a list in " + code +
+               u": no adjective could agree with it (write Nm, Nf or Nn)";
+    case GrammarVerdict::NotAGender:
+        return u"the letter " + std::u16string(1, reading.shape.grammarLetter()) +
+               u" is no gender of a noun in " + code;
+    case GrammarVerdict::NotAPlace:
+        return u"the letter " + std::u16string(1, reading.shape.grammarLetter()) +
+               u" is no place of an adjective: a (after the noun) or b (before it)";
+    case GrammarVerdict::MissingForm:
+        return u"the adjective " + Quoted(reading.raw) + u" needs " +
+               Decimal(GenderCount(reading.language)) + u" forms in " + code +
+               u", separated by \"/\", none empty";
+    case GrammarVerdict::AdverbWithLetter:
+        return u"an adverb takes no letter after its V: it never changes";
+    case GrammarVerdict::Kept:
+        break;
+    }
+    return {};
+}
+
+// The forms the rule makes from the spelled-out masculine (French, Spanish) or feminine
+// (German, whose strong feminine is the uninflected form with its e), beside those given.
+void CompareWithRule(const LineReading &reading, FindingLog &findings) {
+    const Gender base = reading.language == Language::German ? Gender::Feminine : Gender::Masculine;
+    const std::u16string_view from = SpelledForm(reading.kept, base);
+    for (int g = 0; g < GenderCount(reading.language); ++g) {
+        const auto gender = static_cast<Gender>(g);
+        std::u16string ruled;
+        AppendRuleForm(ruled, from, reading.language, gender);
+        const std::u16string_view given = SpelledForm(reading.kept, gender);
+        if (ruled != given)
+            findings.add(FindingKind::Grammar, reading.number, [&] {
+                return u"note: the " + std::u16string(kGenderNames[g]) + u" " + Quoted(given) +
+                       u" is not what the rule makes of " + Quoted(from) + u", " + Quoted(ruled) +
+                       u": right if the word is irregular";
+            });
+    }
+}
+
+} // namespace
+
+bool JudgeGrammar(const LineReading &reading, FindingLog &findings) {
+    switch (reading.languageLine) {
+    case LanguageLineVerdict::UnknownLanguage:
+        findings.add(FindingKind::Grammar, reading.number, [&] {
+            return u"the language " + Quoted(LanguageCodeOf(reading.raw)) +
+                   u" is unknown (de, fr, es or en): the list is read as English";
+        });
+        return true;
+    case LanguageLineVerdict::TooLate:
+        findings.add(FindingKind::Grammar, reading.number, [&] {
+            return std::u16string(u"a language line after a word or another language line is "
+                                  u"ignored: put one before the first word");
+        });
+        return true;
+    case LanguageLineVerdict::Taken:
+        return true;
+    case LanguageLineVerdict::NotALanguageLine:
+        break;
+    }
+    if (!reading.wordClass)
+        return false;
+    const char16_t letter = reading.shape.grammarLetter();
+    if (reading.language == Language::English && reading.shape.hasGrammarWord() &&
+        (GenderOfLetter(letter) || PlaceOfLetter(letter))) {
+        findings.add(FindingKind::Grammar, reading.number, [&] {
+            return u"a grammar letter after the class letter, in a list that does not say its "
+                   u"language (@language de, fr or es): nothing is taken";
+        });
+        return false;
+    }
+    if (reading.grammar != GrammarVerdict::Kept) {
+        findings.add(FindingKind::Grammar, reading.number,
+                     [&] { return LeftOutBecause(reading) + u": nothing is taken"; });
+        return true;
+    }
+    if (reading.language != Language::English && reading.wordClass == WordClass::Adjective &&
+        !reading.kept.empty() && SpellsFormsOut(reading.kept))
+        CompareWithRule(reading, findings);
+    return false;
+}
