@@ -4,6 +4,7 @@
 #include "platform/app_files.h"
 #include "platform/byte_source.h"
 #include "platform/display_text.h"
+#include "platform/user_languages.h"
 #include "system_stream.h"
 #include "words/excluded_words.h"
 #include "words/load_failure.h"
@@ -38,7 +39,7 @@ ListSource ListOf(const Options &options) {
     if (options.list)
         return GivenFile(*options.list);
     const fs::path found =
-        WordListPath(LocateAppFiles(ProgramDirectory(), UserDataDirectory()).wordListDirectory);
+        LocateAppFiles(ProgramDirectory(), UserDataDirectory(), UserLanguages()).wordList;
     return {found, PathText(found), false};
 }
 
