@@ -24,7 +24,9 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 share="$prefix/share"
 test -x "$prefix/games/vilifex"
 test -x "$prefix/games/vilify"
-test -f "$share/vilifex/wordlist.txt"
+for list in "$(dirname "$0")"/../../data/wordlist*.txt; do
+    test -f "$share/vilifex/$(basename "$list")"
+done
 test -f "$share/applications/org.zestive.vilifex.desktop"
 test -f "$share/metainfo/org.zestive.vilifex.metainfo.xml"
 test -f "$share/man/man6/vilifex.6.gz"
@@ -72,7 +74,7 @@ opened_list() {
         timeout 3 "$program" || status=$?
     # Still running when stopped: neither a crash nor an early end.
     [ "$status" -eq 124 ] || { echo "$program ended with $status"; return 1; }
-    grep -a -o '"[^"]*wordlist.txt", O_RDONLY[^=]*= [0-9]' "$stage/trace" | cut -d'"' -f2
+    grep -a -o '"[^"]*wordlist[.a-z]*txt", O_RDONLY[^=]*= [0-9]' "$stage/trace" | cut -d'"' -f2
 }
 
 # Starts a program on the X server, Tabs from Make to Save and presses Enter, then waits for
@@ -108,12 +110,15 @@ check_installed() {
     rm -rf "$data" "$home"
     touch "$stage/before"
     [ "$(opened_list "$prefix/games/vilifex" XDG_DATA_HOME="$data")" = "$share/vilifex/wordlist.txt" ]
+    [ "$(opened_list "$prefix/games/vilifex" XDG_DATA_HOME="$data" LANG=de_DE.UTF-8)" = \
+        "$share/vilifex/wordlist.de.txt" ]
     save_once "$data/vilifex/saved.txt" env XDG_DATA_HOME="$data" "$prefix/games/vilifex"
     XDG_DATA_HOME="$data" "$prefix/games/vilify" --list "$share/vilifex/wordlist.txt" --check \
         >"$stage/shared" && XDG_DATA_HOME="$data" "$prefix/games/vilify" --check >"$stage/found"
     cmp -s "$stage/shared" "$stage/found" || { echo "vilify did not find the shared list"; return 1; }
     printf 'J vile\nN toad\n' >"$data/vilifex/wordlist.txt"
-    [ "$(opened_list "$prefix/games/vilifex" XDG_DATA_HOME="$data")" = "$data/vilifex/wordlist.txt" ]
+    [ "$(opened_list "$prefix/games/vilifex" XDG_DATA_HOME="$data" LANG=de_DE.UTF-8)" = \
+        "$data/vilifex/wordlist.txt" ]
     [ "$(XDG_DATA_HOME="$data" "$prefix/games/vilify")" = "vile toad" ] ||
         { echo "vilify did not read the user's own list"; return 1; }
     mkdir "$home"
@@ -127,11 +132,13 @@ check_installed "$rpm_root/usr"
 rpm --root "$rpm_root" -e vilifex
 [ -z "$(find "$rpm_root/usr" -type f)" ] || { echo "rpm -e left files behind"; exit 1; }
 
-# Portable, in a folder whose name is not UTF-8: both files beside the program and nowhere else.
+# Portable, in a folder whose name is not UTF-8: its files beside the program and nowhere else.
 portable="$stage/portable-"$'\xff'
 mkdir "$portable"
-cp "$build/bin/vilifex" "$build/bin/wordlist.txt" "$portable/"
+cp "$build/bin/vilifex" "$build"/bin/wordlist*.txt "$portable/"
 # strace writes the byte 0xFF as \377.
 [ "$(opened_list "$portable/vilifex" XDG_DATA_HOME="$data")" = "$stage/portable-\\377/wordlist.txt" ]
+[ "$(opened_list "$portable/vilifex" XDG_DATA_HOME="$data" LANG=de_DE.UTF-8)" = \
+    "$stage/portable-\\377/wordlist.de.txt" ]
 save_once "$portable/saved.txt" env XDG_DATA_HOME="$data" "$portable/vilifex"
 echo "installed, RPM-installed and portable copies read and save where they should; lintian and rpmlint are content"
