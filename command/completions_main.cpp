@@ -2,7 +2,7 @@
 // build to install.
 //
 // vilify_completions bash|zsh
-#include "option_table.h"
+#include "completion_scripts.h"
 
 #include <cstdio>
 #include <cstring>

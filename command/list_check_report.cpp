@@ -5,6 +5,7 @@
 #include "platform/byte_source.h"
 #include "platform/display_text.h"
 #include "platform/text_encoding.h"
+#include "words/excluded_words.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -88,13 +89,16 @@ int ReportListCheck(const Options &options, CommandStreams &streams) {
         return CannotUse(streams, LoadResult::TooLarge, list, {}); // a word larger than memory
     }
     PrintFindings(streams, list.name, check.findings);
-    if (options.exclude)
-        PrintFindings(streams, GivenFile(*options.exclude).name, check.unusedExclusions);
+    for (const Finding &unused : check.unusedExclusions) {
+        const ExcludedWords::Place place = input.leaveOut->placeOf(unused.line);
+        PrintFindings(streams, input.leaveOutFiles[place.text].name,
+                      {{place.line, unused.message}});
+    }
     PrintSummary(streams, list.name, check);
     // The status is the list's, whether or not anyone read the report; a failed write is told
     // after the verdict.
     const bool reported = streams.flush();
     const int verdict =
-        check.result == LoadResult::Loaded ? 0 : CannotUse(streams, check.result, list, {});
+        check.result == LoadResult::Loaded ? 0 : CannotLoad(streams, check.result, input);
     return std::max(verdict, reported ? 0 : CannotWrite(streams, u"report"));
 }

@@ -82,9 +82,8 @@ namespace {
 
 // Reads the words that --exclude names; where it cannot, says why and returns the command's
 // status.
-std::optional<int> ReadExcluded(const std::filesystem::path &path, CommandStreams &streams,
+std::optional<int> ReadExcluded(const ListSource &file, CommandStreams &streams,
                                 ExcludedWords &words) {
-    const ListSource file = GivenFile(path);
     std::unique_ptr<ByteSource> bytes;
     std::error_code error;
     LoadResult opened = OpenList(file, bytes, error);
@@ -106,11 +105,32 @@ std::optional<int> ReadExcluded(const std::filesystem::path &path, CommandStream
     return kFailed;
 }
 
+// "a.txt", "a.txt and b.txt", "a.txt, b.txt and c.txt".
+std::u16string NamesOf(const std::vector<ListSource> &files) {
+    std::u16string names;
+    for (size_t i = 0; i < files.size(); ++i)
+        names += (i == 0 ? u"" : i + 1 < files.size() ? u", " : u" and ") + files[i].name;
+    return names;
+}
+
 } // namespace
 
+int CannotLoad(CommandStreams &streams, LoadResult result, const ListInput &input) {
+    const bool emptied = result == LoadResult::NoAdjectives || result == LoadResult::NoNouns ||
+                         result == LoadResult::NoAdjectivesOrNouns;
+    const int status = CannotUse(streams, result, input.list, {});
+    if (emptied && !input.leaveOutFiles.empty() && !StopSignal())
+        streams.printError(u"That is with the words of " + NamesOf(input.leaveOutFiles) +
+                           u" left out.");
+    return status;
+}
+
 std::optional<int> OpenInput(const Options &options, CommandStreams &streams, ListInput &input) {
-    if (options.exclude) {
-        if (const auto failed = ReadExcluded(*options.exclude, streams, input.leaveOut.emplace()))
+    if (!options.exclude.empty())
+        input.leaveOut.emplace();
+    for (const std::filesystem::path &path : options.exclude) {
+        input.leaveOutFiles.push_back(GivenFile(path));
+        if (const auto failed = ReadExcluded(input.leaveOutFiles.back(), streams, *input.leaveOut))
             return failed;
     }
     input.list = ListOf(options);

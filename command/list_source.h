@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 class ByteSource;
 
@@ -41,10 +42,15 @@ int CannotUse(CommandStreams &streams, LoadResult result, const ListSource &list
 struct ListInput {
     ListSource list;
     std::unique_ptr<ByteSource> bytes;     // the list's
-    std::optional<ExcludedWords> leaveOut; // where --exclude names them
+    std::vector<ListSource> leaveOutFiles; // as --exclude names them, in order
+    std::optional<ExcludedWords> leaveOut; // the words of all of them
     const ExcludedWords *excluded() const { return leaveOut ? &*leaveOut : nullptr; }
 };
 
 // Reads the words to leave out and opens the list; where either cannot be, says why and
 // returns the command's status.
 std::optional<int> OpenInput(const Options &options, CommandStreams &streams, ListInput &input);
+
+// Says why the list, read, cannot be used, naming the files of words left out where a class
+// may have been emptied by them. Returns the command's status.
+int CannotLoad(CommandStreams &streams, LoadResult result, const ListInput &input);

@@ -1,9 +1,40 @@
 #include "option_table.h"
 
 #include <algorithm>
+#include <charconv>
 #include <vector>
 
 namespace {
+
+// What each kind of value allows: the least number, or for a text the fewest characters, and
+// how a message says its bounds.
+struct KindRule {
+    ValueKind kind;
+    bool number;
+    uint64_t least;
+    std::string_view bounds;
+};
+
+constexpr KindRule kKindRules[] = {
+    {ValueKind::None, false, 0, ""},
+    {ValueKind::Count, true, 0, ", 0 or more"},
+    {ValueKind::Length, true, 1, ", 1 or more"},
+    {ValueKind::Seed, true, 0, " from 0 to 18446744073709551615"},
+    {ValueKind::File, false, 1, ""},
+    {ValueKind::Text, false, 0, ""},
+};
+
+const KindRule &RuleOf(ValueKind kind) {
+    return *std::find_if(std::begin(kKindRules), std::end(kKindRules),
+                         [kind](const KindRule &rule) { return rule.kind == kind; });
+}
+
+// A whole number in decimal digits alone: no sign, no space, nothing after it.
+bool ReadNumber(std::string_view text, uint64_t &number) {
+    const char *end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, number);
+    return !text.empty() && text.front() != '-' && error == std::errc() && stop == end;
+}
 
 constexpr size_t kColumns = 79;
 constexpr size_t kHelpColumn = 23; // where an option's explanation begins
@@ -47,30 +78,33 @@ std::string Wrapped(std::string_view text, size_t width, std::string_view firstI
 std::string UsageWord(const OptionSpec &option) {
     std::string word =
         option.shortName ? std::string{'-', option.shortName} : "--" + std::string(option.longName);
-    if (option.takes == Takes::Value)
+    if (TakesOf(option) == Takes::Value)
         word += " " + std::string(option.valueName);
-    else if (option.takes == Takes::OptionalValue)
+    else if (TakesOf(option) == Takes::OptionalValue)
         word += " [" + std::string(option.valueName) + "]";
     return word;
 }
 
-std::string Quoted(std::string_view text) {
-    std::string out;
-    for (const char c : text)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out;
-}
-
-// An option's explanation cut to its first clause, for zsh's list, which takes no brackets
-// (the explanations have none).
-std::string Summary(std::string_view help) {
-    help = help.substr(0, help.find_first_of(";:("));
-    while (help.ends_with(' '))
-        help.remove_suffix(1);
-    return Quoted(help);
-}
-
 } // namespace
+
+Takes TakesOf(const OptionSpec &option) {
+    if (option.value == ValueKind::None)
+        return Takes::Nothing;
+    return option.valueOptional ? Takes::OptionalValue : Takes::Value;
+}
+
+std::string WantsMessage(const OptionSpec &option, std::string_view spelled) {
+    return std::string(spelled) + " takes " + std::string(option.wants) +
+           std::string(RuleOf(option.value).bounds);
+}
+
+bool ReadValue(const OptionSpec &option, const Argument &word, OptionValue &value) {
+    const KindRule &rule = RuleOf(option.value);
+    value.word = &word;
+    if (rule.number)
+        return ReadNumber(word.text, value.number) && value.number >= rule.least;
+    return word.text.size() >= rule.least;
+}
 
 const OptionSpec *FindLongOption(std::string_view longName, std::string &ambiguous) {
     ambiguous.clear();
@@ -135,9 +169,9 @@ std::string HelpText() {
     const std::string indent(kHelpColumn, ' ');
     for (const OptionSpec &option : kOptions) {
         std::string left = (option.shortName ? "  " : "      ") + OptionName(option);
-        if (option.takes == Takes::Value)
+        if (TakesOf(option) == Takes::Value)
             left += "=" + std::string(option.valueName);
-        else if (option.takes == Takes::OptionalValue)
+        else if (TakesOf(option) == Takes::OptionalValue)
             left += "[=" + std::string(option.valueName) + "]";
         if (left.size() + 2 > kHelpColumn)
             left += "\n" + indent;
@@ -151,63 +185,4 @@ std::string HelpText() {
                     "written; 2 for a wrong command line.",
                     kColumns, "", "");
     return help;
-}
-
-std::string BashCompletion() {
-    std::string words, files, values;
-    for (const OptionSpec &option : kOptions) {
-        words += " --" + std::string(option.longName);
-        std::string names = "--" + std::string(option.longName);
-        if (option.shortName) {
-            words += " -" + std::string(1, option.shortName);
-            names += "|-" + std::string(1, option.shortName);
-        }
-        if (option.completes == Completes::File)
-            files += (files.empty() ? "" : "|") + names;
-        else if (option.takes == Takes::Value)
-            values += (values.empty() ? "" : "|") + names;
-    }
-    return "# bash completion for vilify, made from its table of options\n"
-           "_vilify() {\n"
-           "    local current=\"${COMP_WORDS[COMP_CWORD]}\"\n"
-           "    case \"${COMP_WORDS[COMP_CWORD-1]}\" in\n"
-           "    " +
-           files +
-           ")\n"
-           "        COMPREPLY=($(compgen -f -- \"$current\"))\n"
-           "        return ;;\n"
-           "    " +
-           values +
-           ")\n"
-           "        COMPREPLY=()\n"
-           "        return ;;\n"
-           "    esac\n"
-           "    COMPREPLY=($(compgen -W '" +
-           words.substr(1) +
-           "' -- \"$current\"))\n"
-           "}\n"
-           "complete -o filenames -F _vilify vilify\n";
-}
-
-std::string ZshCompletion() {
-    std::string script = "#compdef vilify\n# zsh completion for vilify, made from its table of "
-                         "options\n_arguments";
-    for (const OptionSpec &option : kOptions) {
-        const std::string longName = "--" + std::string(option.longName);
-        const std::string value =
-            option.takes == Takes::Nothing
-                ? ""
-                : ":" + std::string(option.valueName) +
-                      (option.completes == Completes::File ? ":_files" : ": ");
-        const std::string attach = option.takes == Takes::OptionalValue ? "=-"
-                                   : option.takes == Takes::Value       ? "="
-                                                                        : "";
-        const std::string described = "[" + Summary(option.help) + "]" +
-                                      (option.takes == Takes::OptionalValue ? ":" : "") + value;
-        script += " \\\n    '" + longName + attach + described + "'";
-        if (option.shortName)
-            script += " \\\n    '-" + std::string(1, option.shortName) +
-                      (option.takes == Takes::Value ? "+" : "") + described + "'";
-    }
-    return script + "\n";
 }

@@ -3,16 +3,20 @@
 #include "option_table.h"
 
 #include <algorithm>
-#include <charconv>
 #include <string_view>
 
-namespace {
+namespace fs = std::filesystem;
 
-bool ReadNumber(std::string_view text, uint64_t &number) {
-    const char *end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, number);
-    return !text.empty() && text.front() != '-' && error == std::errc() && stop == end;
+uint64_t SeedFromText(std::string_view bytes) {
+    uint64_t hash = 14695981039346656037u;
+    for (const char byte : bytes) {
+        hash ^= static_cast<unsigned char>(byte);
+        hash *= 1099511628211u;
+    }
+    return hash;
 }
+
+namespace {
 
 // The part of `argument` past its first `skip` characters ("--list=", "-n": ASCII, one unit
 // on every system), its path cut from the system's own form, so that it keeps every byte.
@@ -25,101 +29,10 @@ unsigned ActionBit(Action action) {
     return action == Action::Check ? ForChecking : ForPrinting;
 }
 
-// What an option's value must be, said of it as the user spelled it.
-std::string Wants(const OptionSpec &option, const std::string &spelled) {
-    switch (option.id) {
-    case OptionId::Count:
-        return spelled + " takes a whole number of epithets, 0 or more";
-    case OptionId::Seed:
-        return spelled + " takes a whole number from 0 to 18446744073709551615";
-    case OptionId::MaxLength:
-        return spelled + " takes a whole number of characters";
-    case OptionId::Exclude:
-        return spelled + " takes the name of a file of words to leave out";
-    default:
-        return spelled + " takes the word list's file name";
-    }
+// Standard input can be read once: by "-", or by the names the system gives it.
+bool NamesStandardInput(const fs::path &path) {
+    return path == "-" || path == "/dev/stdin" || path == "/dev/fd/0" || path == "/proc/self/fd/0";
 }
-
-// Takes in one option and its value; says what is wrong, or nothing.
-std::string Apply(const OptionSpec &option, const Argument *value, const std::string &spelled,
-                  Options &options) {
-    switch (option.id) {
-    case OptionId::Count:
-        if (!ReadNumber(value->text, options.count))
-            return Wants(option, spelled);
-        break;
-    case OptionId::Seed: {
-        uint64_t seed = 0;
-        if (!ReadNumber(value->text, seed))
-            return Wants(option, spelled);
-        options.seed = seed;
-        break;
-    }
-    case OptionId::SeedText:
-        options.seed = SeedFromText(value->text);
-        break;
-    case OptionId::MaxLength: {
-        uint64_t most = 0;
-        if (!ReadNumber(value->text, most))
-            return Wants(option, spelled);
-        options.maxLength = most;
-        break;
-    }
-    case OptionId::Exclude:
-        if (value->text.empty())
-            return Wants(option, spelled);
-        options.exclude = value->path;
-        break;
-    case OptionId::Null:
-        options.null = true;
-        break;
-    case OptionId::Json:
-        options.json = true;
-        break;
-    case OptionId::List:
-    case OptionId::Check:
-        if (option.id == OptionId::Check)
-            options.action = Action::Check;
-        if (value && value->text.empty())
-            return Wants(option, spelled);
-        if (value)
-            options.list = value->path;
-        break;
-    case OptionId::ShowSeed:
-        options.showSeed = true;
-        break;
-    case OptionId::Single:
-        options.single = true;
-        break;
-    case OptionId::NoCommas:
-        options.commas = false;
-        break;
-    case OptionId::NoLengthOrder:
-        options.lengthOrder = false;
-        break;
-    case OptionId::Help:
-        options.action = Action::Help;
-        break;
-    case OptionId::Version:
-        options.action = Action::Version;
-        break;
-    }
-    return {};
-}
-
-} // namespace
-
-uint64_t SeedFromText(std::string_view bytes) {
-    uint64_t hash = 14695981039346656037u;
-    for (const char byte : bytes) {
-        hash ^= static_cast<unsigned char>(byte);
-        hash *= 1099511628211u;
-    }
-    return hash;
-}
-
-namespace {
 
 // One option as the command line spells it, with a value given in the same word.
 struct SpelledOption {
@@ -163,7 +76,7 @@ std::string TakeValue(const SpelledOption &spelled, std::vector<Argument> &words
                       const Argument *&value) {
     const std::optional<Argument> &attached = spelled.attached;
     const bool isLong = spelled.spelling.starts_with("--");
-    switch (spelled.option->takes) {
+    switch (TakesOf(*spelled.option)) {
     case Takes::Nothing:
         if (attached && isLong)
             return spelled.spelling + " takes no value";
@@ -176,7 +89,7 @@ std::string TakeValue(const SpelledOption &spelled, std::vector<Argument> &words
         break;
     case Takes::Value:
         if (!attached && next == words.size())
-            return Wants(*spelled.option, spelled.spelling);
+            return WantsMessage(*spelled.option, spelled.spelling);
         value = attached ? &*attached : &words[next++];
         break;
     case Takes::OptionalValue:
@@ -190,24 +103,52 @@ std::string TakeValue(const SpelledOption &spelled, std::vector<Argument> &words
     return {};
 }
 
-// What is wrong with the options taken together, or nothing: a word left over, an option the
-// action ignores.
-std::string CheckTogether(Options &options, std::vector<Argument> &operands, bool checkNamedItsFile,
-                          const std::vector<std::pair<const OptionSpec *, std::string>> &given) {
-    // After "--" a word may be --check's file all the same, as "-x" can be no other way.
-    if (options.action == Action::Check && !checkNamedItsFile && operands.size() == 1) {
-        options.list = operands.front().path;
-        operands.clear();
-    }
-    if (!operands.empty())
-        return "unexpected argument " + operands.front().text;
-    if (options.exclude && *options.exclude == "-" && options.list && *options.list == "-")
+// An option as it was given: its spelling, and whether a value came with it.
+struct GivenOption {
+    const OptionSpec *option;
+    std::string spelling;
+    bool valued;
+};
+
+bool WasGiven(const std::vector<GivenOption> &given, OptionId id, bool valued) {
+    return std::any_of(given.begin(), given.end(), [id, valued](const GivenOption &g) {
+        return g.option->id == id && (g.valued || !valued);
+    });
+}
+
+// What is wrong with reading standard input more than once, or nothing.
+std::string ReadsStandardInputTwice(const Options &options) {
+    const auto fromInput =
+        std::count_if(options.exclude.begin(), options.exclude.end(),
+                      [](const fs::path &file) { return NamesStandardInput(file); });
+    if (fromInput > 0 && options.list && NamesStandardInput(*options.list))
         return "the list and the words to leave out cannot both come from standard input";
-    if (options.action == Action::Help || options.action == Action::Version)
-        return {};
-    for (const auto &[option, spelled] : given)
-        if (!(option->actions & ActionBit(options.action)))
-            return spelled + " has no meaning with --check";
+    if (fromInput > 1)
+        return "two files of words to leave out cannot both come from standard input";
+    return {};
+}
+
+// What is wrong with the options taken together, or nothing: a word left over, two names of the
+// list, standard input read twice, an option the action ignores.
+std::string CheckTogether(Options &options, const std::vector<Argument> &operands,
+                          const std::vector<GivenOption> &given) {
+    bool checkNamesFile = WasGiven(given, OptionId::Check, true);
+    // After "--" a word may be --check's file all the same, as "-x" can be no other way.
+    size_t stray = 0;
+    if (options.action == Action::Check && !checkNamesFile && !operands.empty()) {
+        options.list = operands.front().path;
+        checkNamesFile = true;
+        stray = 1;
+    }
+    if (stray < operands.size())
+        return "unexpected argument " + operands[stray].text;
+    if (checkNamesFile && WasGiven(given, OptionId::List, false))
+        return "--list and --check FILE both name the list to check; give one of them";
+    if (std::string twice = ReadsStandardInputTwice(options); !twice.empty())
+        return twice;
+    for (const GivenOption &g : given)
+        if (!(g.option->actions & ActionBit(options.action)))
+            return g.spelling + " has no meaning with --check";
     return {};
 }
 
@@ -218,9 +159,8 @@ ParsedOptions ParseOptions(const std::vector<Argument> &arguments) {
     Options &options = parsed.options;
     std::vector<Argument> words = arguments; // "-zn3" becomes "-z" and "-n3"
     std::vector<Argument> operands;
-    std::vector<std::pair<const OptionSpec *, std::string>> given; // with their spellings
+    std::vector<GivenOption> given;
     bool optionsEnded = false;
-    bool checkNamedItsFile = false;
 
     for (size_t next = 0; next < words.size();) {
         const Argument argument = words[next++];
@@ -234,20 +174,23 @@ ParsedOptions ParseOptions(const std::vector<Argument> &arguments) {
             continue;
         }
         const SpelledOption spelled = Identify(argument);
-        const Argument *value = nullptr;
+        const Argument *word = nullptr;
         std::string error = spelled.error;
         if (error.empty())
-            error = TakeValue(spelled, words, next, value);
-        if (error.empty())
-            error = Apply(*spelled.option, value, spelled.spelling, options);
+            error = TakeValue(spelled, words, next, word);
+        OptionValue value;
+        if (error.empty() && word && !ReadValue(*spelled.option, *word, value))
+            error = WantsMessage(*spelled.option, spelled.spelling);
         if (!error.empty()) {
             parsed.error = std::move(error);
             return parsed;
         }
-        if (spelled.option->id == OptionId::Check)
-            checkNamedItsFile = value != nullptr;
-        given.emplace_back(spelled.option, spelled.spelling);
+        spelled.option->apply(options, value);
+        // As GNU programs do, the first of --help and --version acts, whatever follows.
+        if (options.action == Action::Help || options.action == Action::Version)
+            return parsed;
+        given.push_back({spelled.option, spelled.spelling, word != nullptr});
     }
-    parsed.error = CheckTogether(options, operands, checkNamedItsFile, given);
+    parsed.error = CheckTogether(options, operands, given);
     return parsed;
 }

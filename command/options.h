@@ -26,9 +26,9 @@ struct Options {
     std::optional<std::filesystem::path> list; // else the list the window would read
     std::optional<uint64_t> seed;              // else one from the clock
     bool showSeed = false;
-    std::optional<uint64_t> maxLength;            // in UTF-16 units, as the window counts
-    std::optional<std::filesystem::path> exclude; // words to leave out
-    bool null = false;                            // NUL after each epithet
+    std::optional<uint64_t> maxLength;          // in UTF-16 units, as the window counts
+    std::vector<std::filesystem::path> exclude; // files of words to leave out, all of them
+    bool null = false;                          // NUL after each epithet
     bool json = false;
 };
 
@@ -37,10 +37,12 @@ struct ParsedOptions {
     std::string error; // what is wrong with the command line; empty when nothing is
 };
 
-// Reads the arguments that follow the command's name, as GNU programs do: options in any order
-// (of one given twice the last counts), a long option by any prefix that names it alone, "--"
-// ending the options. An option that the chosen action would ignore is an error.
 // The seed that --seed-text makes of its text: the 64-bit FNV-1a hash of its bytes.
 uint64_t SeedFromText(std::string_view bytes);
 
+// Reads the arguments that follow the command's name, as GNU programs do: options in any order
+// (of one given twice the last counts, but --exclude adds its files up), a long option by any
+// prefix that names it alone, "--" ending the options. --help or --version acts at once, as
+// the first of them that comes, whatever follows it. An option that the chosen action would
+// ignore is an error, and so are two names of the list, or two files read from standard input.
 ParsedOptions ParseOptions(const std::vector<Argument> &arguments);

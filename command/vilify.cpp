@@ -73,7 +73,7 @@ int PrintEpithets(const Options &options, CommandStreams &streams) {
     WordLists lists;
     const LoadResult result = LoadWordList(lists, *input.bytes, random, input.excluded());
     if (result != LoadResult::Loaded)
-        return CannotUse(streams, result, list, {});
+        return CannotLoad(streams, result, input);
     // Every epithet holds an adjective, a space and a noun.
     const uint64_t shortest = ShortestWord(lists.AdjectivePool) + 1 + ShortestWord(lists.NounPool);
     if (options.maxLength && shortest > *options.maxLength)

@@ -583,6 +583,28 @@ status, out, _ = run("--check", ranked, "--exclude", excluded)
 check("--check names the words left out that the list lacks", status == 0 and
       lines(out)[0] == excluded + ':3: the word "nope" is not in the list' and
       "words: 0 adverbs, 1 adjectives, 1 nouns" in lines(out))
+more = write_list("more.txt", b"zilch\n")
+status, out, _ = run("--check", ranked, "--exclude", excluded, "--exclude", more)
+check("--check names each file's words that the list lacks under that file's name",
+      status == 0 and lines(out)[:2] == [excluded + ':3: the word "nope" is not in the list',
+                                         more + ':1: the word "zilch" is not in the list'])
+sour, toad = write_list("sour.txt", b"sour\n"), write_list("toad.txt", b"toad\n")
+emptied = [(["--exclude", excluded, "--exclude", sour], b"adjectives",
+            excluded.encode() + b" and " + sour.encode()),
+           (["--exclude", excluded, "--exclude", more, "--exclude", toad], b"nouns",
+            excluded.encode() + b", " + more.encode() + b" and " + toad.encode())]
+for action in (["--list", ranked], ["--check", ranked]):
+    for exclusions, none, files in emptied:
+        status, out, err = run(*action, *exclusions)
+        check(f"{action[0]} names the files whose words left no {none.decode()}", status == 1 and
+              err.split(b"\n")[-3:] == [b"vilify: " + ranked.encode() + b" has no " + none + b".",
+                                        b"vilify: That is with the words of " + files +
+                                        b" left out.", b""])
+for first, later, shows in ((["--help"], ["--bogus"], b"Usage: vilify"),
+                            (["--version"], ["--help"], b"vilify (Zestive Vilifex)"),
+                            (["--help"], ["--check", ranked], b"Usage: vilify")):
+    status, out, _ = run(*first, *later)
+    check(f"{first[0]} acts before {later[0]}", status == 0 and out.startswith(shows))
 
 status, out, err = run("--check", missing)
 check("--check of a missing list", status == 1 and out == b"" and b"Can't run without" in err)

@@ -96,7 +96,7 @@ TEST_P(FormLayoutAt, PlacesEveryControlAtItsTwipsWhereEveryCaptionFits) {
     EXPECT_EQ(canvas.client.width, twips.pixels(5955));
     EXPECT_EQ(canvas.client.height, twips.pixels(1275));
     EXPECT_EQ(canvas.points, 9.75);
-    ASSERT_EQ(canvas.placed.size(), 10u);
+    ASSERT_EQ(canvas.placed.size(), static_cast<size_t>(form::kControlCount));
     for (const form::ControlEntry &entry : form::kControls) {
         const Rect at = canvas.placed[entry.id], expected = twips.rect(entry.twips);
         EXPECT_EQ(at.x, expected.x);

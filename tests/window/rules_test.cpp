@@ -53,7 +53,8 @@ public:
     }
 
     bool shown = false, closed = false, timer = false, timerWhileTelling = false;
-    bool checked[4] = {false, true, true, false}, enabled[4] = {true, true, true, true};
+    bool checked[form::kSettingCount] = {false, true, true, false};
+    bool enabled[form::kSettingCount] = {true, true, true, true};
     bool statsVisible = false;
     std::u16string title, output = u"verbose, splendiferous generator", caption = u"&Auto On";
     size_t cursor = std::u16string::npos;

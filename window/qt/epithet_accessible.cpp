@@ -1,5 +1,7 @@
 #include "epithet_accessible.h"
 
+#include "window/scoffle_form.h"
+
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QStyle>
@@ -10,7 +12,7 @@ EpithetAccessible::EpithetAccessible(QLineEdit *box)
 
 QAccessibleInterface *EpithetAccessible::Factory(const QString &, QObject *object) {
     auto *box = qobject_cast<QLineEdit *>(object);
-    if (box && box->objectName() == QLatin1String("txtOutput"))
+    if (box && box->objectName() == QStringView(form::EntryOf(form::Control::Output).name))
         return new EpithetAccessible(box);
     return nullptr;
 }

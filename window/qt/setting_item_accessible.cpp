@@ -1,5 +1,7 @@
 #include "setting_item_accessible.h"
 
+#include "window/scoffle_form.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QWindow>
@@ -8,7 +10,7 @@ namespace {
 
 bool IsSettingsMenu(const QObject *object) {
     return qobject_cast<const QMenu *>(object) &&
-           object->objectName() == QLatin1String("mnuSettings");
+           object->objectName() == QStringView(form::kSettingsMenu.name);
 }
 
 } // namespace

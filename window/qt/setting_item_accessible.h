@@ -16,7 +16,8 @@ class SettingsMenuAccessible : public QAccessibleWidget {
 public:
     explicit SettingsMenuAccessible(QMenu *menu);
 
-    // Makes the menu called mnuSettings, and its items, accessible through these classes.
+    // Makes the Settings menu, by the form's name for it, and its items, accessible through these
+    // classes.
     static QAccessibleInterface *Factory(const QString &className, QObject *object);
 
     QAccessibleInterface *parent() const override;

@@ -1,9 +1,12 @@
 #include "window_fixture.h"
 
+#include "window/scoffle_form.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFrame>
+#include <QLayout>
 #include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -50,6 +53,19 @@ private slots:
             QVERIFY(item->isEnabled());
     }
 
+    void aFixedWindowOffersNoMaximiseButtonAndKeepsItsSize() {
+        WindowFixture f;
+        QVERIFY(f.open());
+        const Qt::WindowFlags flags = f.window->windowFlags();
+        QCOMPARE(bool(flags & Qt::WindowMaximizeButtonHint), form::kResizable);
+        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        if (!form::kResizable) {
+            QCOMPARE(f.window->layout()->sizeConstraint(), QLayout::SetFixedSize);
+            QCOMPARE(f.window->minimumSize(), f.window->maximumSize());
+        }
+    }
+
     void menusHoldTheirItemsInOrder() {
         WindowFixture f;
         QVERIFY(f.open());
@@ -73,9 +89,9 @@ private slots:
         QAccessibleInterface *menu =
             QAccessible::queryAccessibleInterface(f.child<QMenu>("mnuSettings"));
         QVERIFY(menu);
-        QCOMPARE(menu->childCount(), 4);
-        const bool checked[] = {false, true, true, false};
-        for (int i = 0; i < 4; ++i) {
+        QCOMPARE(menu->childCount(), form::kSettingCount);
+        const bool checked[form::kSettingCount] = {false, true, true, false};
+        for (int i = 0; i < form::kSettingCount; ++i) {
             const QAccessible::State state = menu->child(i)->state();
             QVERIFY2(state.checkable, qPrintable(menu->child(i)->text(QAccessible::Name)));
             QCOMPARE(bool(state.checked), checked[i]);

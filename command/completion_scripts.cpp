@@ -1,0 +1,130 @@
+#include "completion_scripts.h"
+
+#include "option_table.h"
+
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// What bash runs: candidates are read a line each, never split at spaces, and "--list=FILE"
+// comes as one word, or as three where "=" breaks words. @LONG@ stands for every long option,
+// @FILES@ and @VALUES@ for the case patterns of the options that take a file or another value,
+// @WORDS@ for every option.
+constexpr std::string_view kBashScript =
+    R"bash(# bash completion for vilify, made from its table of options
+
+# The long option that $1 names, whole or by a beginning that names it alone.
+_vilify_option() {
+    local option found=()
+    for option in @LONG@; do
+        if [[ $option == "$1" ]]; then
+            printf '%s\n' "$option"
+            return
+        fi
+        [[ $option == "$1"* ]] && found+=("$option")
+    done
+    if ((${#found[@]} == 1)); then printf '%s\n' "${found[0]}"; fi
+}
+
+_vilify() {
+    local current="${COMP_WORDS[COMP_CWORD]}" previous="" prefix=""
+    ((COMP_CWORD > 0)) && previous="${COMP_WORDS[COMP_CWORD-1]}"
+    if [[ $current == = ]]; then
+        current=""
+    elif [[ $previous == = ]] && ((COMP_CWORD > 1)); then
+        previous="${COMP_WORDS[COMP_CWORD-2]}"
+    elif [[ $current == --*=* ]]; then
+        previous="${current%%=*}"
+        prefix="$previous="
+        current="${current#*=}"
+    fi
+    [[ $previous == --?* ]] && previous="$(_vilify_option "$previous")"
+    case "$previous" in
+    @FILES@)
+        compopt -o filenames 2>/dev/null
+        mapfile -t COMPREPLY < <(compgen -f -- "$current")
+        [[ -n $prefix ]] && COMPREPLY=("${COMPREPLY[@]/#/$prefix}")
+        return ;;
+    @VALUES@)
+        COMPREPLY=()
+        return ;;
+    esac
+    mapfile -t COMPREPLY < <(compgen -W '@WORDS@' -- "$current")
+}
+complete -F _vilify vilify
+)bash";
+
+// `script` with `mark` replaced by `text`, once.
+std::string Filled(std::string script, std::string_view mark, const std::string &text) {
+    return script.replace(script.find(mark), mark.size(), text);
+}
+
+// The words joined by `between`.
+std::string Joined(const std::vector<std::string> &words, std::string_view between) {
+    std::string joined;
+    for (const std::string &word : words)
+        joined += (joined.empty() ? "" : std::string(between)) + word;
+    return joined;
+}
+
+// `text` for a word in single quotes, each quote closed, escaped and opened again.
+std::string Quoted(std::string_view text) {
+    std::string out;
+    for (const char c : text)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out;
+}
+
+// An option's explanation cut to its first clause, for zsh's list, which takes no brackets
+// (the explanations have none).
+std::string Summary(std::string_view help) {
+    help = help.substr(0, help.find_first_of(";:("));
+    while (help.ends_with(' '))
+        help.remove_suffix(1);
+    return Quoted(help);
+}
+
+} // namespace
+
+std::string BashCompletion() {
+    std::vector<std::string> longNames, words, files, values;
+    for (const OptionSpec &option : kOptions) {
+        std::string names = "--" + std::string(option.longName);
+        longNames.push_back(names);
+        words.push_back(names);
+        if (option.shortName) {
+            words.push_back("-" + std::string(1, option.shortName));
+            names += "|" + words.back();
+        }
+        if (option.value == ValueKind::File)
+            files.push_back(names);
+        else if (option.value != ValueKind::None)
+            values.push_back(names);
+    }
+    std::string script = Filled(std::string(kBashScript), "@LONG@", Joined(longNames, " "));
+    script = Filled(script, "@FILES@", Joined(files, "|"));
+    script = Filled(script, "@VALUES@", Joined(values, "|"));
+    return Filled(script, "@WORDS@", Joined(words, " "));
+}
+
+std::string ZshCompletion() {
+    std::string script = "#compdef vilify\n# zsh completion for vilify, made from its table of "
+                         "options\n_arguments";
+    for (const OptionSpec &option : kOptions) {
+        const Takes takes = TakesOf(option);
+        const std::string value = takes == Takes::Nothing
+                                      ? ""
+                                      : ":" + std::string(option.valueName) +
+                                            (option.value == ValueKind::File ? ":_files" : ": ");
+        // "=": the value after "=" in the same word, or in the next word.
+        const std::string attach = takes == Takes::Nothing ? "" : "=";
+        const std::string described =
+            "[" + Summary(option.help) + "]" + (takes == Takes::OptionalValue ? ":" : "") + value;
+        script += " \\\n    '--" + std::string(option.longName) + attach + described + "'";
+        if (option.shortName)
+            script += " \\\n    '-" + std::string(1, option.shortName) +
+                      (takes == Takes::Value ? "+" : "") + described + "'";
+    }
+    return script + "\n";
+}
