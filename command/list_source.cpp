@@ -38,6 +38,11 @@ ListSource GivenFile(const fs::path &path) {
 ListSource ListOf(const Options &options) {
     if (options.list)
         return GivenFile(*options.list);
+    if (options.language) {
+        const fs::path shipped =
+            ShippedWordList(ShippedListDirectory(ProgramDirectory()), *options.language);
+        return {shipped, PathText(shipped), false};
+    }
     const fs::path found =
         LocateAppFiles(ProgramDirectory(), UserDataDirectory(), UserLanguages()).wordList;
     return {found, PathText(found), false};

@@ -24,6 +24,7 @@ struct Options {
     bool commas = true;
     bool lengthOrder = true;
     std::optional<std::filesystem::path> list; // else the list the window would read
+    std::optional<std::string> language;       // a shipped list's language, instead
     std::optional<uint64_t> seed;              // else one from the clock
     bool showSeed = false;
     std::optional<uint64_t> maxLength;          // in UTF-16 units, as the window counts

@@ -439,6 +439,21 @@ if not wine:  # Wine takes the user's language from the locale alone, never from
 for locale, expected in by_locale:
     check(f"the list read under {locale}",
           run(program=portable / command.name, locale=locale)[1] == expected)
+by_language = [("en", {"LANG": "de_DE.UTF-8"}, b"english toad\n"),
+               ("de", {"LANG": "C"}, b"deutsch toad\n"),
+               ("de", {"LANG": "fr_FR.UTF-8"}, b"deutsch toad\n")]
+for code, locale, expected in by_language:
+    check(f"--language {code} under {locale}",
+          run("--language", code, program=portable / command.name, locale=locale)[1] == expected)
+status, out, _ = run("--language", "de", "--check", program=portable / command.name)
+check("--check of --language's list names it",
+      "list: " + native(portable / "wordlist.de.txt") in lines(out))
+status, _, err = run("--language", "es", program=portable / command.name)
+check("--language of a list that is not there names it", status == 1 and
+      err.startswith(b"vilify: Can't run without WORDLIST.ES.TXT,\n") and
+      native(portable / "wordlist.es.txt").encode() in err)
+status, _, err = run("--language", "de", "--list", small)
+check("--language with --list is a usage error", status == 2 and b"--language" in err)
 (portable / "wordlist.de.txt").unlink()
 (portable / "wordlist.de.txt").mkdir()
 status, _, err = run(program=portable / command.name, locale={"LANG": "de_DE.UTF-8"})
