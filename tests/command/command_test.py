@@ -422,13 +422,16 @@ check("without it, the message the window gives", status == 1 and
 (portable / "wordlist.txt").write_bytes(b"J english\nN toad\n")
 (portable / "wordlist.de.txt").write_bytes(b"J deutsch\nN toad\n")
 by_locale = [
-    ({"LANG": "de_DE.UTF-8"}, b"deutsch toad\n"),
+    ({"LC_ALL": "de_DE.UTF-8"}, b"deutsch toad\n"),
     ({"LANG": "C"}, b"english toad\n"),
     ({}, b"english toad\n"),
-    ({"LANG": "fr_FR.UTF-8"}, b"english toad\n"),
+    ({"LC_ALL": "fr_FR.UTF-8"}, b"english toad\n"),
 ]
-if not wine:  # Wine takes the user's language from the locale alone, never from LANGUAGE
+# Wine makes the user's language of LANG only where the system has that locale, and never of
+# LANGUAGE.
+if not wine:
     by_locale += [
+        ({"LANG": "de_DE.UTF-8"}, b"deutsch toad\n"),
         ({"LANG": "fr_FR.UTF-8", "LANGUAGE": "es:de"}, b"deutsch toad\n"),
         ({"LANG": "de_DE.UTF-8", "LANGUAGE": "en:de"}, b"english toad\n"),
         ({"LANG": "C", "LANGUAGE": "de"}, b"english toad\n"),
