@@ -50,6 +50,7 @@ TEST(InterfaceLanguages, AreTheLanguagesOfTheNamesInTheirOrder) {
     } rows[] = {
         {L"de-DE\0en-US\0\0"sv, {"de", "en"}},
         {L"fr-CA\0\0"sv, {"fr"}},
+        {L"es-MX\0pt-BR"sv, {"es", "pt"}},
         {L"zh-Hans-CN\0es-419\0\0"sv, {"zh", "es"}},
         {L"d\u00e9-DE\0es\0\0"sv, {"es"}},
         {L"\0"sv, {}},
