@@ -114,6 +114,7 @@ TEST(LoadFailureMessage, CallsTheListByTheNameOfTheFileRead) {
         {"wordlist.de.txt", LoadResult::NoNouns, {}, u"WORDLIST.DE.TXT has no nouns."},
         {"wordlist.es.txt", LoadResult::CannotOpen, missing, u"Can't run without WORDLIST.ES.TXT,"},
         {"WordList.txt", LoadResult::NoAdjectives, {}, u"WORDLIST.TXT has no adjectives."},
+        {"wordlist.az.txt", LoadResult::NoNouns, {}, u"WORDLIST.AZ.TXT has no nouns."},
     };
     for (const auto &row : rows)
         EXPECT_TRUE(LoadFailureMessage(row.result, folder / row.file, row.error,
