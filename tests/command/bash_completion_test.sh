@@ -10,6 +10,10 @@ trap 'rm -rf "$PWD"' EXIT
 touch 'my list.txt' 'other.txt'
 
 failed=0
+if [[ $(complete -p vilify 2>&1) != "complete -F _vilify vilify" ]]; then
+    echo "FAIL: the script does not tie _vilify to vilify"
+    failed=1
+fi
 # complete EXPECTED WORD... : the candidates for the last word, one a line, as EXPECTED.
 complete_words() {
     local expected="$1"
@@ -45,6 +49,8 @@ complete_words $'en\nes' vilify --language e
 complete_words '--language=fr' vilify --language=f
 complete_words 'de' vilify --language = d
 complete_words '--single' vilify --sing
+complete_words '-z' vilify -z
+complete_words '-n' vilify -n
 complete_words $'--no-commas\n--no-length-order' vilify --no
 complete_words $'--seed\n--seed-text\n--show-seed\n--single' vilify --s
 complete_words $'--seed\n--seed-text\n--show-seed\n--single' vilify --count 3 --s

@@ -618,6 +618,9 @@ for action in (["--list", ranked], ["--check", ranked]):
               err.split(b"\n")[-3:] == [b"vilify: " + ranked.encode() + b" has no " + none + b".",
                                         b"vilify: That is with the words of " + files +
                                         b" left out.", b""])
+status, _, err = run("--list", no_nouns)
+check("a list without nouns and nothing left out says no more", status == 1 and
+      err.replace(b"\r", b"") == b"vilify: " + no_nouns.encode() + b" has no nouns.\n")
 for first, later, shows in ((["--help"], ["--bogus"], b"Usage: vilify"),
                             (["--version"], ["--help"], b"vilify (Zestive Vilifex)"),
                             (["--help"], ["--check", ranked], b"Usage: vilify")):

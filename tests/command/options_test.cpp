@@ -151,6 +151,7 @@ const ParseRow kFlags[] = {
     {{"--loud"}, "error: unknown option --loud"},
     {{"--"}, ""},
     {{"-x"}, "error: unknown option -x"},
+    {{"-xz"}, "error: unknown option -x"},
     {{"-zx"}, "error: unknown option -x"},
     {{"twice"}, "error: unexpected argument twice"},
     {{"-"}, "error: unexpected argument -"},
