@@ -9,8 +9,8 @@ namespace {
 
 // What bash runs: candidates are read a line each, never split at spaces, and "--list=FILE"
 // comes as one word, or as three where "=" breaks words. @LONG@ stands for every long option,
-// @FILES@ and @VALUES@ for the case patterns of the options that take a file or another value,
-// @WORDS@ for every option.
+// @CHOICES@ for a case of each option whose value is one of a few, @FILES@ and @VALUES@ for the
+// case patterns of the options that take a file or another value, @WORDS@ for every option.
 constexpr std::string_view kBashScript =
     R"bash(# bash completion for vilify, made from its table of options
 
@@ -41,7 +41,7 @@ _vilify() {
     fi
     [[ $previous == --?* ]] && previous="$(_vilify_option "$previous")"
     case "$previous" in
-    @FILES@)
+@CHOICES@    @FILES@)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -f -- "$current")
         [[ -n $prefix ]] && COMPREPLY=("${COMPREPLY[@]/#/$prefix}")
@@ -85,9 +85,32 @@ std::string Summary(std::string_view help) {
     return Quoted(help);
 }
 
+// The choices separated by `between`.
+std::string Choices(std::span<const std::string_view> choices, std::string_view between) {
+    return Joined(std::vector<std::string>(choices.begin(), choices.end()), between);
+}
+
+// What zsh completes a value of the kind with: files, the choices, or nothing.
+std::string ZshValueAction(ValueKind kind) {
+    if (kind == ValueKind::File)
+        return "_files";
+    if (!ChoicesOf(kind).empty())
+        return "(" + Choices(ChoicesOf(kind), " ") + ")";
+    return " ";
+}
+
+// The case of bash's script that completes an option's value from its choices.
+std::string BashChoicesCase(const std::string &names, std::span<const std::string_view> choices) {
+    return "    " + names + ")\n        mapfile -t COMPREPLY < <(compgen -W '" +
+           Choices(choices, " ") + "' -- \"$current\")\n" +
+           "        [[ -n $prefix ]] && COMPREPLY=(\"${COMPREPLY[@]/#/$prefix}\")\n" +
+           "        return ;;\n";
+}
+
 } // namespace
 
 std::string BashCompletion() {
+    std::string choiceCases;
     std::vector<std::string> longNames, words, files, values;
     for (const OptionSpec &option : kOptions) {
         std::string names = "--" + std::string(option.longName);
@@ -99,10 +122,13 @@ std::string BashCompletion() {
         }
         if (option.value == ValueKind::File)
             files.push_back(names);
+        else if (!ChoicesOf(option.value).empty())
+            choiceCases += BashChoicesCase(names, ChoicesOf(option.value));
         else if (option.value != ValueKind::None)
             values.push_back(names);
     }
     std::string script = Filled(std::string(kBashScript), "@LONG@", Joined(longNames, " "));
+    script = Filled(script, "@CHOICES@", choiceCases);
     script = Filled(script, "@FILES@", Joined(files, "|"));
     script = Filled(script, "@VALUES@", Joined(values, "|"));
     return Filled(script, "@WORDS@", Joined(words, " "));
@@ -113,10 +139,9 @@ std::string ZshCompletion() {
                          "options\n_arguments";
     for (const OptionSpec &option : kOptions) {
         const Takes takes = TakesOf(option);
-        const std::string value = takes == Takes::Nothing
-                                      ? ""
-                                      : ":" + std::string(option.valueName) +
-                                            (option.value == ValueKind::File ? ":_files" : ": ");
+        const std::string value = takes == Takes::Nothing ? ""
+                                                          : ":" + std::string(option.valueName) +
+                                                                ":" + ZshValueAction(option.value);
         // "=": the value after "=" in the same word, or in the next word.
         const std::string attach = takes == Takes::Nothing ? "" : "=";
         const std::string described =

@@ -5,6 +5,7 @@
 #include "platform/app_files.h"
 #include "platform/byte_source.h"
 #include "platform/display_text.h"
+#include "platform/user_languages.h"
 #include "system_stream.h"
 #include "words/excluded_words.h"
 #include "words/load_failure.h"
@@ -38,8 +39,13 @@ ListSource GivenFile(const fs::path &path) {
 ListSource ListOf(const Options &options) {
     if (options.list)
         return GivenFile(*options.list);
+    if (options.language) {
+        const fs::path shipped =
+            ShippedWordList(ShippedListDirectory(ProgramDirectory()), *options.language);
+        return {shipped, PathText(shipped), false};
+    }
     const fs::path found =
-        WordListPath(LocateAppFiles(ProgramDirectory(), UserDataDirectory()).wordListDirectory);
+        LocateAppFiles(ProgramDirectory(), UserDataDirectory(), UserLanguages()).wordList;
     return {found, PathText(found), false};
 }
 

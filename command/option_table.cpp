@@ -1,5 +1,7 @@
 #include "option_table.h"
 
+#include "platform/app_files.h"
+
 #include <algorithm>
 #include <charconv>
 #include <vector>
@@ -22,6 +24,7 @@ constexpr KindRule kKindRules[] = {
     {ValueKind::Seed, true, 0, " from 0 to 18446744073709551615"},
     {ValueKind::File, false, 1, ""},
     {ValueKind::Text, false, 0, ""},
+    {ValueKind::Language, false, 1, ""},
 };
 
 const KindRule &RuleOf(ValueKind kind) {
@@ -87,6 +90,12 @@ std::string UsageWord(const OptionSpec &option) {
 
 } // namespace
 
+std::span<const std::string_view> ChoicesOf(ValueKind kind) {
+    if (kind == ValueKind::Language)
+        return kShippedLanguages;
+    return {};
+}
+
 Takes TakesOf(const OptionSpec &option) {
     if (option.value == ValueKind::None)
         return Takes::Nothing;
@@ -94,8 +103,15 @@ Takes TakesOf(const OptionSpec &option) {
 }
 
 std::string WantsMessage(const OptionSpec &option, std::string_view spelled) {
-    return std::string(spelled) + " takes " + std::string(option.wants) +
-           std::string(RuleOf(option.value).bounds);
+    std::string message = std::string(spelled) + " takes " + std::string(option.wants) +
+                          std::string(RuleOf(option.value).bounds);
+    const auto choices = ChoicesOf(option.value);
+    for (size_t i = 0; i < choices.size(); ++i)
+        message += (i == 0                   ? ": "
+                    : i + 1 < choices.size() ? ", "
+                                             : " or ") +
+                   std::string(choices[i]);
+    return message;
 }
 
 bool ReadValue(const OptionSpec &option, const Argument &word, OptionValue &value) {
@@ -103,6 +119,9 @@ bool ReadValue(const OptionSpec &option, const Argument &word, OptionValue &valu
     value.word = &word;
     if (rule.number)
         return ReadNumber(word.text, value.number) && value.number >= rule.least;
+    const auto choices = ChoicesOf(option.value);
+    if (!choices.empty())
+        return std::find(choices.begin(), choices.end(), word.text) != choices.end();
     return word.text.size() >= rule.least;
 }
 

@@ -3,6 +3,7 @@
 #include "options.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,7 @@ enum class OptionId {
     Null,
     Json,
     List,
+    Language,
     Check,
     Help,
     Version
@@ -29,12 +31,13 @@ enum class OptionId {
 
 // What an option's value must be: the parser reads it by this, and says it where it is wrong.
 enum class ValueKind {
-    None,   // the option takes no value
-    Count,  // a whole number, 0 or more
-    Length, // a whole number, 1 or more
-    Seed,   // a whole number that 64 bits hold
-    File,   // a file's name, never empty
-    Text,   // any text, the empty one too
+    None,     // the option takes no value
+    Count,    // a whole number, 0 or more
+    Length,   // a whole number, 1 or more
+    Seed,     // a whole number that 64 bits hold
+    File,     // a file's name, never empty
+    Text,     // any text, the empty one too
+    Language, // the code of a language a list is shipped in
 };
 
 enum class Takes {
@@ -112,6 +115,11 @@ inline constexpr OptionSpec kOptions[] = {
     {OptionId::List, '\0', "list", ValueKind::File, false, "FILE", "the word list's file name",
      ForAny, [](Options &o, const OptionValue &v) { o.list = v.word->path; },
      "read the word list FILE instead of the program's own"},
+    {OptionId::Language, '\0', "language", ValueKind::Language, false, "CODE",
+     "the code of a language", ForAny,
+     [](Options &o, const OptionValue &v) { o.language = v.word->text; },
+     "read the word list shipped in the language CODE instead of the one of the user's "
+     "language"},
     {OptionId::Check, '\0', "check", ValueKind::File, true, "FILE", "the word list's file name",
      ForChecking,
      [](Options &o, const OptionValue &v) {
@@ -129,6 +137,9 @@ inline constexpr OptionSpec kOptions[] = {
      "print the version and end"},
 };
 // clang-format on
+
+// The values an option of the kind may take, where they are few; none where any may do.
+std::span<const std::string_view> ChoicesOf(ValueKind kind);
 
 // How the option takes its value, by its row.
 Takes TakesOf(const OptionSpec &option);

@@ -144,6 +144,9 @@ std::string CheckTogether(Options &options, const std::vector<Argument> &operand
         return "unexpected argument " + operands[stray].text;
     if (checkNamesFile && WasGiven(given, OptionId::List, false))
         return "--list and --check FILE both name the list to check; give one of them";
+    if (WasGiven(given, OptionId::Language, false) && options.list)
+        return std::string(checkNamesFile ? "--check FILE" : "--list") +
+               " names the list that --language would choose; give one of them";
     if (std::string twice = ReadsStandardInputTwice(options); !twice.empty())
         return twice;
     for (const GivenOption &g : given)

@@ -24,6 +24,7 @@ struct Options {
     uint64_t count = 1; // 0: until the output is closed
     EpithetStyle style;
     std::optional<std::filesystem::path> list; // else the list the window would read
+    std::optional<std::string> language;       // a shipped list's language, instead
     std::optional<uint64_t> seed;              // else one from the clock
     bool showSeed = false;
     std::optional<uint64_t> maxLength;          // in UTF-16 units, as the window counts

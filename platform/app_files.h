@@ -2,21 +2,36 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // Where the program reads its word list and appends its saved epithets.
 //
 // A portable copy (the build tree, or any folder the program was copied into) keeps both files
 // beside the program and nowhere else. An installed copy never writes where it is installed,
 // whoever runs it: it reads the word list from the user's data folder when the user has put
-// one there, the default one otherwise, and saves into the user's data folder.
+// one there, a shipped one otherwise, and saves into the user's data folder. The shipped list
+// read is that of the first of the user's languages that has one, English where none has.
 struct AppFiles {
-    std::filesystem::path wordListDirectory;
+    std::filesystem::path wordList;
     std::filesystem::path saveDirectory; // empty when an installed copy has no user data folder
     bool userWordList = false;           // the list is one the user put in the user data folder
 };
 
 AppFiles LocateAppFiles(const std::filesystem::path &programDirectory,
-                        const std::filesystem::path &userDirectory);
+                        const std::filesystem::path &userDirectory,
+                        const std::vector<std::string> &languages);
+
+// The languages a list is shipped in, as `vilify --language` names them.
+inline constexpr std::string_view kShippedLanguages[] = {"de", "en", "es", "fr"};
+
+// The folder that holds the shipped lists: an installed copy's data folder, or the program's.
+std::filesystem::path ShippedListDirectory(const std::filesystem::path &programDirectory);
+
+// A language's shipped list in the folder: the word list itself for English, wordlist.de.txt
+// and the like for another, under whatever case of its name it has there.
+std::filesystem::path ShippedWordList(const std::filesystem::path &directory,
+                                      std::string_view language);
 
 // Where an installed copy keeps its default word list, or empty for a portable copy. On Linux
 // an installed copy is recognised by its list in share/vilifex/ under the folder above its own,
@@ -25,7 +40,8 @@ AppFiles LocateAppFiles(const std::filesystem::path &programDirectory,
 // there the list lies beside it.
 std::filesystem::path InstalledDataDirectory(const std::filesystem::path &programDirectory);
 
-// The word list's name; a folder may hold it under any case of its letters.
+// The word list's name, also the English list's; a folder may hold it under any case of its
+// letters.
 inline constexpr char kWordListName[] = "wordlist.txt";
 
 // The word list in the folder, under whatever case of its name it has there.

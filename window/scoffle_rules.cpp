@@ -33,13 +33,11 @@ ScoffleRules::ScoffleRules(ScoffleFrontEnd &window, Desktop &desktop, RandomSour
 bool ScoffleRules::load() {
     random_.seedFromClock();
     window_.showWindow();
-    // Found once, so that a message names the very file that was tried.
-    const std::filesystem::path list = WordListPath(files_.wordListDirectory);
     std::error_code openError;
-    const LoadResult result = LoadWordListFile(lists_, list, random_, &openError);
+    const LoadResult result = LoadWordListFile(lists_, files_.wordList, random_, &openError);
     if (result != LoadResult::Loaded) {
         // The user's own list is named: which file is meant is not plain from the message.
-        tell(LoadFailureMessage(result, list, openError,
+        tell(LoadFailureMessage(result, files_.wordList, openError,
                                 files_.userWordList ? ListNaming::Always
                                                     : ListNaming::WhereUnreadable));
         window_.closeWindow();

@@ -22,11 +22,22 @@ std::u16string WhatIsWrong(LoadResult result, const std::u16string &name) {
     return u"Can't run without " + name + u",\r\nyou necrotic, incontinent pustule!";
 }
 
+// The list as the messages have always called it, in capitals: WORDLIST.TXT, or
+// WORDLIST.DE.TXT for the list in German.
+std::u16string CapitalName(const std::filesystem::path &list) {
+    std::u16string name = PathText(list.filename());
+    for (char16_t &c : name) {
+        if (c >= u'a' && c <= u'z')
+            c = static_cast<char16_t>(c - u'a' + u'A');
+    }
+    return name;
+}
+
 } // namespace
 
 std::u16string LoadFailureMessage(LoadResult result, const std::filesystem::path &list,
                                   const std::error_code &openError, ListNaming naming) {
-    std::u16string message = WhatIsWrong(result, u"WORDLIST.TXT");
+    std::u16string message = WhatIsWrong(result, CapitalName(list));
     const bool missing = openError == std::errc::no_such_file_or_directory;
     if (openError && (!missing || naming == ListNaming::Always))
         message += u"\r\n" + PathText(list) + u": " + ErrorText(openError) + u".";

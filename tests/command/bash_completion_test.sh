@@ -43,6 +43,11 @@ complete_words "$both" vilify --exclude a.txt --excl ''
 complete_words '' vilify -n ''
 complete_words '' vilify --seed-text ''
 complete_words '' vilify --max ''
+complete_words $'de\nen\nes\nfr' vilify --language ''
+complete_words 'es' vilify --lang es
+complete_words $'en\nes' vilify --language e
+complete_words '--language=fr' vilify --language=f
+complete_words 'de' vilify --language = d
 complete_words '--single' vilify --sing
 complete_words '-z' vilify -z
 complete_words '-n' vilify -n

@@ -36,15 +36,23 @@ def native(path):
     return "Z:" + str(path).replace("/", "\\") if wine else str(path)
 
 
+LOCALE_VARIABLES = ("LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG")
+
+
 def run(*arguments, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, program=None, limit=None,
-        cwd=None):
+        cwd=None, locale=None):
     """The command's status, standard output and standard error, with Windows' CR LF line
-    ends checked and taken off; `limit` bounds its address space."""
+    ends checked and taken off; `limit` bounds its address space; `locale`, where given, holds
+    the only locale variables set."""
     prefix = ["wine"] if wine else []
     bound = limit and (lambda: resource.setrlimit(resource.RLIMIT_AS, (limit, limit)))
+    env = None
+    if locale is not None:
+        env = {name: value for name, value in os.environ.items() if name not in LOCALE_VARIABLES}
+        env.update(locale)
     done = subprocess.run(prefix + [str(program or command), *arguments], stdin=stdin,
                           stdout=stdout, stderr=subprocess.PIPE, timeout=60, preexec_fn=bound,
-                          cwd=cwd)
+                          cwd=cwd, env=env)
     out, err = done.stdout or b"", done.stderr
     if wine:
         err = b"\n".join(line for line in err.split(b"\n") if not line.startswith(b"wine"))
@@ -517,6 +525,51 @@ check("the list beside the command", run(program=portable / command.name)[1] == 
 status, _, err = run(program=portable / command.name)
 check("without it, the message the window gives", status == 1 and
       err.startswith(b"vilify: Can't run without WORDLIST.TXT,\n"))
+
+# The list of the user's language beside the command, the English one where it has none.
+(portable / "wordlist.txt").write_bytes(b"J english\nN toad\n")
+(portable / "wordlist.de.txt").write_bytes(b"J deutsch\nN toad\n")
+by_locale = [
+    ({"LC_ALL": "de_DE.UTF-8"}, b"deutsch toad\n"),
+    ({"LANG": "C"}, b"english toad\n"),
+    ({}, b"english toad\n"),
+    ({"LC_ALL": "fr_FR.UTF-8"}, b"english toad\n"),
+]
+# Wine makes the user's language of LANG only where the system has that locale, and never of
+# LANGUAGE.
+if not wine:
+    by_locale += [
+        ({"LANG": "de_DE.UTF-8"}, b"deutsch toad\n"),
+        ({"LANG": "fr_FR.UTF-8", "LANGUAGE": "es:de"}, b"deutsch toad\n"),
+        ({"LANG": "de_DE.UTF-8", "LANGUAGE": "en:de"}, b"english toad\n"),
+        ({"LANG": "C", "LANGUAGE": "de"}, b"english toad\n"),
+        ({"LC_ALL": "de_AT.UTF-8@euro", "LANG": "C"}, b"deutsch toad\n"),
+        ({"LC_ALL": "C", "LANG": "de_DE.UTF-8"}, b"english toad\n"),
+        ({"LC_MESSAGES": "de_CH", "LANG": "en_US"}, b"deutsch toad\n"),
+    ]
+for locale, expected in by_locale:
+    check(f"the list read under {locale}",
+          run(program=portable / command.name, locale=locale)[1] == expected)
+by_language = [("en", {"LANG": "de_DE.UTF-8"}, b"english toad\n"),
+               ("de", {"LANG": "C"}, b"deutsch toad\n"),
+               ("de", {"LANG": "fr_FR.UTF-8"}, b"deutsch toad\n")]
+for code, locale, expected in by_language:
+    check(f"--language {code} under {locale}",
+          run("--language", code, program=portable / command.name, locale=locale)[1] == expected)
+status, out, _ = run("--language", "de", "--check", program=portable / command.name)
+check("--check of --language's list names it",
+      "list: " + native(portable / "wordlist.de.txt") in lines(out))
+status, _, err = run("--language", "es", program=portable / command.name)
+check("--language of a list that is not there names it", status == 1 and
+      err.startswith(b"vilify: Can't run without WORDLIST.ES.TXT,\n") and
+      native(portable / "wordlist.es.txt").encode() in err)
+status, _, err = run("--language", "de", "--list", small)
+check("--language with --list is a usage error", status == 2 and b"--language" in err)
+(portable / "wordlist.de.txt").unlink()
+(portable / "wordlist.de.txt").mkdir()
+status, _, err = run(program=portable / command.name, locale={"LANG": "de_DE.UTF-8"})
+check("a message about the list of the user's language names it", status == 1 and
+      err.startswith(b"vilify: Can't run without WORDLIST.DE.TXT,\n"))
 
 # Words beyond ASCII come out as UTF-8, byte for byte, whatever the list's encoding.
 encoded = [

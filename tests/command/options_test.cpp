@@ -36,6 +36,8 @@ std::string Outcome(const std::vector<std::string> &words) {
         out += " max-length=" + std::to_string(*o.maxLength);
     if (o.list)
         out += " list=" + o.list->string();
+    if (o.language)
+        out += " language=" + *o.language;
     for (const auto &file : o.exclude)
         out += " exclude=" + file.string();
     const std::pair<bool, const char *> flags[] = {{o.style.single, "single"},
@@ -209,6 +211,30 @@ const ParseRow kChecks[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Check, CommandLine, testing::ValuesIn(kChecks));
 
+const std::string kLanguageWanted = "--language takes the code of a language: de, en, es or fr";
+const ParseRow kLanguages[] = {
+    {{"--language", "de"}, "language=de"},
+    {{"--language=fr"}, "language=fr"},
+    {{"--lang", "es"}, "language=es"},
+    {{"--language", "en", "--language", "de"}, "language=de"},
+    {{"--language", "de", "--check"}, "check language=de"},
+    {{"--language", "de", "--single", "-n", "3"}, "count=3 language=de single"},
+    {{"--language", "pt"}, "error: " + kLanguageWanted},
+    {{"--language", "DE"}, "error: " + kLanguageWanted},
+    {{"--language", "de_DE"}, "error: " + kLanguageWanted},
+    {{"--language="}, "error: " + kLanguageWanted},
+    {{"--language"}, "error: " + kLanguageWanted},
+    {{"--language", "de", "--list", "a.txt"},
+     "error: --list names the list that --language would choose; give one of them"},
+    {{"--list", "a.txt", "--language", "de"},
+     "error: --list names the list that --language would choose; give one of them"},
+    {{"--check", "a.txt", "--language", "de"},
+     "error: --check FILE names the list that --language would choose; give one of them"},
+    {{"a.txt", "--check", "--language", "de"},
+     "error: --check FILE names the list that --language would choose; give one of them"},
+};
+INSTANTIATE_TEST_SUITE_P(Language, CommandLine, testing::ValuesIn(kLanguages));
+
 const ParseRow kHelpAndVersion[] = {
     {{"--help"}, "help"},
     {{"--version"}, "version"},
@@ -238,8 +264,8 @@ TEST(Usage, NamesEachActionsOwnOptionsWithinTheColumns) {
     EXPECT_EQ(UsageText(),
               "usage: vilify [-n COUNT] [--seed N] [--seed-text TEXT] [--show-seed] [--single]\n"
               "              [--no-commas] [--no-length-order] [--max-length N]\n"
-              "              [--exclude FILE] [-z] [--json] [--list FILE]\n"
-              "   or: vilify --check [FILE] [--exclude FILE]\n"
+              "              [--exclude FILE] [-z] [--json] [--list FILE] [--language CODE]\n"
+              "   or: vilify --check [FILE] [--exclude FILE] [--language CODE]\n"
               "   or: vilify --help | --version\n");
 }
 
@@ -320,6 +346,8 @@ INSTANTIATE_TEST_SUITE_P(
         "user]:TEXT: ",
         "-n+[print COUNT epithets]:COUNT: ", "--count=[print COUNT epithets]:COUNT: ",
         "--single[one adjective and a noun]",
+        "--language=[read the word list shipped in the language CODE instead of the one of the "
+        "user's language]:CODE:(de en es fr)",
         "-z[end each epithet with a NUL character, not a "
         "line end]"));
 

@@ -25,8 +25,10 @@ share="$prefix/share"
 test -x "$prefix/games/vilifex"
 test -x "$prefix/games/vilify"
 test ! -e "$prefix/bin" # the RPM's layout is its own
-test -f "$share/vilifex/wordlist.txt"
 test -f "$share/vilifex/mild.txt"
+for list in "$(dirname "$0")"/../../data/wordlist*.txt; do
+    test -f "$share/vilifex/$(basename "$list")"
+done
 test -f "$share/applications/org.zestive.vilifex.desktop"
 test -f "$share/metainfo/org.zestive.vilifex.metainfo.xml"
 test -f "$share/man/man6/vilifex.6.gz"
@@ -103,7 +105,7 @@ opened_list() {
         timeout 3 "$program" || status=$?
     # Still running when stopped: neither a crash nor an early end.
     [ "$status" -eq 124 ] || { echo "$program ended with $status"; return 1; }
-    grep -a -o '"[^"]*wordlist.txt", O_RDONLY[^=]*= [0-9]' "$stage/trace" | cut -d'"' -f2
+    grep -a -o '"[^"]*wordlist[.a-z]*txt", O_RDONLY[^=]*= [0-9]' "$stage/trace" | cut -d'"' -f2
 }
 
 # Starts a program on the X server, Tabs from Make to Save and presses Enter, then waits for
@@ -139,12 +141,15 @@ check_installed() { # check_installed PREFIX PROGRAMS-FOLDER
     rm -rf "$data" "$home"
     touch "$stage/before"
     [ "$(opened_list "$programs/vilifex" XDG_DATA_HOME="$data")" = "$share/vilifex/wordlist.txt" ]
+    [ "$(opened_list "$programs/vilifex" XDG_DATA_HOME="$data" LANG=de_DE.UTF-8)" = \
+        "$share/vilifex/wordlist.de.txt" ]
     save_once "$data/vilifex/saved.txt" env XDG_DATA_HOME="$data" "$programs/vilifex"
     XDG_DATA_HOME="$data" "$programs/vilify" --list "$share/vilifex/wordlist.txt" --check \
         >"$stage/shared" && XDG_DATA_HOME="$data" "$programs/vilify" --check >"$stage/found"
     cmp -s "$stage/shared" "$stage/found" || { echo "vilify did not find the shared list"; return 1; }
     printf 'J vile\nN toad\n' >"$data/vilifex/wordlist.txt"
-    [ "$(opened_list "$programs/vilifex" XDG_DATA_HOME="$data")" = "$data/vilifex/wordlist.txt" ]
+    [ "$(opened_list "$programs/vilifex" XDG_DATA_HOME="$data" LANG=de_DE.UTF-8)" = \
+        "$data/vilifex/wordlist.txt" ]
     [ "$(XDG_DATA_HOME="$data" "$programs/vilify")" = "vile toad" ] ||
         { echo "vilify did not read the user's own list"; return 1; }
     mkdir "$home"
@@ -158,11 +163,13 @@ check_installed "$rpm_root/usr" bin
 rpm --root "$rpm_root" -e vilifex
 [ -z "$(find "$rpm_root/usr" -type f)" ] || { echo "rpm -e left files behind"; exit 1; }
 
-# Portable, in a folder whose name is not UTF-8: both files beside the program and nowhere else.
+# Portable, in a folder whose name is not UTF-8: its files beside the program and nowhere else.
 portable="$stage/portable-"$'\xff'
 mkdir "$portable"
-cp "$build/bin/vilifex" "$build/bin/wordlist.txt" "$portable/"
+cp "$build/bin/vilifex" "$build"/bin/wordlist*.txt "$portable/"
 # strace writes the byte 0xFF as \377.
 [ "$(opened_list "$portable/vilifex" XDG_DATA_HOME="$data")" = "$stage/portable-\\377/wordlist.txt" ]
+[ "$(opened_list "$portable/vilifex" XDG_DATA_HOME="$data" LANG=de_DE.UTF-8)" = \
+    "$stage/portable-\\377/wordlist.de.txt" ]
 save_once "$portable/saved.txt" env XDG_DATA_HOME="$data" "$portable/vilifex"
 echo "installed, RPM-installed and portable copies read and save where they should; lintian and rpmlint are content"

@@ -217,6 +217,10 @@ unzip -q "$zip" -d "$WINEPREFIX/drive_c/Vilifex"
 portable="$(ls -d "$WINEPREFIX"/drive_c/Vilifex/vilifex-*)"
 check "the zip holds the program, the vilify command and mild.txt beside the word list" \
     test -f "$portable/vilifex.exe" -a -f "$portable/vilify.exe" -a -f "$portable/mild.txt"
+lists=("$(dirname "$0")"/../../data/wordlist*.txt)
+lists=("${lists[@]##*/}")
+has_lists() { (cd "$1" && ls "${lists[@]}" >/dev/null 2>&1); } # has_lists FOLDER
+check "and every word list (${lists[*]})" has_lists "$portable"
 
 echo "# the portable program, from the zip"
 check "the window appears, titled Zestive Vilifex" launch "$portable"
@@ -331,6 +335,22 @@ window="$(window_named Vilifex || true)"
 [ -n "$window" ] && xdotool windowactivate --sync "$window" >/dev/null 2>&1 && keys Return
 check "and the program ends once it is dismissed" ended_with 1
 
+# A German user, as Wine makes one of LC_ALL (of LANG only where the system has the locale): the
+# program and the command read the German list beside them.
+german="$WINEPREFIX/drive_c/German"
+mkdir -p "$german"
+cp "$portable/vilifex.exe" "$portable/vilify.exe" "$german/"
+printf 'J english\r\nN toad\r\n' >"$german/wordlist.txt"
+printf 'J german\r\nN toad\r\n' >"$german/wordlist.de.txt"
+check "a German user's vilify reads wordlist.de.txt" \
+    bash -c "[ \"\$(cd '$german' && LC_ALL=de_DE.UTF-8 wine vilify.exe | tr -d '\r')\" = 'german toad' ]"
+LC_ALL=de_DE.UTF-8 launch "$german"
+keys Return alt+c
+epithet="$(clipboard)"
+keys Escape
+ended_with 0 || true
+check "and so does the window ($epithet)" [ "$epithet" = "german toad" ]
+
 echo "# the installer, silently"
 installed="$WINEPREFIX/drive_c/Program Files/Zestive Vilifex"
 check "setup.exe /S installs into Program Files" \
@@ -340,6 +360,9 @@ check "with an entry in Add/Remove Programs" bash -c "wine reg query \
     'HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZestiveVilifex' \
     /v DisplayName 2>/dev/null | grep -q 'Zestive Vilifex'"
 listing="$(ls "$installed")"
+check "with every word list" has_lists "$installed"
+check "where a German user's vilify finds wordlist.de.txt" bash -c "LC_ALL=de_DE.UTF-8 \
+    wine '$installed/vilify.exe' --check 2>/dev/null | tr -d '\r' | grep -q '^list: .*wordlist.de.txt'"
 check "the installed vilify prints an epithet of the installed list" \
     bash -c "wine '$installed/vilify.exe' | tr -d '\r' | grep -qx '[^ ].* [^ ].*'"
 launch "$installed"

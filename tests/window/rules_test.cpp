@@ -80,7 +80,7 @@ struct LoadedRules {
     TempDir dir;
     RecordingFrontEnd window;
     SeedCountingRandom random;
-    ScoffleRules rules{window, window, random, {dir.path(), dir.path()}};
+    ScoffleRules rules{window, window, random, {dir.path() / "wordlist.txt", dir.path()}};
 };
 
 TEST(ScoffleRules, EachTickClicksMakeShowingAndAnnouncingANewEpithetFromItsStart) {
@@ -201,7 +201,7 @@ TEST(ScoffleRules, EndsWithTheTwoLinesOfTheStartUpMessageWithoutAList) {
     for (const std::filesystem::path &folder : {dir.path(), dir.path() / "nowhere"}) {
         RecordingFrontEnd window;
         XoshiroRandom random(1);
-        ScoffleRules rules(window, window, random, {folder, dir.path()});
+        ScoffleRules rules(window, window, random, {folder / "wordlist.txt", dir.path()});
         EXPECT_FALSE(rules.load());
         EXPECT_TRUE(window.shown);
         EXPECT_TRUE(window.closed);
@@ -216,7 +216,7 @@ TEST(ScoffleRules, CountsMakesSavesAndMirrorsTheTitleWhileMinimisedWithAuto) {
     dir.write("wordlist.txt", "J vile\r\nN toad\r\nV very\r\n");
     RecordingFrontEnd window;
     XoshiroRandom random(1);
-    ScoffleRules rules(window, window, random, {dir.path(), dir.path()});
+    ScoffleRules rules(window, window, random, {dir.path() / "wordlist.txt", dir.path()});
     ASSERT_TRUE(rules.load());
     EXPECT_EQ(window.counts,
               (std::vector<std::u16string>{u"1 Adverbs", u"1 Adjectives", u"1 Nouns"}));
@@ -242,7 +242,7 @@ TEST(ScoffleRules, AFailedSaveNamesThePathAndTheSystemsReasonOnceWhileAutoWaits)
     XoshiroRandom random(1);
     const std::filesystem::path missing = dir.path() / "blocker";
     dir.write("blocker", "a file where the folder should be");
-    ScoffleRules rules(window, window, random, {dir.path(), missing / "vilifex"});
+    ScoffleRules rules(window, window, random, {dir.path() / "wordlist.txt", missing / "vilifex"});
     ASSERT_TRUE(rules.load());
     rules.click(form::Control::Auto);
     rules.click(form::Control::Save);
@@ -264,7 +264,7 @@ TEST(ScoffleRules, ClipAndTheMinimisedTitleTakeTheTextBoxAsOneLineTheTitleCutSho
     dir.write("wordlist.txt", "J vile\nN " + std::string(300, 't') + "\n");
     RecordingFrontEnd window;
     XoshiroRandom random(1);
-    ScoffleRules rules(window, window, random, {dir.path(), dir.path()});
+    ScoffleRules rules(window, window, random, {dir.path() / "wordlist.txt", dir.path()});
     ASSERT_TRUE(rules.load());
     window.output = u"typed\r\nover two lines " + std::u16string(300, u'x');
     rules.click(form::Control::Clip);
@@ -311,7 +311,8 @@ TEST(ScoffleRules, SaysWhichFileOrFolderItMeansWhereItCannotUseTheUsersOwn) {
     for (const Row &row : rows) {
         RecordingFrontEnd window;
         XoshiroRandom random(1);
-        ScoffleRules rules(window, window, random, {dir.path(), dir.path(), row.userWordList});
+        ScoffleRules rules(window, window, random,
+                           {dir.path() / "wordlist.txt", dir.path(), row.userWordList});
         EXPECT_FALSE(rules.load());
         EXPECT_EQ(window.messages, std::vector<std::u16string>{row.message});
     }
@@ -319,7 +320,7 @@ TEST(ScoffleRules, SaysWhichFileOrFolderItMeansWhereItCannotUseTheUsersOwn) {
     dir.write("wordlist.txt", "J vile\nN toad\n");
     RecordingFrontEnd window;
     XoshiroRandom random(1);
-    ScoffleRules rules(window, window, random, {dir.path(), ""});
+    ScoffleRules rules(window, window, random, {dir.path() / "wordlist.txt", ""});
     ASSERT_TRUE(rules.load());
     rules.click(form::Control::Save);
 #ifdef _WIN32

@@ -104,6 +104,27 @@ TEST(LoadFailureMessage, TellsEachFailureAndNamesAListThatIsThereButUnreadable) 
     }
 }
 
+TEST(LoadFailureMessage, CallsTheListByTheNameOfTheFileRead) {
+    const std::filesystem::path folder("x");
+    const auto missing = std::make_error_code(std::errc::no_such_file_or_directory);
+    const struct {
+        const char *file;
+        LoadResult result;
+        std::error_code error;
+        std::u16string start;
+    } rows[] = {
+        {"wordlist.de.txt", LoadResult::NoNouns, {}, u"WORDLIST.DE.TXT has no nouns."},
+        {"wordlist.es.txt", LoadResult::CannotOpen, missing, u"Can't run without WORDLIST.ES.TXT,"},
+        {"WordList.txt", LoadResult::NoAdjectives, {}, u"WORDLIST.TXT has no adjectives."},
+        {"wordlist.az.txt", LoadResult::NoNouns, {}, u"WORDLIST.AZ.TXT has no nouns."},
+    };
+    for (const auto &row : rows)
+        EXPECT_TRUE(LoadFailureMessage(row.result, folder / row.file, row.error,
+                                       ListNaming::WhereUnreadable)
+                        .starts_with(row.start))
+            << row.file;
+}
+
 TEST_F(LoadWordListTest, IgnoresEverythingButTaggedLines) {
     ASSERT_EQ(
         load("X pustule\r\nA vile\r\na rank\r\nJ\r\nJpustule\r\nJ\tpustule\r\n\r\n# J comment\r\n"

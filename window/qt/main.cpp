@@ -5,6 +5,7 @@
 #include "qt_platform.h"
 #include "termination_signals.h"
 
+#include "platform/user_languages.h"
 #include "platform/xoshiro_random.h"
 #include "window/scoffle_rules.h"
 
@@ -64,7 +65,7 @@ int main(int argc, char *argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vilifex.xpm")));
     InstallAccessibleInterfaces();
 
-    const AppFiles files = LocateAppFiles(ProgramDirectory(), UserDataDirectory());
+    const AppFiles files = LocateAppFiles(ProgramDirectory(), UserDataDirectory(), UserLanguages());
     XoshiroRandom random;
     FrmScoffle window;
     QtDesktop desktop(&window);

@@ -2,6 +2,7 @@
 #include "win32_desktop.h"
 
 #include "platform/display_text.h"
+#include "platform/user_languages.h"
 #include "platform/xoshiro_random.h"
 #include "window/scoffle_rules.h"
 
@@ -27,7 +28,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32Desktop desktop(window.hwnd());
     XoshiroRandom random;
     ScoffleRules rules(window, desktop, random,
-                       LocateAppFiles(ProgramDirectory(), UserDataDirectory()));
+                       LocateAppFiles(ProgramDirectory(), UserDataDirectory(), UserLanguages()));
     window.attach(rules);
     if (!rules.load())
         return 1;

@@ -70,8 +70,9 @@ public:
         InstallAccessibleInterfaces(); // as main does; a second time changes nothing
         window = std::make_unique<FrmScoffle>();
         desktop.window = window.get();
-        rules = std::make_unique<ScoffleRules>(*window, desktop, random,
-                                               AppFiles{directory, saveTo.value_or(directory)});
+        rules = std::make_unique<ScoffleRules>(
+            *window, desktop, random,
+            AppFiles{WordListPath(directory), saveTo.value_or(directory)});
         window->attach(*rules);
         return rules->load();
     }
