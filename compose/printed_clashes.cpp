@@ -4,19 +4,38 @@
 #include "words/adjective_forms.h"
 #include "words/word_pool.h"
 
+namespace {
+
+// German capitalises its nouns, so the letters are compared whatever their case. The letters
+// of these languages fold in one step: A to Z, and À to Þ but for ×.
+void FoldCase(std::u16string &text) {
+    for (char16_t &c : text)
+        if ((c >= u'A' && c <= u'Z') || (c >= u'\u00C0' && c <= u'\u00DE' && c != u'\u00D7'))
+            c += 0x20;
+}
+
+} // namespace
+
 PrintedClashes::PrintedClashes(const WordPool &pool, std::span<const std::u16string_view> printed,
                                Language language, std::optional<Gender> agreeWith)
-    : pool_(pool), printed_(printed), language_(language), agreeWith_(agreeWith) {}
+    : pool_(pool), language_(language), agreeWith_(agreeWith) {
+    for (std::u16string_view word : printed) {
+        printed_.emplace_back(word);
+        FoldCase(printed_.back());
+    }
+}
 
 bool PrintedClashes::clashes(int k) const {
-    std::u16string_view candidate = pool_.word(k);
-    if (agreeWith_) {
-        form_.clear();
-        AppendAgreeingForm(form_, candidate, language_, *agreeWith_);
-        candidate = form_;
-    }
-    for (std::u16string_view word : printed_)
-        if (PrefixClash(candidate, word))
+    form_.clear();
+    if (agreeWith_)
+        AppendAgreeingForm(form_, pool_.word(k), language_, *agreeWith_);
+    else
+        form_ = pool_.word(k);
+    FoldCase(form_);
+    // The noun stands first in French and Spanish, so a word drawn after it may as well hold
+    // the start of a word before it as be held by one.
+    for (const std::u16string &word : printed_)
+        if (PrefixClash(form_, word) || PrefixClash(word, form_))
             return true;
     return false;
 }

@@ -7,17 +7,18 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class WordPool;
 
 // Which words of a pool echo the words of an epithet as they are printed, for a language whose
 // adjectives agree: a candidate clashes when the first five characters of its printed form (an
-// adjective's in the noun's gender, any other word as written) occur in one of the words. Each
-// test makes the candidate's form, so that an echo between inflected forms is found whatever
-// the words' dictionary forms share.
+// adjective's in the noun's gender, any other word as written) occur in one of the words, or
+// theirs in it, whatever the case of a letter. Each test makes the candidate's form, so that an
+// echo between inflected forms is found whatever the words' dictionary forms share.
 class PrintedClashes {
 public:
-    // `printed` must outlive this; `agreeWith` is the noun's gender when the pool holds
+    // `agreeWith` is the noun's gender when the pool holds
     // adjectives, none otherwise.
     PrintedClashes(const WordPool &pool, std::span<const std::u16string_view> printed,
                    Language language, std::optional<Gender> agreeWith);
@@ -30,7 +31,7 @@ public:
 
 private:
     const WordPool &pool_;
-    std::span<const std::u16string_view> printed_;
+    std::vector<std::u16string> printed_; // the words, their case folded
     Language language_;
     std::optional<Gender> agreeWith_;
     mutable std::u16string form_; // the candidate's printed form, kept for its room
