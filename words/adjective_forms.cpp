@@ -1,5 +1,7 @@
 #include "adjective_forms.h"
 
+#include "trimmed.h"
+
 #include <array>
 
 namespace {
@@ -39,13 +41,6 @@ void AppendByEnding(std::u16string &out, std::u16string_view spelling,
     }
 }
 
-std::u16string_view TrimSpaces(std::u16string_view text) {
-    const size_t first = text.find_first_not_of(u' ');
-    if (first == text.npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(u' ') + 1 - first);
-}
-
 } // namespace
 
 bool SpellsFormsOut(std::u16string_view written) {
@@ -75,7 +70,7 @@ std::u16string_view SpelledForm(std::u16string_view written, Gender gender) {
     for (int skip = static_cast<int>(gender); skip > 0; --skip)
         begin = written.find(kFormSeparator, begin) + 1;
     const size_t end = written.find(kFormSeparator, begin);
-    return TrimSpaces(written.substr(begin, end == written.npos ? written.npos : end - begin));
+    return TrimmedOfSpaces(written.substr(begin, end == written.npos ? written.npos : end - begin));
 }
 
 void AppendRuleForm(std::u16string &out, std::u16string_view spelling, Language language,

@@ -1,5 +1,7 @@
 #include "language.h"
 
+#include "trimmed.h"
+
 namespace {
 
 struct LanguageRow {
@@ -16,23 +18,16 @@ constexpr LanguageRow kLanguages[] = {
     {Language::Spanish, u"es", 2},
 };
 
-std::u16string_view TrimSpaces(std::u16string_view text) {
-    const size_t first = text.find_first_not_of(u' ');
-    if (first == text.npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(u' ') + 1 - first);
-}
-
 } // namespace
 
 bool IsLanguageLine(std::u16string_view line) {
-    line = TrimSpaces(line);
+    line = TrimmedOfSpaces(line);
     return line.starts_with(kLanguageKeyword) && line.size() > kLanguageKeyword.size() + 1 &&
            line[kLanguageKeyword.size()] == u' ';
 }
 
 std::u16string_view LanguageCodeOf(std::u16string_view line) {
-    return TrimSpaces(TrimSpaces(line).substr(kLanguageKeyword.size()));
+    return TrimmedOfSpaces(TrimmedOfSpaces(line).substr(kLanguageKeyword.size()));
 }
 
 std::optional<Language> LanguageOfCode(std::u16string_view code) {
