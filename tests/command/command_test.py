@@ -567,7 +567,7 @@ status, _, err = run("--language", "de", "--list", small)
 check("--language with --list is a usage error", status == 2 and b"--language" in err)
 (portable / "wordlist.de.txt").unlink()
 (portable / "wordlist.de.txt").mkdir()
-status, _, err = run(program=portable / command.name, locale={"LANG": "de_DE.UTF-8"})
+status, _, err = run(program=portable / command.name, locale={"LC_ALL": "de_DE.UTF-8"})
 check("a message about the list of the user's language names it", status == 1 and
       err.startswith(b"vilify: Can't run without WORDLIST.DE.TXT,\n"))
 
