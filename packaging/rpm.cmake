@@ -79,6 +79,11 @@ set(CPACK_RPM_PACKAGE_LICENSE MIT)
 set(CPACK_RPM_PACKAGE_GROUP Amusements/Games)
 set(CPACK_RPM_PACKAGE_URL https://zestive.org/vilifex)
 set(CPACK_RPM_PACKAGE_AUTOREQPROV ON)
+# The desktop entry names its program by its full path, so the package stays where it is built
+# for; and the licence is marked as one, which an install without documentation keeps.
+set(CPACK_PACKAGE_RELOCATABLE OFF)
+set(CPACK_RPM_PACKAGE_RELOCATABLE OFF)
+set(CPACK_RPM_USER_FILELIST "%license /usr/${VILIFEX_DOC_DIR}/copyright")
 # No /usr/lib/.build-id links: they belong in a debuginfo package, which this is not.
 set(CPACK_RPM_SPEC_MORE_DEFINE "%define _build_id_links none
 %define packager ${CPACK_PACKAGE_CONTACT}")

@@ -89,6 +89,10 @@ on_path() { # on_path ROOT PATH
 on_path "$stage/deb-root" "$debian_path"
 on_path "$rpm_root" "$fedora_path"
 test -f "$rpm_root/usr/bin/vilify"
+# The licence is marked as one, and the package is not to be moved: its desktop entry names
+# the program by its full path.
+rpm -qpL "$rpm" | grep -qx /usr/share/doc/vilifex/copyright
+[ "$(rpm -qp --queryformat '%{PREFIXES}' "$rpm")" = "(none)" ]
 test -f "$rpm_root/usr/share/zsh/site-functions/_vilify"
 
 # The RPM's files are the .deb's, with Fedora's folders for the programs and zsh's completion.
