@@ -72,11 +72,29 @@ bool ModifiersFit(const Vocabulary &words, const std::u16string &first,
            (first.size() < second.size() && !PrefixClash(first, second));
 }
 
+// Whether `noun` may end `head` (the words before it and their spaces): it does not clash, or
+// every noun does. Where a comma parts the modifiers, the noun is also tested against `plain`,
+// the head as if the comma were a plain space.
+bool NounFits(const Words &nouns, std::u16string_view noun, const std::u16string &head,
+              const std::u16string &plain) {
+    const auto clashes = [&](std::u16string_view word) {
+        return PrefixClash(word, head) || PrefixClash(word, plain);
+    };
+    if (!clashes(noun))
+        return true;
+    for (const std::u16string &other : nouns)
+        if (!clashes(other))
+            return false;
+    return true;
+}
+
 // Whether `head` (the epithet before the noun, without its last space) is a shape the
-// composer may make under these settings.
-bool HeadFits(const Vocabulary &words, const std::u16string &head, bool single, bool commas,
-              bool lengthOrder) {
-    if (words.adjectives.count(head) && (single || words.canDropFirstModifier))
+// composer may make under these settings, followed by `noun`.
+bool HeadFits(const Vocabulary &words, const std::u16string &head, const std::u16string &noun,
+              bool single, bool commas, bool lengthOrder) {
+    const std::u16string spaced = head + u' ';
+    if (words.adjectives.count(head) && (single || words.canDropFirstModifier) &&
+        NounFits(words.nouns, noun, spaced, spaced))
         return true;
     if (single)
         return false;
@@ -85,10 +103,14 @@ bool HeadFits(const Vocabulary &words, const std::u16string &head, bool single, 
         if (!words.adjectives.count(second))
             continue;
         const std::u16string first = head.substr(0, space);
-        if (ModifiersFit(words, first, second, false, commas, lengthOrder))
+        if (ModifiersFit(words, first, second, false, commas, lengthOrder) &&
+            NounFits(words.nouns, noun, spaced, spaced))
             return true;
-        if (first.ends_with(u',') && ModifiersFit(words, first.substr(0, first.size() - 1), second,
-                                                  true, commas, lengthOrder))
+        if (!first.ends_with(u','))
+            continue;
+        const std::u16string bare = first.substr(0, first.size() - 1);
+        if (ModifiersFit(words, bare, second, true, commas, lengthOrder) &&
+            NounFits(words.nouns, noun, spaced, bare + u' ' + second + u' '))
             return true;
     }
     return false;
@@ -98,13 +120,9 @@ bool EpithetFits(const Vocabulary &words, const std::u16string &epithet, bool si
                  bool lengthOrder) {
     for (size_t space = epithet.find(u' '); space != epithet.npos;
          space = epithet.find(u' ', space + 1)) {
-        const std::u16string head = epithet.substr(0, space + 1);
         const std::u16string noun = epithet.substr(space + 1);
-        if (!words.nouns.count(noun))
-            continue;
-        if (PrefixClash(noun, head) && !ClashesWithAll(words.nouns, head))
-            continue;
-        if (HeadFits(words, epithet.substr(0, space), single, commas, lengthOrder))
+        if (words.nouns.count(noun) &&
+            HeadFits(words, epithet.substr(0, space), noun, single, commas, lengthOrder))
             return true;
     }
     return false;
