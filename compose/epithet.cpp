@@ -24,12 +24,16 @@ public:
         if (start.size() < edge)
             *at++ = u' '; // the space before the noun
         length_ = at - units_;
+        gap_ = end.size();
     }
     std::u16string_view view() const { return {units_, length_}; }
+    // What begins after the gap lies wholly within the second word, whose own test found it.
+    size_t placesAcross() const { return gap_; }
 
 private:
     char16_t units_[2 * kPrefixLength - 1];
     size_t length_;
+    size_t gap_;
 };
 
 } // namespace
@@ -91,8 +95,10 @@ std::u16string ComposeEpithet(WordLists &lists, const EpithetStyle &style, Rando
     // well formed, and Make must always return.
     PrefixClashes againstHead(lists.NounPool, epithet, {first, separator, second, u" "},
                               lists.Echoes, EchoIndex::Nouns);
-    if (separator.size() > 1)
-        againstHead.alsoIn(AcrossPlainSpace(first, second).view());
+    if (separator.size() > 1) {
+        const AcrossPlainSpace across(first, second);
+        againstHead.alsoIn(across.view(), across.placesAcross());
+    }
     const Candidate noun = DrawWithoutClash(lists.NounPool, againstHead, random);
     epithet += lists.NounPool.word(noun.index);
     if (words) {

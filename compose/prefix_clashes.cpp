@@ -43,8 +43,9 @@ void PrefixClashes::mark(uint32_t number) {
     }
 }
 
-void PrefixClashes::alsoIn(std::u16string_view text) {
-    pool_.prefixes().findIn(text, [this](uint32_t number) { mark(number); });
+void PrefixClashes::alsoIn(std::u16string_view text, size_t starts) {
+    pool_.prefixes().findIn(
+        text, [this](uint32_t number) { mark(number); }, starts);
 }
 
 bool PrefixClashes::clashes(int k) const {

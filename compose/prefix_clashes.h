@@ -22,8 +22,9 @@ public:
                   std::initializer_list<std::u16string_view> parts, const EchoIndex &index,
                   EchoIndex::Pool which);
 
-    // Counts what occurs in a short `text` as occurring in the text too.
-    void alsoIn(std::u16string_view text);
+    // Counts what occurs in a short `text`, beginning at one of its first `starts` places, as
+    // occurring in the text too.
+    void alsoIn(std::u16string_view text, size_t starts);
 
     // Whether entry k of the pool clashes with the text.
     bool clashes(int k) const;

@@ -26,16 +26,18 @@ public:
 
     size_t size() const { return firsts_.size(); }
 
-    // Calls `found(number)` for each place in `text` that holds one of the table's prefixes; a
-    // long run of one prefix is looked up once.
-    template <typename Found> void findIn(std::u16string_view text, Found found) const {
+    // Calls `found(number)` for each place in `text`, up to `starts` places from its beginning,
+    // that holds one of the table's prefixes; a long run of one prefix is looked up once.
+    template <typename Found>
+    void findIn(std::u16string_view text, Found found,
+                size_t starts = std::u16string_view::npos) const {
         if (slots_.empty())
             return;
         std::array<Key, kPrefixLength + 1> last{}; // by length; no key is all zero
         uint64_t four = 0;                         // the four characters from `at` on
         for (size_t at = 0; at < std::min<size_t>(4, text.size()); ++at)
             four |= uint64_t{text[at]} << (16 * at);
-        for (size_t at = 0; at < text.size(); ++at) {
+        for (size_t at = 0; at < std::min(text.size(), starts); ++at) {
             size_t room = std::min(text.size() - at, kPrefixLength);
             if (room >= 3 && !threes_.test(ThreeSlot(four)))
                 room = 2; // no prefix of three characters or more begins here
