@@ -468,17 +468,26 @@ long_path() { # long_path LENGTH: a PATH of that many characters, with a variabl
     echo "${path:0:$1}"
 }
 # Each row: install options; the Environment key whose PATH the install extends; the entry in
-# Add/Remove Programs; the folder; the PATH value to start from (none: no value), and its type.
+# Add/Remove Programs; the folder; the PATH value to start from (none: no value), and its type;
+# whether the install adds the folder to PATH or keeps PATH as it was.
+mine_in_windows="$(winepath -w "$mine" 2>/dev/null)"
+at_most="$((1023 - 1 - ${#mine_in_windows}))" # with ';' and the folder, a 1,023-character PATH
+drive_c="$WINEPREFIX/drive_c"
 rows=(
-    "|$system_environment|$key|$installed|none|"
-    "/CurrentUser|$user_environment|$userkey|$mine|none|"
-    "/CurrentUser|$user_environment|$userkey|$mine|C:\\Tools;%USERPROFILE%\\bin;|REG_SZ"
-    "/CurrentUser|$user_environment|$userkey|$mine|$(long_path 1500)|REG_EXPAND_SZ"
-    "/CurrentUser|$user_environment|$userkey|$mine|$(long_path 9000)|REG_EXPAND_SZ"
-    "|$system_environment|$key|$installed|$(long_path 1500)|REG_EXPAND_SZ"
+    "|$system_environment|$key|$installed|none||adds"
+    "/CurrentUser|$user_environment|$userkey|$mine|none||adds"
+    "/CurrentUser|$user_environment|$userkey|$mine|C:\\Tools;%USERPROFILE%\\bin;|REG_SZ|adds"
+    "/CurrentUser|$user_environment|$userkey|$mine|$(long_path "$at_most")|REG_SZ|adds"
+    "/CurrentUser|$user_environment|$userkey|$mine|$(long_path $((at_most + 1)))|REG_SZ|keeps"
+    "/CurrentUser|$user_environment|$userkey|$mine|$(long_path 1500)|REG_EXPAND_SZ|keeps"
+    "/CurrentUser|$user_environment|$userkey|$mine|$(long_path 9000)|REG_EXPAND_SZ|keeps"
+    "|$system_environment|$key|$installed|$(long_path 1500)|REG_EXPAND_SZ|keeps"
+    # Folders that no entry can name: a ';' would part it, an expandable PATH expand a '%'.
+    "/CurrentUser /D=C:\\a;b|$user_environment|$userkey|$drive_c/a;b|C:\\Tools|REG_SZ|keeps"
+    "/CurrentUser /D=C:\\%windir%|$user_environment|$userkey|$drive_c/%windir%|C:\\Tools|REG_EXPAND_SZ|keeps"
 )
 for row in "${rows[@]}"; do
-    IFS='|' read -r options environment mode_key folder start type <<<"$row"
+    IFS='|' read -r options environment mode_key folder start type effect <<<"$row"
     if [ "$start" != none ]; then
         [ "$environment" = "$system_environment" ] && start="$(path_value "$environment");$start"
         wine reg add "$environment" /v Path /t "$type" /d "$start" /f >/dev/null 2>&1
@@ -490,7 +499,7 @@ for row in "${rows[@]}"; do
     export_key "$environment" "$stage/before.reg"
     wine "$setup" /S $options >/dev/null 2>&1
     windows_folder="$(winepath -w "$folder" 2>/dev/null)"
-    if [ "${#start}" -lt 1000 ]; then
+    if [ "$effect" = adds ]; then
         case "$start" in
         "") extended="$windows_folder" ;;
         *\;) extended="$start$windows_folder;" ;; # no empty entry before it
@@ -510,6 +519,19 @@ for row in "${rows[@]}"; do
     check "and after its uninstall PATH is as it was, byte for byte" \
         cmp -s "$stage/before.reg" "$stage/after.reg"
 done
+
+# Installed again into another folder, the earlier folder's entry gives way to the new one's.
+wine reg add "$user_environment" /v Path /t REG_SZ /d 'C:\Tools' /f >/dev/null 2>&1
+export_key "$user_environment" "$stage/before.reg"
+wine "$setup" /S /CurrentUser >/dev/null 2>&1
+wine "$setup" /S /CurrentUser '/D=C:\Moved' >/dev/null 2>&1
+check "setup.exe /S /CurrentUser again into another folder: PATH names only the new one" \
+    [ "$(path_value "$user_environment")" = 'C:\Tools;C:\Moved' ]
+uninstalled "$userkey" "$drive_c/Moved" || true
+export_key "$user_environment" "$stage/after.reg"
+check "and after its uninstall PATH is as it was, byte for byte" \
+    cmp -s "$stage/before.reg" "$stage/after.reg"
+rm -rf "$mine" # the earlier install's files, which nothing uninstalls now
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
