@@ -92,8 +92,9 @@ Function ${UN}AnnounceEnvironment
     SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=5000
 FunctionEnd
 
-; Takes the entry the install added off PATH: the last one that names it, as the install put
-; it last. Joining the other entries again gives back the value from before, byte for byte.
+; Takes the entry the install added off PATH: the last one that is that folder written as the
+; install wrote it, as the install put it last; an entry the user wrote in other letter cases
+; stays. Joining the other entries again gives back the value from before, byte for byte.
 ; The entry in Add/Remove Programs forgets it, taken off or not.
 Function ${UN}RemoveFromPath
     ReadRegStr $R5 SHCTX "${UNINSTALL_KEY}" "PathEntry"
@@ -116,13 +117,13 @@ Function ${UN}RemoveFromPath
     ${EndIf}
     ReadRegStr $R6 SHCTX $EnvironmentKey "Path"
 
-    ; Which entry is the last to name the folder, counting from 0; -1 where none does.
+    ; Which entry is the last to be the folder, counting from 0; -1 where none is.
     StrCpy $R0 $R6
     StrCpy $R7 -1
     StrCpy $R8 0
     ${Do}
         Call ${UN}NextEntry
-        ${If} $R1 == $R5
+        ${If} $R1 S== $R5
             StrCpy $R7 $R8
         ${EndIf}
         IntOp $R8 $R8 + 1

@@ -533,5 +533,15 @@ check "and after its uninstall PATH is as it was, byte for byte" \
     cmp -s "$stage/before.reg" "$stage/after.reg"
 rm -rf "$mine" # the earlier install's files, which nothing uninstalls now
 
+# After the install the user added entries, one of them the folder in other letter cases: the
+# uninstall takes off the install's own entry and keeps theirs.
+wine "$setup" /S /CurrentUser >/dev/null 2>&1
+lower="${mine_in_windows,,}"
+wine reg add "$user_environment" /v Path /t REG_SZ /d "C:\\Tools;$mine_in_windows;$lower;C:\\Later" \
+    /f >/dev/null 2>&1
+uninstalled "$userkey" "$mine" || true
+check "an uninstall after the user edited PATH takes off only the install's own entry" \
+    [ "$(path_value "$user_environment")" = "C:\\Tools;$lower;C:\\Later" ]
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
