@@ -508,7 +508,11 @@ for row in "${rows[@]}"; do
         check "$what: PATH ends with the install folder, its type kept" \
             [ "$(path_value "$environment")" = "$extended" -a "$(path_type "$environment")" = \
             "${type:-REG_EXPAND_SZ}" ]
-        check "and cmd /c vilify -n 1 in a new console prints an epithet" vilify_in_new_console
+        # Wine keeps only about the first 1,000 characters of the user's PATH in a new
+        # process's environment (Windows keeps it all), so only a shorter one is tried there.
+        if [ "${#extended}" -lt 1000 ]; then
+            check "and cmd /c vilify -n 1 in a new console prints an epithet" vilify_in_new_console
+        fi
     else
         export_key "$environment" "$stage/installed.reg"
         check "$what: the install succeeds and leaves PATH as it was" \
