@@ -4,8 +4,9 @@
 ;
 ; This installer holds at most ${NSIS_MAX_STRLEN} characters in a string. A PATH that would not
 ; fit with the folder added is never read, so never cut short: it is left alone and the log says
-; so. What the install added is kept in its entry in Add/Remove Programs: PathEntry, the folder,
-; and PathCreated, 1 where the install made the PATH value itself.
+; so, as it is for a folder that no PATH entry can name. What the install added is kept in its
+; entry in Add/Remove Programs: PathEntry, the folder, and PathCreated, 1 where the install made
+; the PATH value itself.
 !include WinMessages.nsh
 
 !define HKEY_CURRENT_USER 0x80000001
@@ -90,13 +91,108 @@ FunctionEnd
 Function ${UN}AnnounceEnvironment
     SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=5000
 FunctionEnd
+
+; Takes the entry the install added off PATH: the last one that is that folder written as the
+; install wrote it, as the install put it last; an entry the user wrote in other letter cases
+; stays. Joining the other entries again gives back the value from before, byte for byte.
+; The entry in Add/Remove Programs forgets it, taken off or not.
+Function ${UN}RemoveFromPath
+    ReadRegStr $R5 SHCTX "${UNINSTALL_KEY}" "PathEntry"
+    ${If} $R5 == ""
+        Return
+    ${EndIf}
+    ReadRegDWORD $4 SHCTX "${UNINSTALL_KEY}" "PathCreated"
+    DeleteRegValue SHCTX "${UNINSTALL_KEY}" "PathEntry"
+    DeleteRegValue SHCTX "${UNINSTALL_KEY}" "PathCreated"
+    Call ${UN}ChooseEnvironment
+    Call ${UN}MeasurePath
+    Call ${UN}PathIsText
+    ${If} $3 == 0
+        Return
+    ${EndIf}
+    ${If} $2 > ${NSIS_MAX_STRLEN} ; $2 counts the NUL, which the string holds too
+        DetailPrint "PATH is too long to change safely: left as it is."
+        DetailPrint "Take $R5 off PATH yourself."
+        Return
+    ${EndIf}
+    ReadRegStr $R6 SHCTX $EnvironmentKey "Path"
+
+    ; Which entry is the last to be the folder, counting from 0; -1 where none is.
+    StrCpy $R0 $R6
+    StrCpy $R7 -1
+    StrCpy $R8 0
+    ${Do}
+        Call ${UN}NextEntry
+        ${If} $R1 S== $R5
+            StrCpy $R7 $R8
+        ${EndIf}
+        IntOp $R8 $R8 + 1
+    ${LoopWhile} $R2 == 1
+    ${If} $R7 == -1
+        Return
+    ${EndIf}
+
+    ; The value again, every other entry joined by ';' as before.
+    StrCpy $R0 $R6
+    StrCpy $R6 ""
+    StrCpy $R8 0
+    StrCpy $R9 0 ; entries kept so far
+    ${Do}
+        Call ${UN}NextEntry
+        ${If} $R8 != $R7
+            ${If} $R9 > 0
+                StrCpy $R6 "$R6;$R1"
+            ${Else}
+                StrCpy $R6 $R1
+            ${EndIf}
+            IntOp $R9 $R9 + 1
+        ${EndIf}
+        IntOp $R8 $R8 + 1
+    ${LoopWhile} $R2 == 1
+
+    StrCpy $R0 $R6
+    ${If} $R0 == ""
+    ${AndIf} $4 == 1
+        DeleteRegValue SHCTX $EnvironmentKey "Path"
+    ${Else}
+        Call ${UN}WritePath
+    ${EndIf}
+    DetailPrint "Took $R5 off PATH."
+    Call ${UN}AnnounceEnvironment
+FunctionEnd
 !macroend
 !insertmacro DEFINE_PATH_FUNCTIONS ""
 !insertmacro DEFINE_PATH_FUNCTIONS "un."
 
-; Adds $INSTDIR as the last entry of PATH, unless an entry already names it.
+; $3 is 1 where PATH can carry $INSTDIR as it is: 0 where it holds a ';', which would part it
+; into two entries, or a '%', which an expandable PATH would expand.
+Function FolderFitsPath
+    StrCpy $3 1
+    StrCpy $R3 0
+    ${Do}
+        StrCpy $R4 $INSTDIR 1 $R3
+        ${If} $R4 == ";"
+        ${OrIf} $R4 == "%"
+            StrCpy $3 0
+        ${EndIf}
+        IntOp $R3 $R3 + 1
+    ${LoopUntil} $R4 == ""
+FunctionEnd
+
+; Adds $INSTDIR as the last entry of PATH, unless an entry already names it. An install into
+; another folder than before takes the entry for the earlier folder off first.
 Function AddToPath
     Call ChooseEnvironment
+    ReadRegStr $R5 SHCTX "${UNINSTALL_KEY}" "PathEntry"
+    ${If} $R5 != $INSTDIR
+        Call RemoveFromPath
+    ${EndIf}
+    Call FolderFitsPath
+    ${If} $3 == 0
+        DetailPrint "PATH cannot hold $INSTDIR, with its ';' or '%': left as it is."
+        DetailPrint "To run vilify from any console, install into another folder."
+        Return
+    ${EndIf}
     Call MeasurePath
     ${If} $0 == ${ERROR_FILE_NOT_FOUND}
         StrCpy $PathType ${REG_EXPAND_SZ}
@@ -140,67 +236,3 @@ Function AddToPath
     Call AnnounceEnvironment
 FunctionEnd
 
-; Takes the entry the install added off PATH: the last one that names it, as the install put
-; it last. Joining the other entries again gives back the value from before, byte for byte.
-Function un.RemoveFromPath
-    ReadRegStr $R5 SHCTX "${UNINSTALL_KEY}" "PathEntry"
-    ${If} $R5 == ""
-        Return
-    ${EndIf}
-    Call un.ChooseEnvironment
-    Call un.MeasurePath
-    Call un.PathIsText
-    ${If} $3 == 0
-        Return
-    ${EndIf}
-    ${If} $2 >= ${NSIS_MAX_STRLEN}
-        DetailPrint "PATH is too long for this uninstaller to change safely: left as it is."
-        DetailPrint "Take $R5 off PATH yourself."
-        Return
-    ${EndIf}
-    ReadRegStr $R6 SHCTX $EnvironmentKey "Path"
-
-    ; Which entry is the last to name the folder, counting from 0; -1 where none does.
-    StrCpy $R0 $R6
-    StrCpy $R7 -1
-    StrCpy $R8 0
-    ${Do}
-        Call un.NextEntry
-        ${If} $R1 == $R5
-            StrCpy $R7 $R8
-        ${EndIf}
-        IntOp $R8 $R8 + 1
-    ${LoopWhile} $R2 == 1
-    ${If} $R7 == -1
-        Return
-    ${EndIf}
-
-    ; The value again, every other entry joined by ';' as before.
-    StrCpy $R0 $R6
-    StrCpy $R6 ""
-    StrCpy $R8 0
-    StrCpy $R9 0 ; entries kept so far
-    ${Do}
-        Call un.NextEntry
-        ${If} $R8 != $R7
-            ${If} $R9 > 0
-                StrCpy $R6 "$R6;$R1"
-            ${Else}
-                StrCpy $R6 $R1
-            ${EndIf}
-            IntOp $R9 $R9 + 1
-        ${EndIf}
-        IntOp $R8 $R8 + 1
-    ${LoopWhile} $R2 == 1
-
-    ReadRegDWORD $R9 SHCTX "${UNINSTALL_KEY}" "PathCreated"
-    StrCpy $R0 $R6
-    ${If} $R0 == ""
-    ${AndIf} $R9 == 1
-        DeleteRegValue SHCTX $EnvironmentKey "Path"
-    ${Else}
-        Call un.WritePath
-    ${EndIf}
-    DetailPrint "Took $R5 off PATH."
-    Call un.AnnounceEnvironment
-FunctionEnd

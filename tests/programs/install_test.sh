@@ -25,8 +25,8 @@ share="$prefix/share"
 test -x "$prefix/games/vilifex"
 test -x "$prefix/games/vilify"
 test ! -e "$prefix/bin" # the RPM's layout is its own
-test -f "$share/vilifex/mild.txt"
-for list in "$(dirname "$0")"/../../data/wordlist*.txt; do
+shipped="$(dirname "$0")/../../data"
+for list in "$shipped"/wordlist*.txt "$shipped"/mild*.txt; do
     test -f "$share/vilifex/$(basename "$list")"
 done
 test -f "$share/applications/org.zestive.vilifex.desktop"

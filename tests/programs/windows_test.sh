@@ -215,12 +215,12 @@ frame_colours() {
 mkdir -p "$WINEPREFIX/drive_c/Vilifex"
 unzip -q "$zip" -d "$WINEPREFIX/drive_c/Vilifex"
 portable="$(ls -d "$WINEPREFIX"/drive_c/Vilifex/vilifex-*)"
-check "the zip holds the program, the vilify command and mild.txt beside the word list" \
-    test -f "$portable/vilifex.exe" -a -f "$portable/vilify.exe" -a -f "$portable/mild.txt"
-lists=("$(dirname "$0")"/../../data/wordlist*.txt)
+check "the zip holds the program and the vilify command" \
+    test -f "$portable/vilifex.exe" -a -f "$portable/vilify.exe"
+lists=("$(dirname "$0")"/../../data/wordlist*.txt "$(dirname "$0")"/../../data/mild*.txt)
 lists=("${lists[@]##*/}")
 has_lists() { (cd "$1" && ls "${lists[@]}" >/dev/null 2>&1); } # has_lists FOLDER
-check "and every word list (${lists[*]})" has_lists "$portable"
+check "and every word list with its mild words (${lists[*]})" has_lists "$portable"
 
 echo "# the portable program, from the zip"
 check "the window appears, titled Zestive Vilifex" launch "$portable"
@@ -355,12 +355,11 @@ echo "# the installer, silently"
 installed="$WINEPREFIX/drive_c/Program Files/Zestive Vilifex"
 check "setup.exe /S installs into Program Files" \
     bash -c "wine '$setup' /S >/dev/null 2>&1 && [ -f '$installed/vilifex.exe' ]"
-check "with mild.txt beside the word list" test -f "$installed/mild.txt"
 check "with an entry in Add/Remove Programs" bash -c "wine reg query \
     'HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZestiveVilifex' \
     /v DisplayName 2>/dev/null | grep -q 'Zestive Vilifex'"
 listing="$(ls "$installed")"
-check "with every word list" has_lists "$installed"
+check "with every word list and its mild words" has_lists "$installed"
 check "where a German user's vilify finds wordlist.de.txt" bash -c "LC_ALL=de_DE.UTF-8 \
     wine '$installed/vilify.exe' --check 2>/dev/null | tr -d '\r' | grep -q '^list: .*wordlist.de.txt'"
 check "the installed vilify prints an epithet of the installed list" \
@@ -469,17 +468,26 @@ long_path() { # long_path LENGTH: a PATH of that many characters, with a variabl
     echo "${path:0:$1}"
 }
 # Each row: install options; the Environment key whose PATH the install extends; the entry in
-# Add/Remove Programs; the folder; the PATH value to start from (none: no value), and its type.
+# Add/Remove Programs; the folder; the PATH value to start from (none: no value), and its type;
+# whether the install adds the folder to PATH or keeps PATH as it was.
+mine_in_windows="$(winepath -w "$mine" 2>/dev/null)"
+at_most="$((1023 - 1 - ${#mine_in_windows}))" # with ';' and the folder, a 1,023-character PATH
+drive_c="$WINEPREFIX/drive_c"
 rows=(
-    "|$system_environment|$key|$installed|none|"
-    "/CurrentUser|$user_environment|$userkey|$mine|none|"
-    "/CurrentUser|$user_environment|$userkey|$mine|C:\\Tools;%USERPROFILE%\\bin;|REG_SZ"
-    "/CurrentUser|$user_environment|$userkey|$mine|$(long_path 1500)|REG_EXPAND_SZ"
-    "/CurrentUser|$user_environment|$userkey|$mine|$(long_path 9000)|REG_EXPAND_SZ"
-    "|$system_environment|$key|$installed|$(long_path 1500)|REG_EXPAND_SZ"
+    "|$system_environment|$key|$installed|none||adds"
+    "/CurrentUser|$user_environment|$userkey|$mine|none||adds"
+    "/CurrentUser|$user_environment|$userkey|$mine|C:\\Tools;%USERPROFILE%\\bin;|REG_SZ|adds"
+    "/CurrentUser|$user_environment|$userkey|$mine|$(long_path "$at_most")|REG_SZ|adds"
+    "/CurrentUser|$user_environment|$userkey|$mine|$(long_path $((at_most + 1)))|REG_SZ|keeps"
+    "/CurrentUser|$user_environment|$userkey|$mine|$(long_path 1500)|REG_EXPAND_SZ|keeps"
+    "/CurrentUser|$user_environment|$userkey|$mine|$(long_path 9000)|REG_EXPAND_SZ|keeps"
+    "|$system_environment|$key|$installed|$(long_path 1500)|REG_EXPAND_SZ|keeps"
+    # Folders that no entry can name: a ';' would part it, an expandable PATH expand a '%'.
+    "/CurrentUser /D=C:\\a;b|$user_environment|$userkey|$drive_c/a;b|C:\\Tools|REG_SZ|keeps"
+    "/CurrentUser /D=C:\\%windir%|$user_environment|$userkey|$drive_c/%windir%|C:\\Tools|REG_EXPAND_SZ|keeps"
 )
 for row in "${rows[@]}"; do
-    IFS='|' read -r options environment mode_key folder start type <<<"$row"
+    IFS='|' read -r options environment mode_key folder start type effect <<<"$row"
     if [ "$start" != none ]; then
         [ "$environment" = "$system_environment" ] && start="$(path_value "$environment");$start"
         wine reg add "$environment" /v Path /t "$type" /d "$start" /f >/dev/null 2>&1
@@ -491,7 +499,7 @@ for row in "${rows[@]}"; do
     export_key "$environment" "$stage/before.reg"
     wine "$setup" /S $options >/dev/null 2>&1
     windows_folder="$(winepath -w "$folder" 2>/dev/null)"
-    if [ "${#start}" -lt 1000 ]; then
+    if [ "$effect" = adds ]; then
         case "$start" in
         "") extended="$windows_folder" ;;
         *\;) extended="$start$windows_folder;" ;; # no empty entry before it
@@ -500,7 +508,11 @@ for row in "${rows[@]}"; do
         check "$what: PATH ends with the install folder, its type kept" \
             [ "$(path_value "$environment")" = "$extended" -a "$(path_type "$environment")" = \
             "${type:-REG_EXPAND_SZ}" ]
-        check "and cmd /c vilify -n 1 in a new console prints an epithet" vilify_in_new_console
+        # Wine keeps only about the first 1,000 characters of the user's PATH in a new
+        # process's environment (Windows keeps it all), so only a shorter one is tried there.
+        if [ "${#extended}" -lt 1000 ]; then
+            check "and cmd /c vilify -n 1 in a new console prints an epithet" vilify_in_new_console
+        fi
     else
         export_key "$environment" "$stage/installed.reg"
         check "$what: the install succeeds and leaves PATH as it was" \
@@ -511,6 +523,29 @@ for row in "${rows[@]}"; do
     check "and after its uninstall PATH is as it was, byte for byte" \
         cmp -s "$stage/before.reg" "$stage/after.reg"
 done
+
+# Installed again into another folder, the earlier folder's entry gives way to the new one's.
+wine reg add "$user_environment" /v Path /t REG_SZ /d 'C:\Tools' /f >/dev/null 2>&1
+export_key "$user_environment" "$stage/before.reg"
+wine "$setup" /S /CurrentUser >/dev/null 2>&1
+wine "$setup" /S /CurrentUser '/D=C:\Moved' >/dev/null 2>&1
+check "setup.exe /S /CurrentUser again into another folder: PATH names only the new one" \
+    [ "$(path_value "$user_environment")" = 'C:\Tools;C:\Moved' ]
+uninstalled "$userkey" "$drive_c/Moved" || true
+export_key "$user_environment" "$stage/after.reg"
+check "and after its uninstall PATH is as it was, byte for byte" \
+    cmp -s "$stage/before.reg" "$stage/after.reg"
+rm -rf "$mine" # the earlier install's files, which nothing uninstalls now
+
+# After the install the user added entries, one of them the folder in other letter cases: the
+# uninstall takes off the install's own entry and keeps theirs.
+wine "$setup" /S /CurrentUser >/dev/null 2>&1
+lower="${mine_in_windows,,}"
+wine reg add "$user_environment" /v Path /t REG_SZ /d "C:\\Tools;$mine_in_windows;$lower;C:\\Later" \
+    /f >/dev/null 2>&1
+uninstalled "$userkey" "$mine" || true
+check "an uninstall after the user edited PATH takes off only the install's own entry" \
+    [ "$(path_value "$user_environment")" = "C:\\Tools;$lower;C:\\Later" ]
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
