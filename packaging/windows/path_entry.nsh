@@ -21,6 +21,14 @@ Var EnvironmentRoot
 Var EnvironmentKey
 Var PathType ; REG_SZ or REG_EXPAND_SZ, kept on writing back
 
+; Why PATH was left as it is, and what the user can do: in the log, and in a message to a user
+; who watches the install (a silent install goes on without it).
+!macro PathLeftAlone WHY TODO
+    DetailPrint "${WHY}"
+    DetailPrint "${TODO}"
+    MessageBox MB_OK|MB_ICONINFORMATION "${WHY}$\r$\n${TODO}" /SD IDOK
+!macroend
+
 !macro DEFINE_PATH_FUNCTIONS UN
 ; The registry key of the PATH that the install mode chose.
 Function ${UN}ChooseEnvironment
@@ -111,8 +119,8 @@ Function ${UN}RemoveFromPath
         Return
     ${EndIf}
     ${If} $2 > ${NSIS_MAX_STRLEN} ; $2 counts the NUL, which the string holds too
-        DetailPrint "PATH is too long to change safely: left as it is."
-        DetailPrint "Take $R5 off PATH yourself."
+        !insertmacro PathLeftAlone "PATH is too long to change safely: left as it is." \
+            "Take $R5 off PATH yourself."
         Return
     ${EndIf}
     ReadRegStr $R6 SHCTX $EnvironmentKey "Path"
@@ -189,8 +197,8 @@ Function AddToPath
     ${EndIf}
     Call FolderFitsPath
     ${If} $3 == 0
-        DetailPrint "PATH cannot hold $INSTDIR, with its ';' or '%': left as it is."
-        DetailPrint "To run vilify from any console, install into another folder."
+        !insertmacro PathLeftAlone "PATH cannot hold $INSTDIR, with its ';' or '%': left as it is." \
+            "To run vilify from any console, install into another folder."
         Return
     ${EndIf}
     Call MeasurePath
@@ -201,14 +209,16 @@ Function AddToPath
     ${Else}
         Call PathIsText
         ${If} $3 == 0
-            DetailPrint "PATH cannot be read as text: left as it is, without $INSTDIR."
+            !insertmacro PathLeftAlone "PATH cannot be read as text: left as it is, without $INSTDIR." \
+                "To run vilify from any console, add $INSTDIR to PATH yourself."
             Return
         ${EndIf}
         StrLen $3 $INSTDIR
         IntOp $3 $3 + $2 ; the folder, a ';' and the value with its NUL
         ${If} $3 >= ${NSIS_MAX_STRLEN}
-            DetailPrint "PATH is too long for this installer to extend safely: left as it is."
-            DetailPrint "To run vilify from any console, add $INSTDIR to PATH yourself."
+            !insertmacro PathLeftAlone \
+                "PATH is too long for this installer to extend safely: left as it is." \
+                "To run vilify from any console, add $INSTDIR to PATH yourself."
             Return
         ${EndIf}
         ReadRegStr $R0 SHCTX $EnvironmentKey "Path"
