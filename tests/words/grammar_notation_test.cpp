@@ -101,6 +101,21 @@ const FormRow kForms[] = {
     {Language::Spanish, u"in\u00fatil", Gender::Masculine, u"in\u00fatil"},
     {Language::Spanish, u"peor/peor", Gender::Feminine, u"peor"},
     {Language::Spanish, u"cabez\u00f3n/cabezona", Gender::Masculine, u"cabez\u00f3n"},
+    // Capitals: the rule finds its ending whatever the case, and writes it in the word's.
+    {Language::German, u"FEIGE", Gender::Neuter, u"FEIGES"},
+    {Language::German, u"STINKEND", Gender::Masculine, u"STINKENDER"},
+    {Language::German, u"Stinkend", Gender::Feminine, u"Stinkende"},
+    {Language::French, u"SALE", Gender::Feminine, u"SALE"},
+    {Language::French, u"VISQUEUX", Gender::Feminine, u"VISQUEUSE"},
+    {Language::French, u"N\u00c9GATIF", Gender::Feminine, u"N\u00c9GATIVE"},
+    {Language::French, u"GROSSIER", Gender::Feminine, u"GROSSI\u00c8RE"},
+    {Language::French, u"PUANT", Gender::Feminine, u"PUANTE"},
+    {Language::French, u"PUANT", Gender::Masculine, u"PUANT"},
+    {Language::Spanish, u"BABOSO", Gender::Feminine, u"BABOSA"},
+    {Language::Spanish, u"TRAIDOR", Gender::Feminine, u"TRAIDORA"},
+    {Language::Spanish, u"LLOR\u00d3N", Gender::Feminine, u"LLORONA"},
+    {Language::Spanish, u"HOLGAZ\u00c1N", Gender::Feminine, u"HOLGAZANA"},
+    {Language::Spanish, u"CHIQUIT\u00cdN", Gender::Feminine, u"CHIQUITINA"},
 };
 
 TEST(AdjectiveForm, AgreesWithTheNounsGenderByRuleOrAsSpelledOut) {
