@@ -31,8 +31,7 @@ struct LineReading {
     // its grammar made of the word (see ReadGrammar); a word left out for it is not kept.
     Language language = Language::English;
     GrammarVerdict grammar = GrammarVerdict::Kept;
-    // For a line that begins with "@": whether it said the list's language; where it did, or
-    // tried to, its text is `raw`.
+    // For a line that begins with "@": whether it said the list's language; its text is `raw`.
     LanguageLineVerdict languageLine = LanguageLineVerdict::NotALanguageLine;
 };
 
@@ -62,8 +61,7 @@ public:
         const bool grammar = language != Language::English;
         if (line_.isDirective()) {
             reading.languageLine = readDirective();
-            if (reading.languageLine != LanguageLineVerdict::NotALanguageLine)
-                reading.raw = raw_;
+            reading.raw = raw_;
         } else if (wordClass && (line_.hasWord() || (grammar && line_.hasGrammarWord()))) {
             wordSeen_ = true;
             WordPool &pool = PoolOf(lists_, *wordClass);

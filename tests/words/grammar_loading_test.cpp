@@ -126,6 +126,20 @@ const LoadRow kRows[] = {
      {{u"feo", a}},
      {},
      {{Plain, Kept}, {Taken, Kept}, {TooLate, Kept}, {Plain, Kept}, {Plain, Kept}}},
+    {"a language line spaced by tabs, its keyword in capitals",
+     "\t @LANGUAGE\tfr\t\nNm crapaud\n",
+     Language::French,
+     {{u"crapaud", m}},
+     {},
+     {},
+     {{Taken, Kept}, {Plain, Kept}}},
+    {"a tab before a class letter still hides its word",
+     "@language de\n\tNm Frosch\n\t\nNm Wurm\n",
+     Language::German,
+     {{u"Wurm", m}},
+     {},
+     {},
+     {{Taken, Kept}, {Plain, Kept}, {Plain, Kept}, {Plain, Kept}}},
 };
 
 TEST(GrammarLoading, KeepsEachWordsGrammarOnceTheListSaysItsLanguage) {

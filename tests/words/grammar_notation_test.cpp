@@ -16,15 +16,27 @@ struct LanguageLineRow {
 };
 
 const LanguageLineRow kLanguageLines[] = {
-    {u"@language de", true, Language::German},  {u"  @language   fr  ", true, Language::French},
-    {u"@language es", true, Language::Spanish}, {u"@language en", true, Language::English},
-    {u"@language it", true, std::nullopt},      {u"@language DE", true, std::nullopt},
-    {u"@language", false, std::nullopt},        {u"@language ", false, std::nullopt},
-    {u"@languagede", false, std::nullopt},      {u"@Language de", false, std::nullopt},
+    {u"@language de", true, Language::German},
+    {u"  @language   fr  ", true, Language::French},
+    {u"@language es", true, Language::Spanish},
+    {u"@language en", true, Language::English},
+    {u"@language it", true, std::nullopt},
+    {u"@language DE", true, Language::German},
+    {u"@language", false, std::nullopt},
+    {u"@language ", false, std::nullopt},
+    {u"@languagede", false, std::nullopt},
+    {u"@Language de", true, Language::German},
     {u"# @language de", false, std::nullopt},
+    {u"@LANGUAGE Fr", true, Language::French},
+    {u"@language\tes", true, Language::Spanish},
+    {u"@language de\t", true, Language::German},
+    {u"\t@language \t de \t", true, Language::German},
+    {u"@language\t", false, std::nullopt},
+    {u"@languages de", false, std::nullopt},
+    {u"@language d e", true, std::nullopt},
 };
 
-TEST(LanguageLine, SaysTheListsLanguageOnlyInItsOwnShape) {
+TEST(LanguageLine, SaysTheListsLanguageInAnyCaseSpacedBySpacesOrTabs) {
     for (const LanguageLineRow &row : kLanguageLines) {
         SCOPED_TRACE(std::string(row.line.begin(), row.line.end()));
         EXPECT_EQ(IsLanguageLine(row.line), row.isLanguageLine);
