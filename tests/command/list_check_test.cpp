@@ -110,6 +110,12 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"a noun that begins with the one modifier",
                  "J vile\nN vile toad\n",
                  {TooFewNouns("vile vile toad")}},
+        CheckRow{"too few nouns in French: the example as printed, in agreement",
+                 "@language fr\nJa puant\nNf puanteur\n",
+                 {TooFewNouns("puanteur puante")}},
+        CheckRow{"too few nouns in French: two adjectives on their sides, in agreement",
+                 "@language fr\nJa puant\nJb sale\nNm puant\nNf sale\n",
+                 {TooFewNouns("sale sale puante")}},
         CheckRow{"language lines that are not read as one",
                  "@lang de\n@language\n\t@language\tde\t\n@LANGUAGE fr\nNm Frosch\n",
                  {"1: the line \"@lang de\" begins with \"@\" but is no \"@language\" and a "
