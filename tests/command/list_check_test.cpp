@@ -107,6 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"two nouns that each echo a modifier",
                  "J vile\nJ rank\nN vile\nN rank\n",
                  {TooFewNouns("vile, rank rank")}},
+        CheckRow{"one noun that echoes one of two modifiers",
+                 "J vile\nJ rank\nN vile\n",
+                 {TooFewNouns("vile, rank vile")}},
         CheckRow{"a noun that begins with the one modifier",
                  "J vile\nN vile toad\n",
                  {TooFewNouns("vile vile toad")}},
@@ -129,6 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
                  {"2: a grammar letter after the class letter, in a list read as English, which "
                   "has none (a list says its language with @language de, fr or es before its "
                   "first word): nothing is taken"}},
+        CheckRow{"a gender the language lacks",
+                 "@language fr\nNn truc\nNm crapaud\nJa puant\n",
+                 {"2: the letter n is no gender of a noun in fr: nothing is taken"}},
         CheckRow{"a German adjective after the noun",
                  "@language de\nJa faul\njA feige\nNm Frosch\n",
                  {"2: note: every adjective stands before the noun in de, so the letter a is "

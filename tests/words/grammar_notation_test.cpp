@@ -1,6 +1,7 @@
 #include "words/adjective_forms.h"
 #include "words/grammar_tag.h"
 #include "words/language.h"
+#include "words/letter_case.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,23 @@ TEST(GrammarTag, FrenchAndSpanishHaveNoNeuter) {
     EXPECT_FALSE(HasGender(Language::French, Gender::Neuter));
     EXPECT_FALSE(HasGender(Language::Spanish, Gender::Neuter));
     EXPECT_TRUE(HasGender(Language::Spanish, Gender::Feminine));
+}
+
+TEST(LetterCase, ChangesOnlyLettersWhoseCaseIsOneStepAway) {
+    const std::pair<char16_t, char16_t> kPairs[] = {{u'a', u'A'},
+                                                    {u'z', u'Z'},
+                                                    {u'\u00e0', u'\u00c0'},
+                                                    {u'\u00e8', u'\u00c8'},
+                                                    {u'\u00fe', u'\u00de'}};
+    for (const auto &[lower, upper] : kPairs) {
+        EXPECT_EQ(UpperCase(lower), upper);
+        EXPECT_EQ(LowerCase(upper), lower);
+    }
+    for (const char16_t none :
+         {u'-', u' ', u'@', u'\u00f7', u'\u00d7', u'\u00df', u'\u00ff', u'\u0153', u'\u00bf'}) {
+        EXPECT_EQ(UpperCase(none), none);
+        EXPECT_EQ(LowerCase(none), none);
+    }
 }
 
 struct FormRow {
