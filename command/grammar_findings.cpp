@@ -74,14 +74,24 @@ bool JudgeGrammar(const LineReading &reading, FindingLog &findings) {
     case LanguageLineVerdict::NotALanguageLine:
         break;
     }
+    if (reading.shape.isDirective()) {
+        // Only one line begins with "@": any other is most likely a language line mistyped.
+        findings.add(FindingKind::Grammar, reading.number, [&] {
+            return u"the line " + Quoted(reading.raw) +
+                   u" begins with \"@\" but is no \"@language\" and a code (de, fr, es or "
+                   u"en): it is ignored";
+        });
+        return true;
+    }
     if (!reading.wordClass)
         return false;
     const char16_t letter = reading.shape.grammarLetter();
     if (reading.language == Language::English && reading.shape.hasGrammarWord() &&
         (GenderOfLetter(letter) || PlaceOfLetter(letter))) {
         findings.add(FindingKind::Grammar, reading.number, [&] {
-            return u"a grammar letter after the class letter, in a list that does not say its "
-                   u"language (@language de, fr or es): nothing is taken";
+            return u"a grammar letter after the class letter, in a list read as English, which "
+                   u"has none (a list says its language with @language de, fr or es before its "
+                   u"first word): nothing is taken";
         });
         return false;
     }
@@ -90,8 +100,26 @@ bool JudgeGrammar(const LineReading &reading, FindingLog &findings) {
                      [&] { return LeftOutBecause(reading) + u": nothing is taken"; });
         return true;
     }
-    if (reading.language != Language::English && reading.wordClass == WordClass::Adjective &&
-        !reading.kept.empty() && SpellsFormsOut(reading.kept))
+    if (reading.language == Language::English || reading.kept.empty())
+        return false;
+    if (reading.wordClass != WordClass::Adjective) {
+        if (SpellsFormsOut(reading.kept))
+            findings.add(FindingKind::Grammar, reading.number, [&] {
+                return u"note: the " + std::u16string(ClassName(*reading.wordClass)) + u" " +
+                       Quoted(reading.kept) +
+                       u" holds \"/\", which separates the forms of adjectives only: it is "
+                       u"printed as it is";
+            });
+        return false;
+    }
+    if (reading.shape.hasGrammarWord() && PlaceOfLetter(letter) == Place::After &&
+        !ListSaysPlace(reading.language))
+        findings.add(FindingKind::Grammar, reading.number, [&] {
+            return u"note: every adjective stands before the noun in " +
+                   std::u16string(CodeOf(reading.language)) + u", so the letter " +
+                   std::u16string(1, letter) + u" is ignored (write Jb)";
+        });
+    if (SpellsFormsOut(reading.kept))
         CompareWithRule(reading, findings);
     return false;
 }

@@ -33,8 +33,8 @@ private:
     void countEnd(LineEnd how);
     void word(const LineReading &reading);
     void judgeNotTaken(const LineReading &reading);
-    // The character that follows the class letter, decoded; 0 for none.
-    char16_t afterTag(const TaggedLine &shape) const;
+    // The character at `at` whose first unit is `first`, decoded; 0 for none.
+    char16_t unitAt(uint64_t at, char16_t first) const;
     void findRepeatedWords();
     void findUnusedExclusions();
 
@@ -106,31 +106,46 @@ void ListChecker::word(const LineReading &reading) {
     }
 }
 
-char16_t ListChecker::afterTag(const TaggedLine &shape) const {
-    if (shape.afterTag() == 0)
+char16_t ListChecker::unitAt(uint64_t at, char16_t first) const {
+    if (first == 0)
         return 0;
-    const uint64_t begin = shape.tagAt() + 1;
     const size_t units = result_.encoding == TextReader::Encoding::EightBit
-                             ? std::max<size_t>(1, Utf8SequenceLength(shape.afterTag()))
+                             ? std::max<size_t>(1, Utf8SequenceLength(first))
                              : 1;
     char16_t decoded[4];
-    return reader_.decode(begin, begin + units, decoded) == 1 ? decoded[0] : 0;
+    return reader_.decode(at, at + units, decoded) == 1 ? decoded[0] : 0;
 }
 
 // A line of a class letter that gives no word, where the author may have meant one.
 void ListChecker::judgeNotTaken(const LineReading &reading) {
-    const std::u16string tag(1, static_cast<char16_t>(reading.shape.tag()));
-    if (reading.shape.lacksWord()) {
+    const TaggedLine &shape = reading.shape;
+    if (shape.hasLongTag()) {
         result_.findings.add(FindingKind::NotTaken, reading.number, [&] {
-            return u"the class letter " + tag + u" and a space, but no word: nothing is taken";
+            std::u16string tag(shape.tagLength(), u'\0');
+            tag.resize(reader_.decode(shape.tagAt(), shape.tagAt() + tag.size(), tag.data()));
+            return Quoted(tag) + u" looks like a tag, but a class letter takes one letter of "
+                                 u"grammar at most (such as Nm or Jb): nothing is taken";
         });
         return;
     }
-    const char16_t after = afterTag(reading.shape);
+    // The tag as far as where its space should be: the class letter, and the letter after it
+    // where that is one of grammar, or a space follows it.
+    const bool twoLetters = shape.lacksWord() ? shape.hasTwoLetterTag() : shape.hasGrammarLetter();
+    const std::u16string tag(1, static_cast<char16_t>(shape.tag()));
+    const std::u16string named =
+        twoLetters ? u"the tag " + tag + shape.grammarLetter() : u"the class letter " + tag;
+    if (shape.lacksWord()) {
+        result_.findings.add(FindingKind::NotTaken, reading.number, [&] {
+            return named + u" and a space, but no word: nothing is taken";
+        });
+        return;
+    }
+    const char16_t after = twoLetters ? unitAt(shape.tagAt() + 2, shape.afterGrammar())
+                                      : unitAt(shape.tagAt() + 1, shape.afterTag());
     if (after == u'\t' || IsOtherSpace(after))
         result_.findings.add(FindingKind::NotTaken, reading.number, [&] {
-            return (after == u'\t' ? u"a tab" : u"the space " + CodeOf(after)) +
-                   u" follows the class letter " + tag + u", where a space must: nothing is taken";
+            return (after == u'\t' ? u"a tab" : u"the space " + CodeOf(after)) + u" follows " +
+                   named + u", where a space must: nothing is taken";
         });
 }
 

@@ -1,5 +1,7 @@
 #include "agreeing_layout.h"
 
+#include "words/letter_case.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -9,19 +11,18 @@ namespace {
 // written i or hi (accented or not, in either case), but not with hie or hia, where the i is
 // a consonant.
 bool BeginsWithSpanishI(std::u16string_view word) {
-    const auto isI = [](char16_t c) {
-        return c == u'i' || c == u'I' || c == u'\u00ed' || c == u'\u00cd';
-    };
-    if (!word.empty() && isI(word[0]))
+    const auto letter = [&](size_t i) { return i < word.size() ? LowerCase(word[i]) : u'\0'; };
+    const auto isI = [](char16_t c) { return c == u'i' || c == u'\u00ed'; };
+    if (isI(letter(0)))
         return true;
-    if (word.size() < 2 || (word[0] != u'h' && word[0] != u'H') || !isI(word[1]))
+    if (letter(0) != u'h' || !isI(letter(1)))
         return false;
-    return word.size() == 2 || (word[2] != u'e' && word[2] != u'a');
+    return letter(2) != u'e' && letter(2) != u'a';
 }
 
 // Where the adjective stands in this language.
 Place PlaceIn(Language language, const PlacedAdjective &adjective) {
-    if (language == Language::German)
+    if (!ListSaysPlace(language))
         return Place::Before;
     return adjective.adverb.empty() ? adjective.place : Place::After;
 }

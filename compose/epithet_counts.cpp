@@ -1,10 +1,13 @@
 #include "epithet_counts.h"
 
+#include "agreeing_layout.h"
 #include "epithet.h"
 #include "prefix_clashes.h"
+#include "words/adjective_forms.h"
 #include "words/word_list.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <unordered_set>
 #include <vector>
@@ -56,7 +59,7 @@ bool EchoesModifier(std::u16string_view noun, std::u16string_view modifier) {
     return PrefixClash(noun, spaced);
 }
 
-// The epithet of two modifiers and a noun, as the composer sets them out.
+// The epithet of two modifiers and a noun, as the composer sets them out in English.
 std::u16string TwoModifiers(std::u16string_view first, bool firstIsAdverb,
                             std::u16string_view second, std::u16string_view noun,
                             const EpithetStyle &style) {
@@ -68,6 +71,43 @@ std::u16string TwoModifiers(std::u16string_view first, bool firstIsAdverb,
     epithet += u' ';
     epithet += noun;
     return epithet;
+}
+
+// The entry of a pool that holds the word.
+int EntryOf(const WordPool &pool, std::u16string_view word) {
+    int k = 1;
+    while (pool.word(k) != word)
+        ++k;
+    return k;
+}
+
+// The epithet of the words as the composer prints them: in a language whose adjectives agree,
+// each in the noun's gender and in the language's order. `first` is empty for none.
+std::u16string Printed(const WordLists &lists, std::u16string_view first, bool firstIsAdverb,
+                       std::u16string_view second, std::u16string_view noun,
+                       const EpithetStyle &style) {
+    const Language language = lists.ListLanguage;
+    if (language == Language::English)
+        return first.empty() ? std::u16string(second) + u' ' + std::u16string(noun)
+                             : TwoModifiers(first, firstIsAdverb, second, noun, style);
+    const auto gender = static_cast<Gender>(lists.NounPool.grammar(EntryOf(lists.NounPool, noun)));
+    const WordPool &adjectives = lists.AdjectivePool;
+    std::u16string forms[2];
+    std::array<PlacedAdjective, 2> placed;
+    size_t count = 0;
+    for (const std::u16string_view adjective :
+         {firstIsAdverb ? std::u16string_view() : first, second}) {
+        if (adjective.empty())
+            continue;
+        AppendAgreeingForm(forms[count], adjective, language, gender);
+        const int k = EntryOf(adjectives, adjective);
+        placed[count] = {forms[count], {}, static_cast<Place>(adjectives.grammar(k))};
+        ++count;
+    }
+    if (firstIsAdverb)
+        placed[0].adverb = first;
+    return LayOutAgreeingEpithet(language, noun, {placed.data(), count}, style.commas,
+                                 style.lengthOrder);
 }
 
 } // namespace
@@ -164,7 +204,7 @@ std::optional<std::u16string> EpithetRepeatingAWord(WordLists &lists, const Epit
     if (style.single || SomeModifierEchoesEveryAdjective(lists, style))
         for (const Echoed &alone : echoed)
             if (!alone.adverb && alone.nouns == everyNoun)
-                return std::u16string(alone.word) + u' ' + std::u16string(nouns.back());
+                return Printed(lists, {}, false, alone.word, nouns.back(), style);
     if (style.single)
         return std::nullopt;
     const std::vector<std::u16string_view> adjectives = DistinctWords(lists.AdjectivePool);
@@ -172,13 +212,13 @@ std::optional<std::u16string> EpithetRepeatingAWord(WordLists &lists, const Epit
         if (first.nouns == everyNoun) {
             for (const std::u16string_view second : adjectives)
                 if (!PrefixClash(second, first.word))
-                    return TwoModifiers(first.word, first.adverb, second, nouns.back(), style);
+                    return Printed(lists, first.word, first.adverb, second, nouns.back(), style);
             continue;
         }
         for (const Echoed &second : echoed)
             if (!second.adverb && (first.nouns | second.nouns) == everyNoun &&
                 !PrefixClash(second.word, first.word))
-                return TwoModifiers(first.word, first.adverb, second.word, nouns.back(), style);
+                return Printed(lists, first.word, first.adverb, second.word, nouns.back(), style);
     }
     return std::nullopt;
 }

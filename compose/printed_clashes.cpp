@@ -2,16 +2,15 @@
 
 #include "epithet.h"
 #include "words/adjective_forms.h"
+#include "words/letter_case.h"
 #include "words/word_pool.h"
 
 namespace {
 
-// German capitalises its nouns, so the letters are compared whatever their case. The letters
-// of these languages fold in one step: A to Z, and À to Þ but for ×.
+// German capitalises its nouns, so the letters are compared whatever their case.
 void FoldCase(std::u16string &text) {
     for (char16_t &c : text)
-        if ((c >= u'A' && c <= u'Z') || (c >= u'\u00C0' && c <= u'\u00DE' && c != u'\u00D7'))
-            c += 0x20;
+        c = LowerCase(c);
 }
 
 } // namespace

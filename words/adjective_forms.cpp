@@ -1,5 +1,6 @@
 #include "adjective_forms.h"
 
+#include "letter_case.h"
 #include "trimmed.h"
 
 #include <array>
@@ -29,13 +30,23 @@ constexpr std::array kSpanishFeminine = {
 constexpr std::array<std::u16string_view, 3> kGermanEndings = {u"er", u"e", u"es"};
 constexpr std::array<std::u16string_view, 3> kGermanEndingsAfterE = {u"r", u"", u"s"};
 
+// Appends the ending in the case of the spelling's last letter, so that a word in capitals
+// keeps them: PUANT makes PUANTE.
+void AppendEnding(std::u16string &out, std::u16string_view spelling, std::u16string_view ending) {
+    const bool capitals = !spelling.empty() && IsUpperCase(spelling.back());
+    for (char16_t unit : ending)
+        out += capitals ? UpperCase(unit) : unit;
+}
+
+// The endings are matched whatever the spelling's case, as a language's rule does not depend
+// on it.
 template <size_t N>
 void AppendByEnding(std::u16string &out, std::u16string_view spelling,
                     const std::array<Ending, N> &endings) {
     for (const Ending &ending : endings) {
-        if (spelling.ends_with(ending.from)) {
+        if (EndsWithInAnyCase(spelling, ending.from)) {
             out += spelling.substr(0, spelling.size() - ending.from.size());
-            out += ending.to;
+            AppendEnding(out, spelling, ending.to);
             return;
         }
     }
@@ -76,9 +87,10 @@ std::u16string_view SpelledForm(std::u16string_view written, Gender gender) {
 void AppendRuleForm(std::u16string &out, std::u16string_view spelling, Language language,
                     Gender gender) {
     if (language == Language::German) {
-        const auto &endings = spelling.ends_with(u'e') ? kGermanEndingsAfterE : kGermanEndings;
+        const auto &endings =
+            EndsWithInAnyCase(spelling, u"e") ? kGermanEndingsAfterE : kGermanEndings;
         out += spelling;
-        out += endings[static_cast<int>(gender)];
+        AppendEnding(out, spelling, endings[static_cast<int>(gender)]);
     } else if (gender == Gender::Feminine && language == Language::French) {
         AppendByEnding(out, spelling, kFrenchFeminine);
     } else if (gender == Gender::Feminine && language == Language::Spanish) {

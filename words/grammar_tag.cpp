@@ -33,6 +33,10 @@ bool HasGender(Language language, Gender gender) {
     return static_cast<int>(gender) < GenderCount(language);
 }
 
+bool ListSaysPlace(Language language) {
+    return language != Language::German;
+}
+
 Place UsualPlace(Language language) {
-    return language == Language::German ? Place::Before : Place::After;
+    return ListSaysPlace(language) ? Place::After : Place::Before;
 }

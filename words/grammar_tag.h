@@ -21,6 +21,10 @@ std::optional<Place> PlaceOfLetter(char16_t letter);
 // Whether a language has the gender: German all three, French and Spanish no neuter.
 bool HasGender(Language language, Gender gender);
 
+// Whether a list in the language says where each adjective stands: German puts every adjective
+// before the noun, whatever its tag says.
+bool ListSaysPlace(Language language);
+
 // Where an adjective that a list gives no place stands: German puts every adjective before the
 // noun, French and Spanish most of them after it.
 Place UsualPlace(Language language);

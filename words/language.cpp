@@ -1,6 +1,6 @@
 #include "language.h"
 
-#include "trimmed.h"
+#include "letter_case.h"
 
 namespace {
 
@@ -18,21 +18,40 @@ constexpr LanguageRow kLanguages[] = {
     {Language::Spanish, u"es", 2},
 };
 
+// A language line may space its parts with spaces and tabs alike: the two look the same.
+bool IsBlank(char16_t c) {
+    return c == u' ' || c == u'\t';
+}
+
+std::u16string_view TrimmedOfBlanks(std::u16string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Whether the text is the lower-case `word` in any case.
+bool EqualsInAnyCase(std::u16string_view text, std::u16string_view word) {
+    return text.size() == word.size() && EndsWithInAnyCase(text, word);
+}
+
 } // namespace
 
 bool IsLanguageLine(std::u16string_view line) {
-    line = TrimmedOfSpaces(line);
-    return line.starts_with(kLanguageKeyword) && line.size() > kLanguageKeyword.size() + 1 &&
-           line[kLanguageKeyword.size()] == u' ';
+    line = TrimmedOfBlanks(line);
+    const size_t keyword = kLanguageKeyword.size();
+    return line.size() > keyword && EqualsInAnyCase(line.substr(0, keyword), kLanguageKeyword) &&
+           IsBlank(line[keyword]);
 }
 
 std::u16string_view LanguageCodeOf(std::u16string_view line) {
-    return TrimmedOfSpaces(TrimmedOfSpaces(line).substr(kLanguageKeyword.size()));
+    return TrimmedOfBlanks(TrimmedOfBlanks(line).substr(kLanguageKeyword.size()));
 }
 
 std::optional<Language> LanguageOfCode(std::u16string_view code) {
     for (const LanguageRow &row : kLanguages)
-        if (row.code == code)
+        if (EqualsInAnyCase(code, row.code))
             return row.language;
     return std::nullopt;
 }

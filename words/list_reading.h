@@ -1,5 +1,6 @@
 #pragma once
 
+#include "adjective_forms.h"
 #include "excluded_words.h"
 #include "grammar_reading.h"
 #include "line_splitter.h"
@@ -31,8 +32,7 @@ struct LineReading {
     // its grammar made of the word (see ReadGrammar); a word left out for it is not kept.
     Language language = Language::English;
     GrammarVerdict grammar = GrammarVerdict::Kept;
-    // For a line that begins with "@": whether it said the list's language; where it did, or
-    // tried to, its text is `raw`.
+    // For a line that begins with "@": whether it said the list's language; its text is `raw`.
     LanguageLineVerdict languageLine = LanguageLineVerdict::NotALanguageLine;
 };
 
@@ -62,8 +62,7 @@ public:
         const bool grammar = language != Language::English;
         if (line_.isDirective()) {
             reading.languageLine = readDirective();
-            if (reading.languageLine != LanguageLineVerdict::NotALanguageLine)
-                reading.raw = raw_;
+            reading.raw = raw_;
         } else if (wordClass && (line_.hasWord() || (grammar && line_.hasGrammarWord()))) {
             wordSeen_ = true;
             WordPool &pool = PoolOf(lists_, *wordClass);
@@ -87,7 +86,7 @@ public:
                         CleanWord(out, reader_.decode(line_.wordBegin(), line_.wordEnd(), out));
                 }
                 if (leaveOut_)
-                    reading.excludedAs = leaveOut_->find({out, length});
+                    reading.excludedAs = findExcluded({out, length}, *wordClass, grammar);
                 if (reading.excludedAs)
                     return size_t{0};
                 if (grammar && length > 0)
@@ -109,6 +108,16 @@ public:
 
 private:
     static constexpr bool kObserved = !std::is_same_v<Observer, IgnoreLines>;
+
+    // An adjective that spells its forms out is also left out by its first form, the one a
+    // dictionary gives in French and Spanish: "vieux" leaves out "vieux/vieille".
+    const std::u16string *findExcluded(std::u16string_view word, WordClass wordClass,
+                                       bool grammar) const {
+        const std::u16string *found = leaveOut_->find(word);
+        if (!found && grammar && wordClass == WordClass::Adjective && SpellsFormsOut(word))
+            found = leaveOut_->find(SpelledForm(word, Gender::Masculine));
+        return found;
+    }
 
     // A list says its language on a line of its own before its first word; only the first such
     // line counts. Decodes the line into raw_ whether observed or not: such lines are few.

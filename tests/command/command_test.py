@@ -611,10 +611,12 @@ checks = [
     ("grammar lines in a list that does not say its language, and an unknown language",
      b"@language xx\nNm Frosch\nJb faul\nN toad\nJ vile\n", 0,
      ['{}:1: the language "xx" is unknown (de, fr, es or en): the list is read as English',
-      "{}:2: a grammar letter after the class letter, in a list that does not say its language "
-      "(@language de, fr or es): nothing is taken",
-      "{}:3: a grammar letter after the class letter, in a list that does not say its language "
-      "(@language de, fr or es): nothing is taken",
+      "{}:2: a grammar letter after the class letter, in a list read as English, which has none "
+      "(a list says its language with @language de, fr or es before its first word): nothing is "
+      "taken",
+      "{}:3: a grammar letter after the class letter, in a list read as English, which has none "
+      "(a list says its language with @language de, fr or es before its first word): nothing is "
+      "taken",
       "encoding: UTF-8", "line ends: LF", "lines: 5 (3 comments, 0 blank)",
       "words: 0 adverbs, 1 adjectives, 1 nouns", "adverb share: 0.000",
       "different epithets: at most 1, or 1 with --single"]),

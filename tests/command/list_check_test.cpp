@@ -107,9 +107,57 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"two nouns that each echo a modifier",
                  "J vile\nJ rank\nN vile\nN rank\n",
                  {TooFewNouns("vile, rank rank")}},
+        CheckRow{"one noun that echoes one of two modifiers",
+                 "J vile\nJ rank\nN vile\n",
+                 {TooFewNouns("vile, rank vile")}},
         CheckRow{"a noun that begins with the one modifier",
                  "J vile\nN vile toad\n",
                  {TooFewNouns("vile vile toad")}},
+        CheckRow{"too few nouns in French: the example as printed, in agreement",
+                 "@language fr\nJa puant\nNf puanteur\n",
+                 {TooFewNouns("puanteur puante")}},
+        CheckRow{"too few nouns in French: two adjectives on their sides, in agreement",
+                 "@language fr\nJa puant\nJb sale\nNm puant\nNf sale\n",
+                 {TooFewNouns("sale sale puante")}},
+        CheckRow{"language lines that are not read as one",
+                 "@lang de\n@language\n\t@language\tde\t\n@LANGUAGE fr\nNm Frosch\n",
+                 {"1: the line \"@lang de\" begins with \"@\" but is no \"@language\" and a "
+                  "code (de, fr, es or en): it is ignored",
+                  "2: the line \"@language\" begins with \"@\" but is no \"@language\" and a "
+                  "code (de, fr, es or en): it is ignored",
+                  "4: a language line after a word or another language line is ignored: put "
+                  "one before the first word"}},
+        CheckRow{"a grammar letter in a list that says it is English",
+                 "@language en\nNm toad\nJ vile\nN toad\n",
+                 {"2: a grammar letter after the class letter, in a list read as English, which "
+                  "has none (a list says its language with @language de, fr or es before its "
+                  "first word): nothing is taken"}},
+        CheckRow{"a gender the language lacks",
+                 "@language fr\nNn truc\nNm crapaud\nJa puant\n",
+                 {"2: the letter n is no gender of a noun in fr: nothing is taken"}},
+        CheckRow{"a German adjective after the noun",
+                 "@language de\nJa faul\njA feige\nNm Frosch\n",
+                 {"2: note: every adjective stands before the noun in de, so the letter a is "
+                  "ignored (write Jb)",
+                  "3: note: every adjective stands before the noun in de, so the letter A is "
+                  "ignored (write Jb)"}},
+        CheckRow{"tags that look like tags but are none",
+                 "@language fr\nNmf crapaud\nJab puant\nNm\tcrapaud\nJa \nJa\xC2\xA0sale\n"
+                 "Nm crapaud\nJa puant\nNote\tbien\nNx \n",
+                 {"2: \"Nmf\" looks like a tag, but a class letter takes one letter of grammar at "
+                  "most (such as Nm or Jb): nothing is taken",
+                  "3: \"Jab\" looks like a tag, but a class letter takes one letter of grammar at "
+                  "most (such as Nm or Jb): nothing is taken",
+                  "4: a tab follows the tag Nm, where a space must: nothing is taken",
+                  "5: the tag Ja and a space, but no word: nothing is taken",
+                  "6: the space \\u00A0 follows the tag Ja, where a space must: nothing is taken",
+                  "10: the tag Nx and a space, but no word: nothing is taken"}},
+        CheckRow{"a \"/\" in a noun and an adverb",
+                 "@language es\nNm sapo/sapa\nV muy/muy\nJa feo/fea\n",
+                 {"2: note: the noun \"sapo/sapa\" holds \"/\", which separates the forms of "
+                  "adjectives only: it is printed as it is",
+                  "3: note: the adverb \"muy/muy\" holds \"/\", which separates the forms of "
+                  "adjectives only: it is printed as it is"}},
         CheckRow{"UTF-16 without its mark, in Latin",
                  Utf16Bytes(u"J vile\r\nN toad\r\n", false),
                  {"0: this looks like UTF-16 little-endian without its byte-order mark, so it is "

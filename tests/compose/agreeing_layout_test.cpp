@@ -136,6 +136,28 @@ const std::vector<LayoutRow> kLayouts = {
      false,
      false,
      u"N apestoso y hosco"},
+    // The joiner does not depend on the case of the next word.
+    {Language::Spanish,
+     {{u"APESTOSO", {}, A}, {u"HIER\u00c1TICO", {}, A}},
+     false,
+     false,
+     u"N APESTOSO y HIER\u00c1TICO"},
+    {Language::Spanish,
+     {{u"APESTOSO", {}, A}, {u"HIATO", {}, A}},
+     false,
+     false,
+     u"N APESTOSO y HIATO"},
+    {Language::Spanish,
+     {{u"APESTOSO", {}, A}, {u"HIP\u00d3CRITA", {}, A}},
+     false,
+     false,
+     u"N APESTOSO e HIP\u00d3CRITA"},
+    {Language::Spanish,
+     {{u"apestoso", {}, A}, {u"\u00cdNTIMO", {}, A}},
+     false,
+     false,
+     u"N apestoso e \u00cdNTIMO"},
+    {Language::Spanish, {{u"apestoso", {}, A}, {u"hI", {}, A}}, false, false, u"N apestoso e hI"},
 };
 
 TEST(AgreeingLayout, PlacesAndJoinsAdjectivesAsTheLanguageDoes) {

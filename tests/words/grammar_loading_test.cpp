@@ -1,5 +1,6 @@
 #include "platform/byte_source.h"
 #include "platform/xoshiro_random.h"
+#include "words/excluded_words.h"
 #include "words/list_reading.h"
 
 #include <gtest/gtest.h>
@@ -126,6 +127,20 @@ const LoadRow kRows[] = {
      {{u"feo", a}},
      {},
      {{Plain, Kept}, {Taken, Kept}, {TooLate, Kept}, {Plain, Kept}, {Plain, Kept}}},
+    {"a language line spaced by tabs, its keyword in capitals",
+     "\t @LANGUAGE\tfr\t\nNm crapaud\n",
+     Language::French,
+     {{u"crapaud", m}},
+     {},
+     {},
+     {{Taken, Kept}, {Plain, Kept}}},
+    {"a tab before a class letter still hides its word",
+     "@language de\n\tNm Frosch\n\t\nNm Wurm\n",
+     Language::German,
+     {{u"Wurm", m}},
+     {},
+     {},
+     {{Taken, Kept}, {Plain, Kept}, {Plain, Kept}, {Plain, Kept}}},
 };
 
 TEST(GrammarLoading, KeepsEachWordsGrammarOnceTheListSaysItsLanguage) {
@@ -141,6 +156,50 @@ TEST(GrammarLoading, KeepsEachWordsGrammarOnceTheListSaysItsLanguage) {
         EXPECT_EQ(Contents(lists.AdjectivePool), row.adjectives);
         EXPECT_EQ(Contents(lists.AdverbPool), row.adverbs);
         EXPECT_EQ(recorder.lines, row.lines);
+    }
+}
+
+struct ExclusionRow {
+    const char *what;
+    std::string_view list;
+    std::string_view excluded;
+    Pool adjectives, nouns;
+};
+
+const ExclusionRow kExclusions[] = {
+    {"by the first form", "@language fr\nJa vieux/vieille\nJa puant\n", "vieux\n", {{u"puant", a}}},
+    {"whole", "@language fr\nJa vieux / vieille\nJa puant\n", "vieux / vieille\n", {{u"puant", a}}},
+    {"not by another form",
+     "@language fr\nJa vieux/vieille\n",
+     "vieille\n",
+     {{u"vieux/vieille", a}}},
+    {"German by its masculine",
+     "@language de\nJb dunkler/dunkle/dunkles\nJb faul\n",
+     "dunkler\n",
+     {{u"faul", b}}},
+    {"not a noun by a part",
+     "@language fr\nJa sale\nNm a/b\n",
+     "a\n",
+     {{u"sale", a}},
+     {{u"a/b", m}}},
+    {"not in an English list, which has no forms",
+     "J vieux/vieille\n",
+     "vieux\n",
+     {{u"vieux/vieille", 0}}},
+};
+
+TEST(GrammarLoading, LeavesOutAnAdjectiveByItsFirstFormOrWhole) {
+    for (const ExclusionRow &row : kExclusions) {
+        SCOPED_TRACE(row.what);
+        MemoryBytes bytes(row.list);
+        TextReader reader(bytes);
+        ExcludedWords leaveOut;
+        leaveOut.read(MemoryBytes(row.excluded));
+        WordLists lists;
+        IgnoreLines ignore;
+        ReadWordList(lists, reader, &leaveOut, ignore);
+        EXPECT_EQ(Contents(lists.AdjectivePool), row.adjectives);
+        EXPECT_EQ(Contents(lists.NounPool), row.nouns);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "words/adjective_forms.h"
 #include "words/grammar_tag.h"
 #include "words/language.h"
+#include "words/letter_case.h"
 
 #include <gtest/gtest.h>
 
@@ -16,15 +17,27 @@ struct LanguageLineRow {
 };
 
 const LanguageLineRow kLanguageLines[] = {
-    {u"@language de", true, Language::German},  {u"  @language   fr  ", true, Language::French},
-    {u"@language es", true, Language::Spanish}, {u"@language en", true, Language::English},
-    {u"@language it", true, std::nullopt},      {u"@language DE", true, std::nullopt},
-    {u"@language", false, std::nullopt},        {u"@language ", false, std::nullopt},
-    {u"@languagede", false, std::nullopt},      {u"@Language de", false, std::nullopt},
+    {u"@language de", true, Language::German},
+    {u"  @language   fr  ", true, Language::French},
+    {u"@language es", true, Language::Spanish},
+    {u"@language en", true, Language::English},
+    {u"@language it", true, std::nullopt},
+    {u"@language DE", true, Language::German},
+    {u"@language", false, std::nullopt},
+    {u"@language ", false, std::nullopt},
+    {u"@languagede", false, std::nullopt},
+    {u"@Language de", true, Language::German},
     {u"# @language de", false, std::nullopt},
+    {u"@LANGUAGE Fr", true, Language::French},
+    {u"@language\tes", true, Language::Spanish},
+    {u"@language de\t", true, Language::German},
+    {u"\t@language \t de \t", true, Language::German},
+    {u"@language\t", false, std::nullopt},
+    {u"@languages de", false, std::nullopt},
+    {u"@language d e", true, std::nullopt},
 };
 
-TEST(LanguageLine, SaysTheListsLanguageOnlyInItsOwnShape) {
+TEST(LanguageLine, SaysTheListsLanguageInAnyCaseSpacedBySpacesOrTabs) {
     for (const LanguageLineRow &row : kLanguageLines) {
         SCOPED_TRACE(std::string(row.line.begin(), row.line.end()));
         EXPECT_EQ(IsLanguageLine(row.line), row.isLanguageLine);
@@ -54,6 +67,23 @@ TEST(GrammarTag, FrenchAndSpanishHaveNoNeuter) {
     EXPECT_FALSE(HasGender(Language::French, Gender::Neuter));
     EXPECT_FALSE(HasGender(Language::Spanish, Gender::Neuter));
     EXPECT_TRUE(HasGender(Language::Spanish, Gender::Feminine));
+}
+
+TEST(LetterCase, ChangesOnlyLettersWhoseCaseIsOneStepAway) {
+    const std::pair<char16_t, char16_t> kPairs[] = {{u'a', u'A'},
+                                                    {u'z', u'Z'},
+                                                    {u'\u00e0', u'\u00c0'},
+                                                    {u'\u00e8', u'\u00c8'},
+                                                    {u'\u00fe', u'\u00de'}};
+    for (const auto &[lower, upper] : kPairs) {
+        EXPECT_EQ(UpperCase(lower), upper);
+        EXPECT_EQ(LowerCase(upper), lower);
+    }
+    for (const char16_t none :
+         {u'-', u' ', u'@', u'\u00f7', u'\u00d7', u'\u00df', u'\u00ff', u'\u0153', u'\u00bf'}) {
+        EXPECT_EQ(UpperCase(none), none);
+        EXPECT_EQ(LowerCase(none), none);
+    }
 }
 
 struct FormRow {
@@ -101,6 +131,21 @@ const FormRow kForms[] = {
     {Language::Spanish, u"in\u00fatil", Gender::Masculine, u"in\u00fatil"},
     {Language::Spanish, u"peor/peor", Gender::Feminine, u"peor"},
     {Language::Spanish, u"cabez\u00f3n/cabezona", Gender::Masculine, u"cabez\u00f3n"},
+    // Capitals: the rule finds its ending whatever the case, and writes it in the word's.
+    {Language::German, u"FEIGE", Gender::Neuter, u"FEIGES"},
+    {Language::German, u"STINKEND", Gender::Masculine, u"STINKENDER"},
+    {Language::German, u"Stinkend", Gender::Feminine, u"Stinkende"},
+    {Language::French, u"SALE", Gender::Feminine, u"SALE"},
+    {Language::French, u"VISQUEUX", Gender::Feminine, u"VISQUEUSE"},
+    {Language::French, u"N\u00c9GATIF", Gender::Feminine, u"N\u00c9GATIVE"},
+    {Language::French, u"GROSSIER", Gender::Feminine, u"GROSSI\u00c8RE"},
+    {Language::French, u"PUANT", Gender::Feminine, u"PUANTE"},
+    {Language::French, u"PUANT", Gender::Masculine, u"PUANT"},
+    {Language::Spanish, u"BABOSO", Gender::Feminine, u"BABOSA"},
+    {Language::Spanish, u"TRAIDOR", Gender::Feminine, u"TRAIDORA"},
+    {Language::Spanish, u"LLOR\u00d3N", Gender::Feminine, u"LLORONA"},
+    {Language::Spanish, u"HOLGAZ\u00c1N", Gender::Feminine, u"HOLGAZANA"},
+    {Language::Spanish, u"CHIQUIT\u00cdN", Gender::Feminine, u"CHIQUITINA"},
 };
 
 TEST(AdjectiveForm, AgreesWithTheNounsGenderByRuleOrAsSpelledOut) {
