@@ -26,6 +26,11 @@ GOLDEN = HERE / "golden"
 DEFAULT_LIST = ROOT / "data" / "wordlist.txt"
 
 wine = sys.argv[1] == "--wine"
+# The rows send these signals to the commands they start, which would rightly keep ignoring a
+# signal that this script was started ignoring (under nohup, or as a background job).
+for number in (signal.SIGHUP, signal.SIGTERM):
+    signal.signal(number, signal.SIG_DFL)
+signal.signal(signal.SIGINT, signal.default_int_handler)
 command = pathlib.Path(sys.argv[-1]).resolve()
 scratch = pathlib.Path(tempfile.mkdtemp())
 passed = failed = 0
@@ -317,6 +322,16 @@ if not wine and shutil.which("strace"):
         check(f"{number.name} while {what} ends the command at once, by itself",
               signalled and not any(line.startswith(call) for line in log[signalled[0]:]) and
               done.returncode == -number and done.stdout == done.stderr == b"")
+    # Started as nohup starts it, the command keeps SIGHUP ignored and does its whole work.
+    plenty = write_list("plenty.txt", b"J vile\nN toad\n" * (1 << 18))
+    done = subprocess.run(["strace", "-qq", "-e", "trace=read", "-o", str(trace), "-e",
+                           "inject=read:signal=SIGHUP:when=3", str(command), "--list", plenty,
+                           "-n", "2"], capture_output=True, timeout=60,
+                          preexec_fn=lambda: signal.signal(signal.SIGHUP, signal.SIG_IGN))
+    check("SIGHUP ignored from the start stays ignored",
+          "--- SIGHUP" in trace.read_text() and done.returncode == 0 and
+          done.stdout == b"vile toad\nvile toad\n")
+    os.remove(plenty)
     os.remove(repeats)
 
 # A reader that has stalled holds the command only a moment after a signal: the line begun
