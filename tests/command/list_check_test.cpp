@@ -56,6 +56,12 @@ std::string TooFewNouns(const std::string &example) {
            example + "\"";
 }
 
+std::string EchoingModifiers(const std::string &example) {
+    return "0: two modifiers can stand together though one holds the start of the other, so that "
+           "a word is repeated, as in \"" +
+           example + "\"";
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, CheckListTest,
     ::testing::Values(
@@ -107,6 +113,16 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"two nouns that each echo a modifier",
                  "J vile\nJ rank\nN vile\nN rank\n",
                  {TooFewNouns("vile, rank rank")}},
+        CheckRow{"an adjective that holds another whole",
+                 "J vile\nJ vile and rank\nN toad\n",
+                 {EchoingModifiers("vile, vile and rank toad")}},
+        CheckRow{"an adverb whose start an adjective holds, with a noun that fits",
+                 "V gloriously\nJ vainglorious\nN vainglorious toad\nN oaf\n",
+                 {EchoingModifiers("gloriously vainglorious oaf")}},
+        CheckRow{"modifiers that echo each other both ways, which never stand together",
+                 "J vilest\nJ viles\nN toad\n",
+                 {}},
+        CheckRow{"modifiers that hold no start of each other", "J vile\nJ evil\nN toad\n", {}},
         CheckRow{"a noun that begins with the one modifier",
                  "J vile\nN vile toad\n",
                  {TooFewNouns("vile vile toad")}},
@@ -133,11 +149,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CheckList, ShowsAHundredOfAKindAndCountsTheRest) {
     std::string text = "N toad\n";
-    for (int i = 0; i < 150; ++i)
+    for (int i = 100; i < 250; ++i) // of one length, so that none holds another
         text += "J \xE2\x80\x8Bw" + std::to_string(i) + "\n";
     const Lines shown = Shown(CheckList(MemoryBytes(text)).findings);
     ASSERT_EQ(shown.size(), 101u);
-    EXPECT_EQ(shown[99], "101: the word \"\\u200Bw99\" holds \\u200B, which does not show");
+    EXPECT_EQ(shown[99], "101: the word \"\\u200Bw199\" holds \\u200B, which does not show");
     EXPECT_EQ(shown[100], "0: and 50 more like line 2, not shown");
 }
 
