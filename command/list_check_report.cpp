@@ -6,6 +6,7 @@
 #include "platform/byte_source.h"
 #include "platform/display_text.h"
 #include "words/excluded_words.h"
+#include "words/line_splitter.h"
 
 #include <algorithm>
 #include <new>
@@ -30,6 +31,8 @@ int ReportListCheck(const Options &options, CommandStreams &streams) {
         check = CheckList(*input.bytes, input.excluded());
     } catch (const std::bad_alloc &) {
         return CannotUse(streams, LoadResult::TooLarge, list, {}); // a word larger than memory
+    } catch (const LineTooLong &tooLong) {
+        return CannotUse(streams, LoadResult::LineTooLong, list, {}, tooLong.line);
     }
     if (StopSignal())
         return 1; // the report of a list read in part would mislead

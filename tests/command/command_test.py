@@ -723,15 +723,25 @@ for what, options, output, expected, said in unwritable:
 
 sanitized = b"__asan_init" in command.read_bytes()  # takes the address space a limit would cut
 if not wine and not sanitized:
-    huge = write_list("huge.txt", b"J " + b"x" * (96 << 20))
+    huge = write_list("huge.txt", b"".join(b"J %06d" % i + b"x" * 1016 + b"\n"
+                                           for i in range(128 << 10)))
     status, out, err = run("--check", huge, limit=256 << 20)
-    check("a check of a word larger than memory says so", status == 1 and out == b"" and
+    check("a check of words larger than memory says so", status == 1 and out == b"" and
           err.startswith(b"vilify: " + huge.encode() + b" is too large: there is not enough"))
-    # Its one line, read as a word to leave out, takes two bytes a byte.
+    # Its lines, read as words to leave out, take two bytes a byte.
     status, out, err = run("--list", small, "--exclude", huge, limit=160 << 20)
-    check("so does a word to leave out larger than memory", status == 1 and out == b"" and
+    check("so do words to leave out larger than memory", status == 1 and out == b"" and
           err.startswith(b"vilify: " + huge.encode() + b" is too large: there is not enough"))
     os.remove(huge)
+
+# A stream that never ends a line is read no further than the longest line a list may have.
+if not wine:
+    endless = b"/dev/zero is not a word list: line 1 is longer than 16 MiB.\n"
+    for what, options in (("a list", ["--list", "/dev/zero"]), ("a check", ["--check", "/dev/zero"]),
+                          ("words to leave out", ["--list", small, "--exclude", "/dev/zero"])):
+        status, out, err = run(*options, limit=1 << 30)
+        check(f"{what} of one endless line says so", status == 1 and out == b"" and
+              err == b"vilify: " + endless)
 
 # Names are printed so that every byte can be read back, as words are.
 if not wine:

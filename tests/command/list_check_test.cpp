@@ -4,6 +4,7 @@
 #include "platform/display_text.h"
 #include "platform/text_encoding.h"
 #include "words/excluded_words.h"
+#include "words/line_splitter.h"
 
 #include <gtest/gtest.h>
 
@@ -165,6 +166,16 @@ TEST(CheckList, CountsOneRepeatedWordOfMillionsOfLinesOnce) {
     EXPECT_EQ(Shown(check.findings),
               Lines{"3: the adjective \"vile\" is on line 2 too, and given 100000 times in all: it "
                     "is drawn 100000 times as often"});
+}
+
+TEST(CheckList, StopsAtALineLongerThanAnyListHas) {
+    const std::string text = "J vile\nN toad\n" + std::string(kLongestLine + 1, 'x');
+    try {
+        CheckList(MemoryBytes(text));
+        ADD_FAILURE() << "the check read on";
+    } catch (const LineTooLong &tooLong) {
+        EXPECT_EQ(tooLong.line, 3u);
+    }
 }
 
 TEST(CheckList, CountsAtMostTheEpithetsTheComposerMakes) {
