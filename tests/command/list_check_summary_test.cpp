@@ -39,6 +39,8 @@ INSTANTIATE_TEST_SUITE_P(
         SummaryRow{"#\n#\nV very\nV so\nJ vile\nJ rank\nN toad\nN oaf\n\n",
                    {"lines: 9 (2 comments, 1 blank)", "words: 2 adverbs, 2 adjectives, 2 nouns"}},
         SummaryRow{"J vile\nN toad\n",
-                   {"lines: 2 (0 comments, 0 blank)", "words: 0 adverbs, 1 adjective, 1 noun"}}));
+                   {"lines: 2 (0 comments, 0 blank)", "words: 0 adverbs, 1 adjective, 1 noun"}},
+        SummaryRow{"",
+                   {"lines: 0 (0 comments, 0 blank)", "words: 0 adverbs, 0 adjectives, 0 nouns"}}));
 
 } // namespace
