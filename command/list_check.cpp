@@ -210,6 +210,12 @@ void ListChecker::finish() {
                    u"words before it, one is taken all the same, as in " +
                    Quoted(*repeating);
         });
+    if (const auto echoing = EpithetOfEchoingModifiers(result_.lists, first))
+        result_.findings.add(FindingKind::WholeList, 0, [&] {
+            return u"two modifiers can stand together though one holds the start of the other, "
+                   u"so that a word is repeated, as in " +
+                   Quoted(*echoing);
+        });
     result_.epithets = CountEpithets(result_.lists, first);
     result_.singleEpithets = CountEpithets(result_.lists, {.single = true});
 }

@@ -1,80 +1,21 @@
 #include "list_check_report.h"
 
 #include "list_check.h"
+#include "list_check_summary.h"
 #include "list_source.h"
 #include "platform/byte_source.h"
 #include "platform/display_text.h"
-#include "platform/text_encoding.h"
 #include "words/excluded_words.h"
+#include "words/line_splitter.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <new>
 
 namespace {
 
-std::u16string EncodingName(const ListCheck &check) {
-    switch (check.encoding) {
-    case TextReader::Encoding::Utf16LittleEndian:
-        return u"UTF-16 little-endian";
-    case TextReader::Encoding::Utf16BigEndian:
-        return u"UTF-16 big-endian";
-    case TextReader::Encoding::EightBit:
-        break;
-    }
-    if (check.windows1252Words == 0)
-        return u"UTF-8";
-    return u"UTF-8 (words read as Windows-1252: " + Decimal(check.windows1252Words) + u")";
-}
-
-std::u16string LineEnds(const ListCheck &check) {
-    const std::pair<uint64_t, std::u16string_view> kinds[] = {
-        {check.crLf, u"CR LF"}, {check.lineFeeds, u"LF"}, {check.carriageReturns, u"CR"}};
-    std::u16string counted;
-    std::u16string_view only = u"none";
-    int found = 0;
-    for (const auto &[count, name] : kinds) {
-        if (count == 0)
-            continue;
-        counted += (found++ ? u", " : u"") + Decimal(count) + u' ' + std::u16string(name);
-        only = name;
-    }
-    return found > 1 ? u"mixed: " + counted : std::u16string(only);
-}
-
-// A count that may pass what 64 bits hold: whole below a thousand million million, else in
-// three figures and a power of ten.
-std::u16string Count(double count) {
-    char text[32];
-    std::snprintf(text, sizeof text, count < 1e15 ? "%.0f" : "%.3g", count);
-    return AsciiToUtf16(text);
-}
-
 void PrintFinding(CommandStreams &streams, const std::u16string &name, const Finding &finding) {
     streams.print(name + u':' + (finding.line ? Decimal(finding.line) + u":" : u"") + u' ' +
                   finding.message);
-}
-
-// `leftOut`: whether words were left out, so that the lines add up with them.
-void PrintSummary(CommandStreams &streams, const std::u16string &name, const ListCheck &check,
-                  bool leftOut) {
-    char share[16];
-    std::snprintf(share, sizeof share, "%.3f", check.lists.AdverbShare);
-    streams.print(u"list: " + name);
-    if (check.lists.ListLanguage != Language::English)
-        streams.print(u"language: " + std::u16string(CodeOf(check.lists.ListLanguage)));
-    streams.print(u"encoding: " + EncodingName(check));
-    streams.print(u"line ends: " + LineEnds(check));
-    streams.print(u"lines: " + Decimal(check.lines) + u" (" + Decimal(check.comments) +
-                  u" comments, " + Decimal(check.blanks) + u" blank" +
-                  (leftOut ? u", " + Decimal(check.leftOut) + u" left out)" : u")"));
-    streams.print(u"words: " + Decimal(check.lists.AdverbCount()) + u" adverbs, " +
-                  Decimal(check.lists.AdjectiveCount()) + u" adjectives, " +
-                  Decimal(check.lists.NounCount()) + u" nouns");
-    streams.print(u"adverb share: " + AsciiToUtf16(share));
-    if (check.result == LoadResult::Loaded)
-        streams.print(u"different epithets: at most " + Count(check.epithets) + u", or " +
-                      Count(check.singleEpithets) + u" with --single");
 }
 
 } // namespace
@@ -90,6 +31,8 @@ int ReportListCheck(const Options &options, CommandStreams &streams) {
         check = CheckList(*input.bytes, input.excluded());
     } catch (const std::bad_alloc &) {
         return CannotUse(streams, LoadResult::TooLarge, list, {}); // a word larger than memory
+    } catch (const LineTooLong &tooLong) {
+        return CannotUse(streams, LoadResult::LineTooLong, list, {}, tooLong.line);
     }
     if (StopSignal())
         return 1; // the report of a list read in part would mislead
@@ -100,7 +43,8 @@ int ReportListCheck(const Options &options, CommandStreams &streams) {
         const ExcludedWords::Place place = input.leaveOut->placeOf(unused.line);
         PrintFinding(streams, input.leaveOutFiles[place.text].name, {place.line, unused.message});
     }
-    PrintSummary(streams, list.name, check, input.excluded() != nullptr);
+    for (const std::u16string &line : SummaryLines(list.name, check, input.excluded() != nullptr))
+        streams.print(line);
     // The status is the list's, whether or not anyone read the report; a failed write is told
     // after the verdict.
     const bool reported = streams.flush();

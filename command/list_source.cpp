@@ -8,6 +8,7 @@
 #include "platform/user_languages.h"
 #include "system_stream.h"
 #include "words/excluded_words.h"
+#include "words/line_splitter.h"
 #include "words/load_failure.h"
 
 #include <new>
@@ -65,8 +66,9 @@ LoadResult OpenList(const ListSource &list, std::unique_ptr<ByteSource> &bytes,
     }
     try {
         auto stream = std::make_unique<StreamBytes>();
-        if (!stream->open(list.path ? &*list.path : nullptr, &error,
-                          [] { return StopSignal() != 0; }))
+        if (!stream->open(
+                list.path ? &*list.path : nullptr, &error, [] { return StopSignal() != 0; },
+                kLongestLine))
             return LoadResult::CannotOpen;
         bytes = std::make_unique<BytesUntilStopped>(std::move(stream));
         return LoadResult::Loaded;
@@ -76,12 +78,13 @@ LoadResult OpenList(const ListSource &list, std::unique_ptr<ByteSource> &bytes,
 }
 
 int CannotUse(CommandStreams &streams, LoadResult result, const ListSource &list,
-              const std::error_code &openError) {
+              const std::error_code &openError, uint64_t longLine) {
     if (StopSignal())
         return kFailed; // Ctrl+C while waiting for the list: nothing to say
-    PrintErrorLines(streams, list.given ? NamedListFailureMessage(result, list.name, openError)
-                                        : LoadFailureMessage(result, *list.path, openError,
-                                                             ListNaming::Always));
+    PrintErrorLines(streams, list.given
+                                 ? NamedListFailureMessage(result, list.name, openError, longLine)
+                                 : LoadFailureMessage(result, *list.path, openError,
+                                                      ListNaming::Always, longLine));
     return kFailed;
 }
 
@@ -94,12 +97,16 @@ std::optional<int> ReadExcluded(const ListSource &file, CommandStreams &streams,
     std::unique_ptr<ByteSource> bytes;
     std::error_code error;
     LoadResult opened = OpenList(file, bytes, error);
+    uint64_t longLine = 0;
     if (opened == LoadResult::Loaded) {
         try {
             words.read(*bytes);
             return std::nullopt;
         } catch (const std::bad_alloc &) {
             opened = LoadResult::TooLarge;
+        } catch (const LineTooLong &tooLong) {
+            opened = LoadResult::LineTooLong;
+            longLine = tooLong.line;
         }
     }
     if (StopSignal())
@@ -108,7 +115,7 @@ std::optional<int> ReadExcluded(const ListSource &file, CommandStreams &streams,
         streams.printError(u"Can't read the words to leave out, " + file.name + u": " +
                            ErrorText(error) + u".");
     else
-        PrintErrorLines(streams, NamedListFailureMessage(opened, file.name, {}));
+        PrintErrorLines(streams, NamedListFailureMessage(opened, file.name, {}, longLine));
     return kFailed;
 }
 
@@ -122,10 +129,11 @@ std::u16string NamesOf(const std::vector<ListSource> &files) {
 
 } // namespace
 
-int CannotLoad(CommandStreams &streams, LoadResult result, const ListInput &input) {
+int CannotLoad(CommandStreams &streams, LoadResult result, const ListInput &input,
+               uint64_t longLine) {
     const bool emptied = result == LoadResult::NoAdjectives || result == LoadResult::NoNouns ||
                          result == LoadResult::NoAdjectivesOrNouns;
-    const int status = CannotUse(streams, result, input.list, {});
+    const int status = CannotUse(streams, result, input.list, {}, longLine);
     if (emptied && !input.leaveOutFiles.empty() && !StopSignal())
         streams.printError(u"That is with the words of " + NamesOf(input.leaveOutFiles) +
                            u" left out.");

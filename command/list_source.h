@@ -5,6 +5,7 @@
 #include "words/excluded_words.h"
 #include "words/word_list.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -34,9 +35,10 @@ LoadResult OpenList(const ListSource &list, std::unique_ptr<ByteSource> &bytes,
                     std::error_code &error);
 
 // Says why the list cannot be used, always naming it, since a command may be pointed at any
-// list: by the name it was given, or where it was found. Returns the command's status.
+// list: by the name it was given, or where it was found, with the line too long to read where
+// that is why. Returns the command's status.
 int CannotUse(CommandStreams &streams, LoadResult result, const ListSource &list,
-              const std::error_code &openError);
+              const std::error_code &openError, uint64_t longLine = 0);
 
 // What both actions read: the word list the options choose, and the words to leave out.
 struct ListInput {
@@ -53,4 +55,5 @@ std::optional<int> OpenInput(const Options &options, CommandStreams &streams, Li
 
 // Says why the list, read, cannot be used, naming the files of words left out where a class
 // may have been emptied by them. Returns the command's status.
-int CannotLoad(CommandStreams &streams, LoadResult result, const ListInput &input);
+int CannotLoad(CommandStreams &streams, LoadResult result, const ListInput &input,
+               uint64_t longLine = 0);

@@ -8,23 +8,19 @@
 
 namespace {
 
-// What each kind of value allows: the least number, or for a text the fewest characters, and
-// how a message says its bounds.
+// What each kind of value allows: the least number, or for a text the fewest characters. A
+// number may be as large as 64 bits hold, and a message says both its bounds, so that one too
+// large is told the most it may be.
 struct KindRule {
     ValueKind kind;
     bool number;
     uint64_t least;
-    std::string_view bounds;
 };
 
 constexpr KindRule kKindRules[] = {
-    {ValueKind::None, false, 0, ""},
-    {ValueKind::Count, true, 0, ", 0 or more"},
-    {ValueKind::Length, true, 1, ", 1 or more"},
-    {ValueKind::Seed, true, 0, " from 0 to 18446744073709551615"},
-    {ValueKind::File, false, 1, ""},
-    {ValueKind::Text, false, 0, ""},
-    {ValueKind::Language, false, 1, ""},
+    {ValueKind::None, false, 0},     {ValueKind::Count, true, 0}, {ValueKind::Length, true, 1},
+    {ValueKind::Seed, true, 0},      {ValueKind::File, false, 1}, {ValueKind::Text, false, 0},
+    {ValueKind::Language, false, 1},
 };
 
 const KindRule &RuleOf(ValueKind kind) {
@@ -103,8 +99,10 @@ Takes TakesOf(const OptionSpec &option) {
 }
 
 std::string WantsMessage(const OptionSpec &option, std::string_view spelled) {
-    std::string message = std::string(spelled) + " takes " + std::string(option.wants) +
-                          std::string(RuleOf(option.value).bounds);
+    const KindRule &rule = RuleOf(option.value);
+    std::string message = std::string(spelled) + " takes " + std::string(option.wants);
+    if (rule.number)
+        message += " from " + std::to_string(rule.least) + " to " + std::to_string(UINT64_MAX);
     const auto choices = ChoicesOf(option.value);
     for (size_t i = 0; i < choices.size(); ++i)
         message += (i == 0                   ? ": "

@@ -63,7 +63,7 @@ struct OptionSpec {
     ValueKind value;
     bool valueOptional;         // only where value is not None
     std::string_view valueName; // as --help shows it
-    std::string_view wants;     // what the value is, for "--seed takes ...": the kind adds bounds
+    std::string_view wants;     // what the value is, for "--seed takes ...": a number adds bounds
     unsigned actions;           // ForAction bits
     void (*apply)(Options &, const OptionValue &);
     std::string_view help;
@@ -145,7 +145,8 @@ std::span<const std::string_view> ChoicesOf(ValueKind kind);
 Takes TakesOf(const OptionSpec &option);
 
 // What is wrong where the option's value is missing or not of its kind, said of the option as
-// the user spelled it: "--max-length takes a whole number of characters, 1 or more".
+// the user spelled it: "--max-length takes a whole number of characters from 1 to
+// 18446744073709551615".
 std::string WantsMessage(const OptionSpec &option, std::string_view spelled);
 
 // Reads `word` as the option's value; false where it is not of the option's kind.

@@ -66,11 +66,13 @@ int PrintEpithets(const Options &options, CommandStreams &streams) {
         return *failed;
     const ListSource &list = input.list;
     WordLists lists;
-    const LoadResult result = LoadWordList(lists, *input.bytes, random, input.excluded());
+    uint64_t longLine = 0;
+    const LoadResult result =
+        LoadWordList(lists, *input.bytes, random, input.excluded(), &longLine);
     if (StopSignal())
         return kFailed; // the list was read in part: nothing to say about it
     if (result != LoadResult::Loaded)
-        return CannotLoad(streams, result, input);
+        return CannotLoad(streams, result, input, longLine);
     // The list's shapes may rule the length out at once.
     if (options.maxLength) {
         const uint64_t shortest = *FindShortestEpithets(lists, options.style).fewest();

@@ -10,6 +10,7 @@
 #include <array>
 #include <map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -221,4 +222,64 @@ std::optional<std::u16string> EpithetRepeatingAWord(WordLists &lists, const Epit
                 return Printed(lists, first.word, first.adverb, second.word, nouns.back(), style);
     }
     return std::nullopt;
+}
+
+std::optional<std::u16string> EpithetOfEchoingModifiers(WordLists &lists,
+                                                        const EpithetStyle &style) {
+    WordPool &adjectives = lists.AdjectivePool;
+    adjectives.numberPrefixes();
+    const std::vector<std::u16string_view> nouns = DistinctWords(lists.NounPool);
+    if (style.single || nouns.empty())
+        return std::nullopt;
+    // Each modifier that can come first, by its prefix's number in a table of theirs, so that
+    // those whose prefix occurs in a second adjective are found by reading the adjective once.
+    struct First {
+        uint32_t prefix;
+        std::u16string_view word;
+        bool adverb;
+        bool operator<(const First &other) const { return prefix < other.prefix; }
+    };
+    PrefixTable prefixes;
+    std::vector<First> firsts;
+    for (const bool adverb : {true, false}) {
+        if (adverb && !AdverbsOpen(lists, style))
+            continue;
+        for (const std::u16string_view word : DistinctWords(adverb ? lists.AdverbPool : adjectives))
+            firsts.push_back({prefixes.add(word.substr(0, kPrefixLength)), word, adverb});
+    }
+    std::sort(firsts.begin(), firsts.end());
+    // Whether a first passes a second's test depends on the second's prefix alone: where many
+    // firsts share a prefix, they are tested once against each prefix of seconds.
+    constexpr long kManyFirsts = 8;
+    std::unordered_set<uint64_t> tested;
+    std::optional<std::pair<First, std::u16string_view>> found;
+    for (int k = 1; k <= adjectives.size() && !found; ++k) {
+        const std::u16string_view second = adjectives.word(k);
+        prefixes.findIn(second, [&](uint32_t number) {
+            const auto [begin, end] =
+                std::equal_range(firsts.begin(), firsts.end(), First{number, {}, false});
+            if (end - begin > kManyFirsts &&
+                !tested.insert(uint64_t{adjectives.prefixNumber(k)} << 32 | number).second)
+                return;
+            for (auto first = begin; first != end && !found; ++first)
+                if (!PrefixClash(second, first->word))
+                    found.emplace(*first, second);
+        });
+    }
+    if (!found)
+        return std::nullopt;
+    const auto &[first, second] = *found;
+    // A noun that echoes neither the head as printed nor with a plain space for its comma, as
+    // the composer takes one where there is one.
+    EpithetStyle plainStyle = style;
+    plainStyle.commas = false;
+    const std::u16string head = TwoModifiers(first.word, first.adverb, second, u"", style);
+    const std::u16string plain = TwoModifiers(first.word, first.adverb, second, u"", plainStyle);
+    std::u16string_view noun = nouns.front();
+    for (const std::u16string_view candidate : nouns)
+        if (!PrefixClash(candidate, head) && !PrefixClash(candidate, plain)) {
+            noun = candidate;
+            break;
+        }
+    return head + std::u16string(noun);
 }

@@ -33,3 +33,9 @@ ShortestEpithets FindShortestEpithets(WordLists &lists, const EpithetStyle &styl
 // repeating a word. Looked for with one or two different nouns only, for a head echoing more
 // is rare and the search would cost as much as composing.
 std::optional<std::u16string> EpithetRepeatingAWord(WordLists &lists, const EpithetStyle &style);
+
+// An epithet the composer can make in `style` whose modifiers echo each other the other way
+// round: the first's prefix occurs in the second, which the composer does not test, as in
+// "vile, vile and rank toad"; none where no two modifiers that can stand together do.
+std::optional<std::u16string> EpithetOfEchoingModifiers(WordLists &lists,
+                                                        const EpithetStyle &style);

@@ -38,10 +38,12 @@ public:
     // Reads standard input where `path` is null, else what `path` names, waiting for its
     // writer as a stream's reader does. Fails, with `why`, where it cannot be opened or read,
     // or a signal interrupts the wait, or `stopAsked` says to stop (std::errc::interrupted): a
-    // stream that never ends, or never waits, is read until then;
-    // throws std::bad_alloc where it holds more than memory.
+    // stream that never ends, or never waits, is read until then; throws std::bad_alloc where
+    // it holds more than memory. Stops reading, as though the stream ended, once more than
+    // `longestLine` bytes of one line have come (none an LF or a CR, in UTF-8 or UTF-16), so
+    // that its reader finds the line too long rather than memory run out.
     bool open(const std::filesystem::path *path, std::error_code *why = nullptr,
-              bool (*stopAsked)() = nullptr);
+              bool (*stopAsked)() = nullptr, uint64_t longestLine = UINT64_MAX);
 
     uint64_t size() const override { return bytes_.size(); }
     size_t read(uint64_t offset, char *into, size_t length) const override {
@@ -49,7 +51,11 @@ public:
     }
 
 private:
+    // Keeps a chunk read; false once a line is longer than `longestLine`.
+    bool keep(const char *chunk, size_t count, uint64_t longestLine);
+
     std::string bytes_;
+    uint64_t sinceLineEnd_ = 0; // bytes since the last LF or CR
 };
 
 // A regular file, read where it lies rather than copied whole into memory.

@@ -34,8 +34,8 @@ bool FileBytes::open(const std::filesystem::path &path, std::error_code *why) {
     return true;
 }
 
-bool StreamBytes::open(const std::filesystem::path *path, std::error_code *why,
-                       bool (*stopAsked)()) {
+bool StreamBytes::open(const std::filesystem::path *path, std::error_code *why, bool (*stopAsked)(),
+                       uint64_t longestLine) {
     const int fd = path ? ::open(path->c_str(), O_RDONLY | O_CLOEXEC) : STDIN_FILENO;
     int error = fd < 0 ? errno : 0;
     char chunk[1 << 16];
@@ -52,7 +52,8 @@ bool StreamBytes::open(const std::filesystem::path *path, std::error_code *why,
             error = count < 0 ? errno : 0;
             break;
         }
-        bytes_.append(chunk, static_cast<size_t>(count));
+        if (!keep(chunk, static_cast<size_t>(count), longestLine))
+            break;
     }
     if (path && fd >= 0)
         ::close(fd);

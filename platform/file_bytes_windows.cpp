@@ -37,8 +37,8 @@ bool FileBytes::open(const std::filesystem::path &path, std::error_code *why) {
     return true;
 }
 
-bool StreamBytes::open(const std::filesystem::path *path, std::error_code *why,
-                       bool (*stopAsked)()) {
+bool StreamBytes::open(const std::filesystem::path *path, std::error_code *why, bool (*stopAsked)(),
+                       uint64_t longestLine) {
     const HANDLE stream =
         path ? ::CreateFileW(path->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)
@@ -59,7 +59,8 @@ bool StreamBytes::open(const std::filesystem::path *path, std::error_code *why,
         }
         if (count == 0)
             break;
-        bytes_.append(chunk, count);
+        if (!keep(chunk, count, longestLine))
+            break;
     }
     if (path && stream != INVALID_HANDLE_VALUE)
         ::CloseHandle(stream);

@@ -34,12 +34,14 @@ bool ScoffleRules::load() {
     random_.seedFromClock();
     window_.showWindow();
     std::error_code openError;
-    const LoadResult result = LoadWordListFile(lists_, files_.wordList, random_, &openError);
+    uint64_t longLine = 0;
+    const LoadResult result =
+        LoadWordListFile(lists_, files_.wordList, random_, &openError, &longLine);
     if (result != LoadResult::Loaded) {
         // The user's own list is named: which file is meant is not plain from the message.
-        tell(LoadFailureMessage(result, files_.wordList, openError,
-                                files_.userWordList ? ListNaming::Always
-                                                    : ListNaming::WhereUnreadable));
+        tell(LoadFailureMessage(
+            result, files_.wordList, openError,
+            files_.userWordList ? ListNaming::Always : ListNaming::WhereUnreadable, longLine));
         window_.closeWindow();
         return false;
     }

@@ -23,11 +23,11 @@ size_t CleanWord(char16_t *word, size_t length) {
 }
 
 LoadResult LoadWordListFile(WordLists &lists, const std::filesystem::path &file,
-                            RandomSource &random, std::error_code *openError) {
+                            RandomSource &random, std::error_code *openError, uint64_t *longLine) {
     FileBytes bytes;
     if (!bytes.open(file, openError))
         return LoadResult::CannotOpen;
-    return LoadWordList(lists, bytes, random);
+    return LoadWordList(lists, bytes, random, nullptr, longLine);
 }
 
 WordPool &PoolOf(WordLists &lists, WordClass wordClass) {
@@ -48,7 +48,7 @@ WordPool *PoolForTag(WordLists &lists, int tag) {
 }
 
 LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random,
-                        const ExcludedWords *leaveOut) {
+                        const ExcludedWords *leaveOut, uint64_t *longLine) {
     try {
         TextReader reader(text);
         IgnoreLines ignore;
@@ -57,6 +57,11 @@ LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &
     } catch (const std::bad_alloc &) {
         lists = {}; // gives the memory back, for the message that says so
         return LoadResult::TooLarge;
+    } catch (const LineTooLong &tooLong) {
+        lists = {};
+        if (longLine)
+            *longLine = tooLong.line;
+        return LoadResult::LineTooLong;
     }
     return FinishLoading(lists, random);
 }

@@ -5,6 +5,7 @@
 #include "word_class.h"
 #include "word_pool.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -34,7 +35,8 @@ enum class LoadResult {
     NoAdjectives,
     NoNouns,
     NoAdjectivesOrNouns,
-    TooLarge, // memory ran out; the lists are left empty
+    TooLarge,    // memory ran out; the lists are left empty
+    LineTooLong, // a line is longer than any word list's (kLongestLine); the lists are left empty
 };
 
 // A word holds one line that every reader reads alike (see MakeOneLine): a control character
@@ -45,13 +47,15 @@ size_t CleanWord(char16_t *word, size_t length);
 // Reads the word list at `file` into the three pools, shuffles them and works out the adverb
 // share. Lines that are not a tag, a space and a word are skipped. Without adjectives or nouns
 // the lists are filled all the same, but no epithet can be composed from them.
-// `openError`, where given, says why the list could not be opened.
+// `openError`, where given, says why the list could not be opened, and `longLine` which line
+// was too long.
 LoadResult LoadWordListFile(WordLists &lists, const std::filesystem::path &file,
-                            RandomSource &random, std::error_code *openError = nullptr);
+                            RandomSource &random, std::error_code *openError = nullptr,
+                            uint64_t *longLine = nullptr);
 
 // The same from a word list's bytes, wherever they lie, leaving out the words of `leaveOut`.
 LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random,
-                        const ExcludedWords *leaveOut = nullptr);
+                        const ExcludedWords *leaveOut = nullptr, uint64_t *longLine = nullptr);
 
 // The pool that holds the words of a class.
 WordPool &PoolOf(WordLists &lists, WordClass wordClass);

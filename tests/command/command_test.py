@@ -614,14 +614,14 @@ checks = [
       "{}:12: a language line after a word or another language line is ignored: put one before "
       "the first word",
       "language: fr", "encoding: UTF-8", "line ends: LF", "lines: 12 (7 comments, 0 blank)",
-      "words: 1 adverbs, 3 adjectives, 1 nouns", "adverb share: 0.250",
+      "words: 1 adverb, 3 adjectives, 1 noun", "adverb share: 0.250",
       "different epithets: at most 6, or 3 with --single"]),
     ("a German form spelled otherwise than the rule makes it",
      "@language de\nNm Frosch\nJb dunkler/dunkle/dunkels\nJb feige\n".encode(), 0,
      ['{}:3: note: the neuter "dunkels" is not what the rule makes of "dunkle", "dunkles": '
       "right if the word is irregular",
-      "language: de", "encoding: UTF-8", "line ends: LF", "lines: 4 (1 comments, 0 blank)",
-      "words: 0 adverbs, 2 adjectives, 1 nouns", "adverb share: 0.000",
+      "language: de", "encoding: UTF-8", "line ends: LF", "lines: 4 (1 comment, 0 blank)",
+      "words: 0 adverbs, 2 adjectives, 1 noun", "adverb share: 0.000",
       "different epithets: at most 1, or 2 with --single"]),
     ("grammar lines in a list that does not say its language, and an unknown language",
      b"@language xx\nNm Frosch\nJb faul\nN toad\nJ vile\n", 0,
@@ -633,7 +633,7 @@ checks = [
       "(a list says its language with @language de, fr or es before its first word): nothing is "
       "taken",
       "encoding: UTF-8", "line ends: LF", "lines: 5 (3 comments, 0 blank)",
-      "words: 0 adverbs, 1 adjectives, 1 nouns", "adverb share: 0.000",
+      "words: 0 adverbs, 1 adjective, 1 noun", "adverb share: 0.000",
       "different epithets: at most 1, or 1 with --single"]),
     ("words that are not what they seem",
      b"J\tnecrotic\nN \nJ ne\x07crotic\nN pustule\nn pustule\nJ caf\xe9\n# a comment\n\n"
@@ -651,19 +651,19 @@ checks = [
     ("a bidirectional control left open", "V \u202eutterly\r\nJ vile\r\nN toad".encode(), 0,
      ['{}:1: the word "\\u202Eutterly" is taken as "utterly"', "encoding: UTF-8",
       "line ends: CR LF", "lines: 3 (0 comments, 0 blank)",
-      "words: 1 adverbs, 1 adjectives, 1 nouns", "adverb share: 0.500",
+      "words: 1 adverb, 1 adjective, 1 noun", "adverb share: 0.500",
       "different epithets: at most 2, or 1 with --single"]),
     ("UTF-16 with mixed line ends", "\ufeffJ a\r\nN b\nJ c\rN d\n".encode("utf-16-be"), 0,
      ["encoding: UTF-16 big-endian", "line ends: mixed: 1 CR LF, 2 LF, 1 CR",
       "lines: 4 (0 comments, 0 blank)", "words: 0 adverbs, 2 adjectives, 2 nouns",
       "adverb share: 0.000", "different epithets: at most 4, or 4 with --single"]),
     ("a CR LF across the reader's 64 KiB chunks", b"#" * 65535 + b"\r\nJ a\r\nN b\r\n", 0,
-     ["encoding: UTF-8", "line ends: CR LF", "lines: 3 (1 comments, 0 blank)",
-      "words: 0 adverbs, 1 adjectives, 1 nouns", "adverb share: 0.000",
+     ["encoding: UTF-8", "line ends: CR LF", "lines: 3 (1 comment, 0 blank)",
+      "words: 0 adverbs, 1 adjective, 1 noun", "adverb share: 0.000",
       "different epithets: at most 1, or 1 with --single"]),
     ("a lone CR at the end of the reader's first chunk", b"#" * 65535 + b"\rJ a\rN b\r", 0,
-     ["encoding: UTF-8", "line ends: CR", "lines: 3 (1 comments, 0 blank)",
-      "words: 0 adverbs, 1 adjectives, 1 nouns", "adverb share: 0.000",
+     ["encoding: UTF-8", "line ends: CR", "lines: 3 (1 comment, 0 blank)",
+      "words: 0 adverbs, 1 adjective, 1 noun", "adverb share: 0.000",
       "different epithets: at most 1, or 1 with --single"]),
     ("a word in two classes, an isolate's end, a class letter alone",
      "J\nJ rank\r\nN rank\nJ \u2069x\nJ \u2069x\n".encode(), 0,
@@ -672,8 +672,8 @@ checks = [
       '{}:4: the word "\\u2069x" holds \\u2069, which does not show',
       '{}:5: the word "\\u2069x" holds \\u2069, which does not show',
       '{}:5: the adjective "\\u2069x" is on line 4 too: it is drawn twice as often',
-      "encoding: UTF-8", "line ends: mixed: 1 CR LF, 4 LF", "lines: 5 (1 comments, 0 blank)",
-      "words: 0 adverbs, 3 adjectives, 1 nouns", "adverb share: 0.000",
+      "encoding: UTF-8", "line ends: mixed: 1 CR LF, 4 LF", "lines: 5 (1 comment, 0 blank)",
+      "words: 0 adverbs, 3 adjectives, 1 noun", "adverb share: 0.000",
       "different epithets: at most 1, or 2 with --single"]),
     ("characters that do not show, a no-break space at an end",
      "J vi\u200ble\nJ \u00a0rank\nN toad\nN w\u00adar\u2060t\ufeff\u1160\n".encode(), 0,
@@ -692,7 +692,7 @@ checks = [
     ("an odd last byte of UTF-16", "\ufeffJ vile\nN toad".encode("utf-16-be") + b"d", 0,
      ["{}: the last byte is left over: UTF-16 takes two bytes a character, so it is not read",
       "encoding: UTF-16 big-endian", "line ends: LF", "lines: 2 (0 comments, 0 blank)",
-      "words: 0 adverbs, 1 adjectives, 1 nouns", "adverb share: 0.000",
+      "words: 0 adverbs, 1 adjective, 1 noun", "adverb share: 0.000",
       "different epithets: at most 1, or 1 with --single"]),
     ("a list the window cannot run on", b"J vile\nJ vile\n", 1,
      ['{}:2: the adjective "vile" is on line 1 too: it is drawn twice as often',
@@ -740,15 +740,25 @@ for what, options, output, expected, said in unwritable:
 
 sanitized = b"__asan_init" in command.read_bytes()  # takes the address space a limit would cut
 if not wine and not sanitized:
-    huge = write_list("huge.txt", b"J " + b"x" * (96 << 20))
+    huge = write_list("huge.txt", b"".join(b"J %06d" % i + b"x" * 1016 + b"\n"
+                                           for i in range(128 << 10)))
     status, out, err = run("--check", huge, limit=256 << 20)
-    check("a check of a word larger than memory says so", status == 1 and out == b"" and
+    check("a check of words larger than memory says so", status == 1 and out == b"" and
           err.startswith(b"vilify: " + huge.encode() + b" is too large: there is not enough"))
-    # Its one line, read as a word to leave out, takes two bytes a byte.
+    # Its lines, read as words to leave out, take two bytes a byte.
     status, out, err = run("--list", small, "--exclude", huge, limit=160 << 20)
-    check("so does a word to leave out larger than memory", status == 1 and out == b"" and
+    check("so do words to leave out larger than memory", status == 1 and out == b"" and
           err.startswith(b"vilify: " + huge.encode() + b" is too large: there is not enough"))
     os.remove(huge)
+
+# A stream that never ends a line is read no further than the longest line a list may have.
+if not wine:
+    endless = b"/dev/zero is not a word list: line 1 is longer than 16 MiB.\n"
+    for what, options in (("a list", ["--list", "/dev/zero"]), ("a check", ["--check", "/dev/zero"]),
+                          ("words to leave out", ["--list", small, "--exclude", "/dev/zero"])):
+        status, out, err = run(*options, limit=1 << 30)
+        check(f"{what} of one endless line says so", status == 1 and out == b"" and
+              err == b"vilify: " + endless)
 
 # Names are printed so that every byte can be read back, as words are.
 if not wine:
@@ -762,7 +772,7 @@ if not wine:
 status, out, _ = run("--check", ranked, "--exclude", excluded)
 check("--check names the words left out that the list lacks", status == 0 and
       lines(out)[0] == excluded + ':3: the word "nope" is not in the list' and
-      "words: 0 adverbs, 1 adjectives, 1 nouns" in lines(out) and
+      "words: 0 adverbs, 1 adjective, 1 noun" in lines(out) and
       "lines: 5 (0 comments, 0 blank, 3 left out)" in lines(out))
 more = write_list("more.txt", b"zilch\n")
 status, out, _ = run("--check", ranked, "--exclude", excluded, "--exclude", more)
@@ -807,8 +817,10 @@ for shipped in shipped_lists:
 status, out, err = run("--check", missing)
 check("--check of a missing list", status == 1 and out == b"" and b"Can't run without" in err)
 status, out, _ = run("--list", native(DEFAULT_LIST), "--check")
-check("--check of the default list finds nothing", status == 0 and
-      lines(out)[0] == "list: " + native(DEFAULT_LIST))
+# Its modifiers of which one holds the start of the other stay, as its epithets must.
+check("--check of the default list finds only modifiers that echo each other", status == 0 and
+      lines(out)[0].startswith(native(DEFAULT_LIST) + ": two modifiers can stand together") and
+      lines(out)[1] == "list: " + native(DEFAULT_LIST))
 
 # Completion in bash, from the script that the build made beside the command's own build.
 completion = command.parent.parent / "command" / "completions" / "vilify"

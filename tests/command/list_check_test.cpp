@@ -4,6 +4,7 @@
 #include "platform/display_text.h"
 #include "platform/text_encoding.h"
 #include "words/excluded_words.h"
+#include "words/line_splitter.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,12 @@ TEST_P(CheckListTest, NamesWhatTheAuthorMayNotMean) {
 std::string TooFewNouns(const std::string &example) {
     return "0: too few nouns to keep a word from being repeated: where every noun echoes the "
            "words before it, one is taken all the same, as in \"" +
+           example + "\"";
+}
+
+std::string EchoingModifiers(const std::string &example) {
+    return "0: two modifiers can stand together though one holds the start of the other, so that "
+           "a word is repeated, as in \"" +
            example + "\"";
 }
 
@@ -110,6 +117,16 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"one noun that echoes one of two modifiers",
                  "J vile\nJ rank\nN vile\n",
                  {TooFewNouns("vile, rank vile")}},
+        CheckRow{"an adjective that holds another whole",
+                 "J vile\nJ vile and rank\nN toad\n",
+                 {EchoingModifiers("vile, vile and rank toad")}},
+        CheckRow{"an adverb whose start an adjective holds, with a noun that fits",
+                 "V gloriously\nJ vainglorious\nN vainglorious toad\nN oaf\n",
+                 {EchoingModifiers("gloriously vainglorious oaf")}},
+        CheckRow{"modifiers that echo each other both ways, which never stand together",
+                 "J vilest\nJ viles\nN toad\n",
+                 {}},
+        CheckRow{"modifiers that hold no start of each other", "J vile\nJ evil\nN toad\n", {}},
         CheckRow{"a noun that begins with the one modifier",
                  "J vile\nN vile toad\n",
                  {TooFewNouns("vile vile toad")}},
@@ -181,11 +198,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CheckList, ShowsAHundredOfAKindAndCountsTheRest) {
     std::string text = "N toad\n";
-    for (int i = 0; i < 150; ++i)
+    for (int i = 100; i < 250; ++i) // of one length, so that none holds another
         text += "J \xE2\x80\x8Bw" + std::to_string(i) + "\n";
     const Lines shown = Shown(CheckList(MemoryBytes(text)).findings);
     ASSERT_EQ(shown.size(), 101u);
-    EXPECT_EQ(shown[99], "101: the word \"\\u200Bw99\" holds \\u200B, which does not show");
+    EXPECT_EQ(shown[99], "101: the word \"\\u200Bw199\" holds \\u200B, which does not show");
     EXPECT_EQ(shown[100], "0: and 50 more like line 2, not shown");
 }
 
@@ -197,6 +214,16 @@ TEST(CheckList, CountsOneRepeatedWordOfMillionsOfLinesOnce) {
     EXPECT_EQ(Shown(check.findings),
               Lines{"3: the adjective \"vile\" is on line 2 too, and given 100000 times in all: it "
                     "is drawn 100000 times as often"});
+}
+
+TEST(CheckList, StopsAtALineLongerThanAnyListHas) {
+    const std::string text = "J vile\nN toad\n" + std::string(kLongestLine + 1, 'x');
+    try {
+        CheckList(MemoryBytes(text));
+        ADD_FAILURE() << "the check read on";
+    } catch (const LineTooLong &tooLong) {
+        EXPECT_EQ(tooLong.line, 3u);
+    }
 }
 
 TEST(CheckList, CountsAtMostTheEpithetsTheComposerMakes) {

@@ -68,9 +68,10 @@ TEST_P(CommandLine, ReadsAsGnuProgramsDoAndSaysWhatIsWrong) {
     EXPECT_EQ(Outcome(GetParam().words), GetParam().outcome);
 }
 
-const std::string kCountWanted = "takes a whole number of epithets, 0 or more";
+const std::string kCountWanted = "takes a whole number of epithets from 0 to 18446744073709551615";
 const std::string kSeedWanted = "--seed takes a whole number from 0 to 18446744073709551615";
-const std::string kLengthWanted = "--max-length takes a whole number of characters, 1 or more";
+const std::string kLengthWanted =
+    "--max-length takes a whole number of characters from 1 to 18446744073709551615";
 const std::string kListWanted = "takes the word list's file name";
 const std::string kExcludeWanted = "--exclude takes the name of a file of words to leave out";
 const std::string kBothFromInput =
@@ -91,6 +92,7 @@ const ParseRow kCounts[] = {
     {{"-n", "3", "-n", "4"}, "count=4"},
     {{"-n", "18446744073709551615"}, "count=18446744073709551615"},
     {{"-n", "18446744073709551616"}, "error: -n " + kCountWanted},
+    {{"-n", "99999999999999999999999"}, "error: -n " + kCountWanted},
     {{"-n", "-1"}, "error: -n " + kCountWanted},
     {{"-n", "+1"}, "error: -n " + kCountWanted},
     {{"-n", " 1"}, "error: -n " + kCountWanted},
@@ -109,6 +111,7 @@ const ParseRow kSeeds[] = {
     {{"--seed=0"}, "seed=0"},
     {{"--seed", "18446744073709551615"}, "seed=18446744073709551615"},
     {{"--seed", "18446744073709551616"}, "error: " + kSeedWanted},
+    {{"--seed", "99999999999999999999999"}, "error: " + kSeedWanted},
     {{"--seed", "42x"}, "error: " + kSeedWanted},
     {{"--seed", "-1"}, "error: " + kSeedWanted},
     {{"--seed"}, "error: " + kSeedWanted},
@@ -127,6 +130,9 @@ const ParseRow kLengths[] = {
     {{"--max-length", "5"}, "max-length=5"},
     {{"--max-length=1"}, "max-length=1"},
     {{"--max", "26"}, "max-length=26"},
+    {{"--max-length", "18446744073709551615"}, "max-length=18446744073709551615"},
+    {{"--max-length", "18446744073709551616"}, "error: " + kLengthWanted},
+    {{"--max-length", "99999999999999999999999"}, "error: " + kLengthWanted},
     {{"--max-length", "0"}, "error: " + kLengthWanted},
     {{"--max-length", "x"}, "error: " + kLengthWanted},
     {{"--max-length", "-5"}, "error: " + kLengthWanted},

@@ -22,12 +22,13 @@ WordLists Load(std::string_view list) {
     return lists;
 }
 
-// What the composer made in many tries: every epithet, the shortest of each shape, and one
-// whose noun echoes the words before it.
+// What the composer made in many tries: every epithet, the shortest of each shape, one whose
+// noun echoes the words before it, and one whose modifiers echo each other.
 struct Made {
     std::set<std::u16string> epithets;
     ShortestEpithets shortest;
     std::optional<std::u16string> repeating;
+    std::optional<std::u16string> echoing;
 };
 
 void Shorten(std::optional<uint64_t> &shortest, uint64_t length) {
@@ -58,6 +59,9 @@ Made Enumerate(WordLists &lists, const EpithetStyle &style) {
                 plain += std::u16string(word.text) + u' ';
         if (PrefixClash(noun, head) || PrefixClash(noun, plain))
             made.repeating = epithet;
+        if (words.size() == 3 && (PrefixClash(words[0].text, words[1].text) ||
+                                  PrefixClash(words[1].text, words[0].text)))
+            made.echoing = epithet;
     }
     return made;
 }
@@ -72,29 +76,35 @@ struct CountRow {
     bool exact; // no word echoes another
     ShortestEpithets shortest;
     bool repeats; // some epithet repeats a word, since every noun echoes its head
+    bool echoes;  // some epithet's modifiers echo each other
 };
 
 const CountRow kCountRows[] = {
-    {"J vile\nJ rank\nN toad\n", kFirst, 2, true, {{}, {}, {15}}, false},
-    {"J vile\nJ rank\nN toad\n", kSingle, 2, true, {{9}, {}, {}}, false},
-    {"J vile\nJ rancid\nN toad\n", kFirst, 1, true, {{}, {}, {17}}, false},
-    {"J vile\nJ rancid\nN toad\n", kNoOrder, 2, true, {{}, {}, {17}}, false},
-    {"J vile\nJ rancid\nN toad\n", kNoCommas, 1, true, {{}, {}, {16}}, false},
-    {"J vile\nN toad\nN oaf\n", kFirst, 2, true, {{8}, {}, {}}, false},
-    {"J vile\nJ vile\nN toad\n", kFirst, 1, true, {{9}, {}, {}}, false},
-    {"V very\nJ vile\nJ rank\nN toad\nN oaf\n", kFirst, 8, true, {{}, {13}, {14}}, false},
-    {"V very\nJ vile\nN toad\n", kFirst, 2, true, {{9}, {14}, {}}, false},
-    {"V very\nJ vile\nN toad\n", kSingle, 1, true, {{9}, {}, {}}, false},
+    {"J vile\nJ rank\nN toad\n", kFirst, 2, true, {{}, {}, {15}}, false, false},
+    {"J vile\nJ rank\nN toad\n", kSingle, 2, true, {{9}, {}, {}}, false, false},
+    {"J vile\nJ rancid\nN toad\n", kFirst, 1, true, {{}, {}, {17}}, false, false},
+    {"J vile\nJ rancid\nN toad\n", kNoOrder, 2, true, {{}, {}, {17}}, false, false},
+    {"J vile\nJ rancid\nN toad\n", kNoCommas, 1, true, {{}, {}, {16}}, false, false},
+    {"J vile\nN toad\nN oaf\n", kFirst, 2, true, {{8}, {}, {}}, false, false},
+    {"J vile\nJ vile\nN toad\n", kFirst, 1, true, {{9}, {}, {}}, false, false},
+    {"V very\nJ vile\nJ rank\nN toad\nN oaf\n", kFirst, 8, true, {{}, {13}, {14}}, false, false},
+    {"V very\nJ vile\nN toad\n", kFirst, 2, true, {{9}, {14}, {}}, false, false},
+    {"V very\nJ vile\nN toad\n", kSingle, 1, true, {{9}, {}, {}}, false, false},
     // A one-adjective head whenever no second adjective fits.
-    {"J vile\nJ viler\nN toad\n", kFirst, 3, false, {{9}, {}, {16}}, false},
-    {"V stinkingly\nJ stinky\nJ rank\nN oaf\n", kFirst, 3, false, {{}, {19}, {16}}, false},
+    {"J vile\nJ viler\nN toad\n", kFirst, 3, false, {{9}, {}, {16}}, false, true},
+    {"V stinkingly\nJ stinky\nJ rank\nN oaf\n", kFirst, 3, false, {{}, {19}, {16}}, false, false},
     // Every epithet holds a word twice where the one noun begins with the one adjective.
-    {"J vile\nN vile toad\n", kFirst, 1, false, {{14}, {}, {}}, true},
-    {"J vile\nN vile toad\n", kSingle, 1, false, {{14}, {}, {}}, true},
+    {"J vile\nN vile toad\n", kFirst, 1, false, {{14}, {}, {}}, true, false},
+    {"J vile\nN vile toad\n", kSingle, 1, false, {{14}, {}, {}}, true, false},
     // Two nouns, each echoing one of the adjectives, the first of them past a comma.
-    {"J vile\nJ rank\nN vile toad\nN rank wart\n", kFirst, 4, false, {{}, {}, {20}}, true},
-    {"J vile\nJ rank\nN vile toad\nN rank wart\n", kSingle, 4, false, {{14}, {}, {}}, false},
-    {"J vile\nJ rank\nN vile toad\nN wart\n", kFirst, 4, false, {{}, {}, {15}}, false},
+    {"J vile\nJ rank\nN vile toad\nN rank wart\n", kFirst, 4, false, {{}, {}, {20}}, true, false},
+    {"J vile\nJ rank\nN vile toad\nN rank wart\n", kSingle, 4, false, {{14}, {}, {}}, false, false},
+    {"J vile\nJ rank\nN vile toad\nN wart\n", kFirst, 4, false, {{}, {}, {15}}, false, false},
+    // Modifiers of which one holds the start of the other, which the composer tests one way only.
+    {"J vile\nJ vile and rank\nN toad\n", kFirst, 3, false, {{9}, {}, {24}}, false, true},
+    {"J vile\nJ vile and rank\nN toad\n", kNoOrder, 4, false, {{9}, {}, {24}}, false, true},
+    {"J vile\nJ vile and rank\nN toad\n", kSingle, 2, true, {{9}, {}, {}}, false, false},
+    {"V gloriously\nJ vainglorious\nN toad\n", kFirst, 2, false, {{17}, {28}, {}}, false, true},
 };
 
 TEST(EpithetCounts, AgreeWithWhatTheComposerMakesOnSmallLists) {
@@ -106,11 +116,13 @@ TEST(EpithetCounts, AgreeWithWhatTheComposerMakesOnSmallLists) {
         const double count = CountEpithets(lists, row.style);
         const ShortestEpithets shortest = FindShortestEpithets(lists, row.style);
         const std::optional<std::u16string> repeating = EpithetRepeatingAWord(lists, row.style);
+        const std::optional<std::u16string> echoing = EpithetOfEchoingModifiers(lists, row.style);
         EXPECT_EQ(count, row.count);
         EXPECT_EQ(shortest.oneAdjective, row.shortest.oneAdjective);
         EXPECT_EQ(shortest.adverbFirst, row.shortest.adverbFirst);
         EXPECT_EQ(shortest.twoAdjectives, row.shortest.twoAdjectives);
         EXPECT_EQ(repeating.has_value(), row.repeats);
+        EXPECT_EQ(echoing.has_value(), row.echoes);
 
         const Made made = Enumerate(lists, row.style);
         if (row.exact) {
@@ -125,6 +137,9 @@ TEST(EpithetCounts, AgreeWithWhatTheComposerMakesOnSmallLists) {
         EXPECT_EQ(repeating.has_value(), made.repeating.has_value());
         if (repeating)
             EXPECT_TRUE(made.epithets.contains(*repeating)) << made.epithets.size();
+        EXPECT_EQ(echoing.has_value(), made.echoing.has_value());
+        if (echoing)
+            EXPECT_TRUE(made.epithets.contains(*echoing)) << made.epithets.size();
     }
 }
 

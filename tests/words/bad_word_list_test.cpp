@@ -6,7 +6,9 @@
 
 #include "compose/counting_random.h"
 #include "compose/epithet.h"
+#include "platform/byte_source.h"
 #include "platform/xoshiro_random.h"
+#include "words/line_splitter.h"
 #include "words/load_failure.h"
 #include "words/word_list.h"
 
@@ -130,12 +132,44 @@ TEST_F(BadWordListTest, LoadsAHugeLineInTwiceItsSizeAndSaysWhenMemoryRunsOut) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the address sanitizer reserves more address space than any limit allows";
 #endif
-    constexpr size_t kLine = 48 << 20;
+    constexpr size_t kLine = 12 << 20;
     dir.write("wordlist.txt", "N toad\nJ " + std::string(kLine, 'x'));
     EXPECT_EQ(LoadWithRoomFor(dir.path(), 2 * kLine + (32 << 20)), LoadResult::Loaded);
     EXPECT_EQ(LoadWithRoomFor(dir.path(), kLine), LoadResult::TooLarge);
 }
 #endif
+
+TEST(LineTooLong, StopsTheLoadAtTheFirstLineOfMoreBytesThanTheBound) {
+    // A noun "t" and the start of an adjective, in UTF-16 after its mark.
+    const std::string utf16 = std::string("\xFF\xFEN\0 \0t\0\n\0J\0 \0", 14);
+    const struct {
+        const char *what;
+        std::string list;
+        LoadResult result;
+        uint64_t longLine;
+    } rows[] = {
+        {"a word as long as the bound", "N toad\nJ " + std::string(kLongestLine - 2, 'x'),
+         LoadResult::Loaded, 0},
+        {"a word past it", "N toad\r\nJ vile\r\nJ " + std::string(kLongestLine - 1, 'x') + "\r\n",
+         LoadResult::LineTooLong, 3},
+        {"a line of spaces past it", std::string(kLongestLine + 1, ' ') + "\nJ vile\nN toad",
+         LoadResult::LineTooLong, 1},
+        {"UTF-16 as long as the bound", utf16 + std::string(kLongestLine - 4, 'x'),
+         LoadResult::Loaded, 0},
+        {"UTF-16 past it", utf16 + std::string(kLongestLine - 2, 'x'), LoadResult::LineTooLong, 2},
+    };
+    for (const auto &row : rows) {
+        WordLists lists;
+        XoshiroRandom random(1);
+        uint64_t longLine = 0;
+        EXPECT_EQ(LoadWordList(lists, MemoryBytes(row.list), random, nullptr, &longLine),
+                  row.result)
+            << row.what;
+        EXPECT_EQ(longLine, row.longLine) << row.what;
+        if (row.result == LoadResult::LineTooLong)
+            EXPECT_EQ(lists.AdjectiveCount() + lists.NounCount(), 0) << row.what;
+    }
+}
 
 TEST_F(BadWordListTest, ReadsEachLineInTheEncodingItIsValidIn) {
     // Windows-1252 quotes and accents; a line that is nearly UTF-8 is read as Windows-1252

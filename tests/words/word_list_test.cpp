@@ -95,10 +95,14 @@ TEST(LoadFailureMessage, TellsEachFailureAndNamesAListThatIsThereButUnreadable) 
          name + u": " + ErrorText(folder) + u"."},
         {LoadResult::TooLarge, {}, u"WORDLIST.TXT is too large", u"to load it."},
         {LoadResult::NoNouns, {}, u"WORDLIST.TXT has no nouns.", u"has no nouns."},
+        {LoadResult::LineTooLong,
+         {},
+         u"WORDLIST.TXT is not a word list: line 3 is longer than 16 MiB.\r\n",
+         u"The word list is " + name + u"."},
     };
     for (const auto &row : rows) {
         const std::u16string message =
-            LoadFailureMessage(row.result, list, row.error, ListNaming::WhereUnreadable);
+            LoadFailureMessage(row.result, list, row.error, ListNaming::WhereUnreadable, 3);
         EXPECT_TRUE(message.starts_with(row.start)) << static_cast<int>(row.result);
         EXPECT_TRUE(message.ends_with(row.end)) << static_cast<int>(row.result);
     }
