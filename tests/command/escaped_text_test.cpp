@@ -18,6 +18,10 @@ TEST(Quoted, WritesAsEscapesWhatDoesNotShowAndNothingElse) {
         {u"back\\slash", u"\"back\\\\slash\""},
         {u"bell\u0007", u"\"bell\\u0007\""},
         {u"no\u00A0break", u"\"no\\u00A0break\""},
+        {u"en\u2000quad", u"\"en\\u2000quad\""},       // the first of the typographic spaces
+        {u"hair\u200Aspace", u"\"hair\\u200Aspace\""}, // and the last
+        {u"narrow\u202Fnbsp", u"\"narrow\\u202Fnbsp\""},
+        {u"ideographic\u3000", u"\"ideographic\\u3000\""},
         {u"\u202Eright", u"\"\\u202Eright\""},
         {u"café", u"\"café\""},
         {u"\U0001F600 grin", u"\"\U0001F600 grin\""}, // a pair, as it stands, once
