@@ -783,7 +783,10 @@ sour, toad = write_list("sour.txt", b"sour\n"), write_list("toad.txt", b"toad\n"
 emptied = [(["--exclude", excluded, "--exclude", sour], b"adjectives",
             excluded.encode() + b" and " + sour.encode()),
            (["--exclude", excluded, "--exclude", more, "--exclude", toad], b"nouns",
-            excluded.encode() + b", " + more.encode() + b" and " + toad.encode())]
+            excluded.encode() + b", " + more.encode() + b" and " + toad.encode()),
+           (["--exclude", excluded, "--exclude", sour, "--exclude", toad],
+            b"adjectives and no nouns",
+            excluded.encode() + b", " + sour.encode() + b" and " + toad.encode())]
 for action in (["--list", ranked], ["--check", ranked]):
     for exclusions, none, files in emptied:
         status, out, err = run(*action, *exclusions)
@@ -794,6 +797,9 @@ for action in (["--list", ranked], ["--check", ranked]):
 status, _, err = run("--list", no_nouns)
 check("a list without nouns and nothing left out says no more", status == 1 and
       err.replace(b"\r", b"") == b"vilify: " + no_nouns.encode() + b" has no nouns.\n")
+status, _, err = run("--list", native(scratch / "absent.txt"), "--exclude", excluded)
+check("a list that cannot be read says nothing of the words left out",
+      status == 1 and err.startswith(b"vilify: Can't run without") and b"left out" not in err)
 for first, later, shows in ((["--help"], ["--bogus"], b"Usage: vilify"),
                             (["--version"], ["--help"], b"vilify (Zestive Vilifex)"),
                             (["--help"], ["--check", ranked], b"Usage: vilify")):
