@@ -52,7 +52,8 @@ constexpr uint64_t kMostTries = 1'000'000;
 
 // Lines that come slowly, as a tight --max-length makes them, go out rather than wait for the
 // buffer to fill: what is buffered is written once the search for the next line has taken this
-// many tries, a few milliseconds' work. Counted rather than timed, as counting costs nothing.
+// many tries, about a hundredth of a second's work. Counted rather than timed, as counting
+// costs nothing.
 constexpr uint64_t kTriesBeforeWriting = 10'000;
 
 // "1 character", "12 characters".
