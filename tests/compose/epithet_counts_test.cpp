@@ -146,14 +146,18 @@ TEST(EpithetCounts, AgreeWithWhatTheComposerMakesOnSmallLists) {
     }
 }
 
-// Lists whose adjectives agree with the noun, on either side of it, so that the shortest epithet
-// depends on the noun's gender, the sides and what joins two adjectives.
+// Lists whose adjectives agree with the noun, on either side of it (one adjective on both), so
+// that the shortest epithet depends on the noun's gender, the sides and what joins two
+// adjectives.
 const char *const kAgreeingLists[] = {
     "@language fr\nNm pou\nNm \u00e2ne\nJb vil\nJa nul/nulle\nJa mit\u00e9\n",
     "@language fr\nNf vache\nNm rat\nJa grand\nJa vert\nJb gros\nV tr\u00e8s\n",
     "@language fr\nNf pie\nJa sale\nJa laid/laide\nJb grand\nJb sot/sotte\n",
     "@language es\nNm sapo\nNf rata\nJa feo\nJa in\u00fatil\nJb mal/mala\nV muy\n",
     "@language es\nNf rata\nJa idiota\nJa fea\nJb gran\n",
+    "@language fr\nNm rat\nJa sale\nJa laid\n",
+    "@language es\nNm sapo\nJa feo\nJa in\u00fatil\n",
+    "@language es\nNm sapo\nJb mal/mala\nJa mal/mala\nJa fe\u00edsimo\nJb grandote\n",
     "@language de\nNm Hund\nNf Kuh\nNn Schwein\nJb faul\nJb alt\nV sehr\n",
 };
 
