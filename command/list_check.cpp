@@ -155,12 +155,11 @@ void ListChecker::judgeNotTaken(const LineReading &reading) {
 }
 
 // What a noun's gender or an adjective's place was at the word's first coming and is at its
-// second, where they differ; empty where they agree, or the class has neither.
+// second, where they differ; empty where they agree, as an adverb's always do.
 std::u16string GrammarDiffers(Language language, WordClass wordClass, uint8_t first,
                               uint8_t second) {
     static constexpr std::u16string_view kPlaces[] = {u"before the noun", u"after the noun"};
-    if (first == second || wordClass == WordClass::Adverb ||
-        (wordClass == WordClass::Adjective && !ListSaysPlace(language)))
+    if (first == second || (wordClass == WordClass::Adjective && !ListSaysPlace(language)))
         return {};
     const auto name = [&](uint8_t grammar) {
         return std::u16string(wordClass == WordClass::Noun
