@@ -8,8 +8,6 @@
 
 namespace {
 
-const char16_t *const kGenderNames[] = {u"masculine", u"feminine", u"neuter"};
-
 std::u16string LeftOutBecause(const LineReading &reading) {
     const std::u16string code(CodeOf(reading.language));
     switch (reading.grammar) {
@@ -46,7 +44,7 @@ void CompareWithRule(const LineReading &reading, FindingLog &findings) {
         const std::u16string_view given = SpelledForm(reading.kept, gender);
         if (ruled != given)
             findings.add(FindingKind::Grammar, reading.number, [&] {
-                return u"note: the " + std::u16string(kGenderNames[g]) + u" " + Quoted(given) +
+                return u"note: the " + std::u16string(GenderName(gender)) + u" " + Quoted(given) +
                        u" is not what the rule makes of " + Quoted(from) + u", " + Quoted(ruled) +
                        u": right if the word is irregular";
             });
@@ -54,6 +52,11 @@ void CompareWithRule(const LineReading &reading, FindingLog &findings) {
 }
 
 } // namespace
+
+std::u16string_view GenderName(Gender gender) {
+    static constexpr std::u16string_view kNames[] = {u"masculine", u"feminine", u"neuter"};
+    return kNames[static_cast<int>(gender)];
+}
 
 bool JudgeGrammar(const LineReading &reading, FindingLog &findings) {
     switch (reading.languageLine) {

@@ -11,3 +11,6 @@
 // has no forms. Returns whether the line began with "@" or was a word left out for its grammar,
 // so that nothing else is said of it.
 bool JudgeGrammar(const LineReading &reading, FindingLog &findings);
+
+// A gender's name, as the findings say it: "masculine", "feminine", "neuter".
+std::u16string_view GenderName(Gender gender);

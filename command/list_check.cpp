@@ -140,6 +140,11 @@ void ListChecker::judgeNotTaken(const LineReading &reading) {
         });
         return;
     }
+    if (shape.endsAtTag()) {
+        result_.findings.add(FindingKind::NotTaken, reading.number,
+                             [&] { return named + u" alone, with no word: nothing is taken"; });
+        return;
+    }
     const char16_t after = twoLetters ? unitAt(shape.tagAt() + 2, shape.afterGrammar())
                                       : unitAt(shape.tagAt() + 1, shape.afterTag());
     if (after == u'\t' || IsOtherSpace(after))
@@ -149,12 +154,27 @@ void ListChecker::judgeNotTaken(const LineReading &reading) {
         });
 }
 
+// What a noun's gender or an adjective's place was at the word's first coming and is at its
+// second, where they differ; empty where they agree, as an adverb's always do.
+std::u16string GrammarDiffers(Language language, WordClass wordClass, uint8_t first,
+                              uint8_t second) {
+    static constexpr std::u16string_view kPlaces[] = {u"before the noun", u"after the noun"};
+    if (first == second || (wordClass == WordClass::Adjective && !ListSaysPlace(language)))
+        return {};
+    const auto name = [&](uint8_t grammar) {
+        return std::u16string(wordClass == WordClass::Noun
+                                  ? GenderName(static_cast<Gender>(grammar))
+                                  : kPlaces[grammar]);
+    };
+    return u", there " + name(first) + u" and here " + name(second);
+}
+
 // A word's repeat, as the finding on the line of its second coming says it.
 std::u16string RepeatMessage(WordClass wordClass, std::u16string_view word, uint64_t firstLine,
-                             int times) {
+                             std::u16string_view grammarDiffers, int times) {
     const std::u16string often = times == 2 ? u"twice" : Decimal(times) + u" times";
     return u"the " + std::u16string(ClassName(wordClass)) + u' ' + Quoted(word) + u" is on line " +
-           Decimal(firstLine) + u" too" +
+           Decimal(firstLine) + u" too" + std::u16string(grammarDiffers) +
            (times == 2 ? u"" : u", and given " + often + u" in all") + u": it is drawn " + often +
            u" as often";
 }
@@ -164,22 +184,25 @@ void ListChecker::findRepeatedWords() {
     struct Repeat {
         uint64_t line, firstLine;
         WordClass wordClass;
-        int index, times;
+        int first, index, times;
     };
     std::vector<Repeat> repeats;
     for (const WordClassRow &row : kWordClasses) {
         const std::deque<uint64_t> &lines = lines_[static_cast<int>(row.wordClass)];
         for (const RepeatedWord &repeat : FindRepeatedWords(PoolOf(result_.lists, row.wordClass)))
             repeats.push_back({lines[repeat.second - 1], lines[repeat.first - 1], row.wordClass,
-                               repeat.second, repeat.times});
+                               repeat.first, repeat.second, repeat.times});
     }
     std::sort(repeats.begin(), repeats.end(),
               [](const Repeat &a, const Repeat &b) { return a.line < b.line; });
     for (const Repeat &repeat : repeats)
         result_.findings.add(FindingKind::Repeated, repeat.line, [&] {
-            return RepeatMessage(repeat.wordClass,
-                                 PoolOf(result_.lists, repeat.wordClass).word(repeat.index),
-                                 repeat.firstLine, repeat.times);
+            const WordPool &pool = PoolOf(result_.lists, repeat.wordClass);
+            return RepeatMessage(repeat.wordClass, pool.word(repeat.index), repeat.firstLine,
+                                 GrammarDiffers(result_.lists.ListLanguage, repeat.wordClass,
+                                                pool.grammar(repeat.first),
+                                                pool.grammar(repeat.index)),
+                                 repeat.times);
         });
 }
 

@@ -16,8 +16,8 @@ enum class StreamKind {
 void PrepareStreams();
 
 // The signal that asked the command to stop, SIGINT (Ctrl+C), SIGTERM or SIGHUP, or 0. Output
-// then ends after the line already begun, so that a reader never gets half a line; a second
-// signal ends the command at once.
+// then ends after the lines already made, so that a reader never gets half a line nor loses a
+// whole one; a second signal ends the command at once.
 int StopSignal();
 
 // Ends the command by the signal that asked it to stop, as shells and make expect of a program
@@ -30,8 +30,7 @@ StreamKind KindOf(SystemStream stream);
 extern const std::u16string_view kLineEnd;
 
 // Writes all the bytes, or the units to a wide streams, which hold whole lines: once the command
-// is asked to stop, only to the end of the line begun, and only as long as the reader takes it
-// within a moment. std::errc::broken_pipe means that the
-// reader has closed the stream.
+// is asked to stop, only as long as the reader takes each piece within a moment.
+// std::errc::broken_pipe means that the reader has closed the stream.
 std::error_code WriteBytes(SystemStream stream, std::string_view bytes);
 std::error_code WriteWide(SystemStream stream, std::u16string_view units);

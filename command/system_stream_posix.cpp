@@ -17,8 +17,8 @@ volatile std::sig_atomic_t stopSignal = 0;
 // The signals that ask the command to stop: Ctrl+C, kill, the terminal's closing.
 constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
-// How long the line begun may take to go out once the command is asked to stop: a reader that
-// has stalled holds the command no longer than that.
+// How long the reader may take to make room for more of the lines already made once the command
+// is asked to stop: a reader that has stalled holds the command no longer than that.
 constexpr std::chrono::milliseconds kLineEndWait(200);
 
 // The first signal asks the command to stop; a second ends it at once.
@@ -35,18 +35,16 @@ int Descriptor(SystemStream stream) {
     return stream == SystemStream::Output ? STDOUT_FILENO : STDERR_FILENO;
 }
 
-// Writes the rest of the line begun, while the reader takes it within the wait. A write no
+// Writes the lines already made, while the reader takes each piece within the wait. A write no
 // larger than PIPE_BUF never blocks once poll says that the stream takes more.
-std::error_code FinishLine(int fd, std::string_view bytes) {
-    if (const size_t end = bytes.find('\n'); end != bytes.npos)
-        bytes = bytes.substr(0, end + 1);
-    const auto deadline = std::chrono::steady_clock::now() + kLineEndWait;
+std::error_code FinishLines(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
         pollfd output{fd, POLLOUT, 0};
-        if (left.count() <= 0 || ::poll(&output, 1, static_cast<int>(left.count())) == 0)
-            return {}; // the reader has stalled: the line stays unfinished
+        const int ready = ::poll(&output, 1, static_cast<int>(kLineEndWait.count()));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready == 0)
+            return {}; // the reader has stalled: the lines stay unwritten
         const ssize_t written = ::write(fd, bytes.data(), std::min<size_t>(bytes.size(), PIPE_BUF));
         if (written < 0 && errno == EINTR)
             continue;
@@ -95,16 +93,14 @@ StreamKind KindOf(SystemStream stream) {
 
 std::error_code WriteBytes(SystemStream stream, std::string_view bytes) {
     const int fd = Descriptor(stream);
-    bool lineBegun = false;
     while (!bytes.empty()) {
         if (StopSignal())
-            return lineBegun ? FinishLine(fd, bytes) : std::error_code();
+            return FinishLines(fd, bytes);
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
             return {written < 0 ? errno : EIO, std::generic_category()};
-        lineBegun = bytes[static_cast<size_t>(written) - 1] != '\n';
         bytes.remove_prefix(static_cast<size_t>(written));
     }
     return {};

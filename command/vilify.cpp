@@ -50,6 +50,17 @@ int PrintText(CommandStreams &streams, std::string_view text, std::u16string_vie
 // Counted in a row, so that a long run of epithets never uses it up.
 constexpr uint64_t kMostTries = 1'000'000;
 
+// Lines that come slowly, as a tight --max-length makes them, go out rather than wait for the
+// buffer to fill: what is buffered is written once the search for the next line has taken this
+// many tries, about a hundredth of a second's work. Counted rather than timed, as counting
+// costs nothing.
+constexpr uint64_t kTriesBeforeWriting = 10'000;
+
+// "1 character", "12 characters".
+std::u16string Characters(uint64_t count) {
+    return Decimal(count) + (count == 1 ? u" character" : u" characters");
+}
+
 // Says that no epithet fits within --max-length, and how it is known.
 int NoneFits(CommandStreams &streams, const std::u16string &message) {
     streams.printError(message);
@@ -78,24 +89,30 @@ int PrintEpithets(const Options &options, CommandStreams &streams) {
         const uint64_t shortest = *FindShortestEpithets(lists, options.style).fewest();
         if (shortest > *options.maxLength)
             return NoneFits(streams, list.name + u" can make no epithet of at most " +
-                                         Decimal(*options.maxLength) +
-                                         u" characters: the shortest has " + Decimal(shortest));
+                                         Characters(*options.maxLength) + u": the shortest has " +
+                                         Decimal(shortest));
     }
 
     const std::u16string_view end = options.null ? std::u16string_view(u"\0", 1) : kLineEnd;
     std::vector<EpithetWord> words;
     const uint64_t maxLength = options.maxLength ? *options.maxLength : UINT64_MAX;
     for (uint64_t made = 0; (options.count == 0 || made < options.count) && !StopSignal(); ++made) {
+        uint64_t tries = 0;
+        const auto goOn = [&] {
+            if (++tries == kTriesBeforeWriting)
+                streams.flush(); // a failure shows at the next line
+            return !StopSignal();
+        };
         const std::optional<std::u16string> epithet =
             ComposeWithin(lists, options.style, maxLength, kMostTries, random,
-                          options.json ? &words : nullptr, [] { return !StopSignal(); });
+                          options.json ? &words : nullptr, goOn);
         if (!epithet && StopSignal())
             break;
         if (!epithet) {
             if (!streams.flush())
                 CannotWrite(streams, u"epithets");
             return NoneFits(streams, list.name + u" made no epithet of at most " +
-                                         Decimal(maxLength) + u" characters in a million tries");
+                                         Characters(maxLength) + u" in a million tries");
         }
         if (!streams.print(options.json ? JsonLine(*epithet, words) : *epithet, end))
             return CannotWrite(streams, u"epithets");

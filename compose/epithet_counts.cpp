@@ -3,6 +3,7 @@
 #include "agreeing_layout.h"
 #include "epithet.h"
 #include "prefix_clashes.h"
+#include "shortest_forms.h"
 #include "words/adjective_forms.h"
 #include "words/word_list.h"
 
@@ -111,6 +112,12 @@ std::u16string Printed(const WordLists &lists, std::u16string_view first, bool f
                                  style.lengthOrder);
 }
 
+// Keeps the length if it is the shortest so far.
+void Shorten(std::optional<uint64_t> &shortest, uint64_t length) {
+    if (!shortest || length < *shortest)
+        shortest = length;
+}
+
 } // namespace
 
 double CountEpithets(WordLists &lists, const EpithetStyle &style) {
@@ -150,29 +157,28 @@ ShortestEpithets FindShortestEpithets(WordLists &lists, const EpithetStyle &styl
     ShortestEpithets shortest;
     if (lists.AdjectivePool.empty() || lists.NounPool.empty())
         return shortest;
-    const auto shortestWord = [](const WordPool &pool) {
-        uint64_t least = UINT64_MAX;
-        for (int k = 1; k <= pool.size(); ++k)
-            least = std::min<uint64_t>(least, pool.word(k).size());
-        return least;
-    };
-    // The two shortest different adjectives, since a second never repeats the first.
-    std::optional<std::u16string_view> least, next;
-    for (const std::u16string_view adjective : DistinctWords(lists.AdjectivePool)) {
-        if (!least || adjective.size() < least->size()) {
-            next = least;
-            least = adjective;
-        } else if (!next || adjective.size() < next->size()) {
-            next = adjective;
-        }
+    uint64_t adverb = UINT64_MAX;
+    for (int k = 1; k <= lists.AdverbPool.size(); ++k)
+        adverb = std::min<uint64_t>(adverb, lists.AdverbPool.word(k).size());
+    // The adjectives' forms, and so the epithet's length, follow the noun's gender.
+    std::array<std::optional<uint64_t>, 3> nounByGender;
+    for (int k = 1; k <= lists.NounPool.size(); ++k)
+        Shorten(nounByGender[lists.NounPool.grammar(k)], lists.NounPool.word(k).size());
+    const bool alone = style.single || SomeModifierEchoesEveryAdjective(lists, style);
+    for (size_t gender = 0; gender < nounByGender.size(); ++gender) {
+        if (!nounByGender[gender])
+            continue;
+        const uint64_t noun = *nounByGender[gender];
+        const ShortestForms forms(lists.AdjectivePool, lists.ListLanguage,
+                                  static_cast<Gender>(gender));
+        if (alone)
+            Shorten(shortest.oneAdjective, forms.fewest() + 1 + noun);
+        if (AdverbsOpen(lists, style))
+            Shorten(shortest.adverbFirst, adverb + 1 + forms.fewest() + 1 + noun);
+        const std::optional<uint64_t> pair = forms.fewestPair(style.commas);
+        if (!style.single && pair)
+            Shorten(shortest.twoAdjectives, *pair + 1 + noun);
     }
-    const uint64_t noun = shortestWord(lists.NounPool);
-    if (style.single || SomeModifierEchoesEveryAdjective(lists, style))
-        shortest.oneAdjective = least->size() + 1 + noun;
-    if (AdverbsOpen(lists, style))
-        shortest.adverbFirst = shortestWord(lists.AdverbPool) + 1 + least->size() + 1 + noun;
-    if (!style.single && next)
-        shortest.twoAdjectives = least->size() + (style.commas ? 2 : 1) + next->size() + 1 + noun;
     return shortest;
 }
 

@@ -87,6 +87,8 @@ public:
     bool isBlank() const { return state_ == State::BeforeTag && !tabBeforeTag_; }
     // A tag, with or without a grammar letter, and spaces, with no word after them.
     bool lacksWord() const { return state_ == State::BeforeWord; }
+    // A class letter with nothing after it.
+    bool endsAtTag() const { return state_ == State::AfterTag; }
     // A tag of two letters, such as "Nm", that a space follows, whether or not a word does.
     bool hasTwoLetterTag() const { return hasGrammar_; }
     // Whether the unit after the class letter is a letter of grammar, whatever follows it.

@@ -7,10 +7,12 @@ command_test.py COMMAND            the Linux command
 command_test.py --wine COMMAND     the Windows command, under Wine (WINEPREFIX as set)
 """
 import errno
+import fcntl
 import json
 import os
 import pathlib
 import re
+import select
 import shlex
 import resource
 import shutil
@@ -358,6 +360,43 @@ if not wine:
             writer.kill()
             writer.wait()
 
+# A signal writes the lines already made before it ends the command: here most of a buffer,
+# which waits behind a pipe of one page for its reader.
+if not wine:
+    whole_run = run("--list", small, "--seed", "5", "-n", "20000")[1]
+    reading, writing = os.pipe()
+    fcntl.fcntl(writing, fcntl.F_SETPIPE_SZ, 4096)
+    writer = subprocess.Popen([str(command), "--list", small, "--seed", "5", "-n", "0"],
+                              stdout=writing, stderr=subprocess.DEVNULL)
+    os.close(writing)
+    try:
+        wait_in(writer, "pipe_write")
+        writer.send_signal(signal.SIGTERM)
+        with os.fdopen(reading, "rb") as pipe:
+            output = pipe.read()
+        status = writer.wait(timeout=30)
+        check("a signal writes the lines already made, then ends the command by itself",
+              status == -signal.SIGTERM and len(output) >= 1 << 16 and
+              output.endswith(b"\n") and whole_run.startswith(output))
+    finally:
+        writer.kill()
+        writer.wait()
+
+# Lines that come slowly reach a pipe as they come, not once a buffer fills: here one epithet
+# in some ninety thousand fits.
+if not wine:
+    rare = write_list("rare.txt", ("J a\nN x\n" + "".join(
+        f"J long{i}\nN long{i}\n" for i in range(299))).encode())
+    slow = subprocess.Popen([str(command), "--list", rare, "--single", "--max-length", "3",
+                             "-n", "0"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    try:
+        came = select.select([slow.stdout], [], [], 60)[0]  # 60 s bounds a failure only
+        check("lines that come slowly reach a pipe as they come",
+              came and slow.stdout.readline() == b"a x\n")
+    finally:
+        slow.kill()
+        slow.wait()
+
 # Ended by Ctrl+C, the command ends by the signal, so that a shell's loop that runs it stops too.
 if not wine:
     loop = subprocess.Popen(["bash", "-c", f"for i in 1 2 3; do {shlex.quote(str(command))} "
@@ -477,12 +516,23 @@ for what, options, holds in filtered:
     check(f"{what}", status == 0 and holds(out))
 # The shortest of the list's shapes rules a length out at once; its words may rule out more.
 unreachable = write_list("unreachable.txt", b"V abcde\nJ abc\nJ longadjective\nN x\n")
+either_side = write_list("either_side.txt", "@language fr\nNm pou\nNm \u00e2ne\nJb vil\n"
+                         "Ja nul/nulle\nJa mit\u00e9\n".encode())
 none_fit = [("shorter than any list's epithet", default, ["--max-length", "7"],
              b" can make no epithet of at most 7 characters: the shortest has 14\n"),
+            ("of one character", default, ["--max-length", "1"],
+             b" can make no epithet of at most 1 character: the shortest has 14\n"),
+            ("shorter than adjectives on either side of the noun", either_side,
+             ["--max-length", "10"],
+             b" can make no epithet of at most 10 characters: the shortest has 11\n"),
             ("shorter than two modifiers", default, ["--max-length", "13"],
              b" can make no epithet of at most 13 characters: the shortest has 14\n"),
             ("that no two words that fit each other pass", unreachable, ["--max-length", "15"],
              b" made no epithet of at most 15 characters in a million tries\n")]
+status, out, _ = run("--list", either_side, "--max-length", "11", "-n", "3")
+check("--max-length takes the shortest of adjectives on either side of the noun",
+      status == 0 and len(lines(out)) == 3 and
+      set(lines(out)) <= {"vil \u00e2ne nul", "vil pou nul"})
 for what, listed, options, said in none_fit:
     status, out, err = run("--list", listed, *options)
     check(f"--max-length {what} says so", status == 1 and out == b"" and
@@ -669,6 +719,7 @@ checks = [
      "J\nJ rank\r\nN rank\nJ \u2069x\nJ \u2069x\n".encode(), 0,
      ["{}: too few nouns to keep a word from being repeated: where every noun echoes the words "
       'before it, one is taken all the same, as in "\\u2069x, rank rank"',
+      "{}:1: the class letter J alone, with no word: nothing is taken",
       '{}:4: the word "\\u2069x" holds \\u2069, which does not show',
       '{}:5: the word "\\u2069x" holds \\u2069, which does not show',
       '{}:5: the adjective "\\u2069x" is on line 4 too: it is drawn twice as often',

@@ -70,6 +70,15 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"a class letter and a space alone",
                  "J \nJ vile\nN toad\n",
                  {"1: the class letter J and a space, but no word: nothing is taken"}},
+        CheckRow{"a class letter alone, with LF",
+                 "J vile\nJ\nN toad\nN \nV\n",
+                 {"2: the class letter J alone, with no word: nothing is taken",
+                  "4: the class letter N and a space, but no word: nothing is taken",
+                  "5: the class letter V alone, with no word: nothing is taken"}},
+        CheckRow{"a class letter alone, with CR LF and at the end",
+                 "J vile\r\nJ\r\nN toad\r\nV",
+                 {"2: the class letter J alone, with no word: nothing is taken",
+                  "4: the class letter V alone, with no word: nothing is taken"}},
         CheckRow{"a tab and a no-break space after the letter",
                  "J\tvile\nN\xC2\xA0toad\nJ vile\nN toad\n",
                  {"1: a tab follows the class letter J, where a space must: nothing is taken",
@@ -144,6 +153,28 @@ INSTANTIATE_TEST_SUITE_P(
                   "code (de, fr, es or en): it is ignored",
                   "4: a language line after a word or another language line is ignored: put "
                   "one before the first word"}},
+        CheckRow{"language lines mistyped in other ways",
+                 "@language \n@languagees\n@language=es\n@language\xC2\xA0"
+                 "es\nN toad\n",
+                 {"1: the line \"@language\" begins with \"@\" but is no \"@language\" and a "
+                  "code (de, fr, es or en): it is ignored",
+                  "2: the line \"@languagees\" begins with \"@\" but is no \"@language\" and "
+                  "a code (de, fr, es or en): it is ignored",
+                  "3: the line \"@language=es\" begins with \"@\" but is no \"@language\" and "
+                  "a code (de, fr, es or en): it is ignored",
+                  "4: the line \"@language\\u00A0es\" begins with \"@\" but is no "
+                  "\"@language\" and a code (de, fr, es or en): it is ignored"}},
+        CheckRow{"a noun given with two genders, an adjective on two sides",
+                 "@language es\nNm sapo\nNf sapo\nJb malo/mala\nJa malo/mala\nJa feo\n",
+                 {"3: the noun \"sapo\" is on line 2 too, there masculine and here feminine: it "
+                  "is drawn twice as often",
+                  "5: the adjective \"malo/mala\" is on line 4 too, there before the noun and "
+                  "here after the noun: it is drawn twice as often"}},
+        CheckRow{"a German adjective given twice, whose place is ignored",
+                 "@language de\nJb faul\nJb alt\nJa alt\nNm Frosch\nNn Schwein\n",
+                 {"4: the adjective \"alt\" is on line 3 too: it is drawn twice as often",
+                  "4: note: every adjective stands before the noun in de, so the letter a is "
+                  "ignored (write Jb)"}},
         CheckRow{"a grammar letter in a list that says it is English",
                  "@language en\nNm toad\nJ vile\nN toad\n",
                  {"2: a grammar letter after the class letter, in a list read as English, which "

@@ -43,9 +43,12 @@ Made Enumerate(WordLists &lists, const EpithetStyle &style) {
     for (int i = 0; i < 4000; ++i) {
         const std::u16string epithet = ComposeEpithet(lists, style, random, &words);
         made.epithets.insert(epithet);
+        const bool adverb = std::any_of(words.begin(), words.end(), [](const EpithetWord &word) {
+            return word.wordClass == WordClass::Adverb;
+        });
         if (words.size() == 2)
             Shorten(made.shortest.oneAdjective, epithet.size());
-        else if (words.front().wordClass == WordClass::Adverb)
+        else if (adverb)
             Shorten(made.shortest.adverbFirst, epithet.size());
         else
             Shorten(made.shortest.twoAdjectives, epithet.size());
@@ -140,6 +143,36 @@ TEST(EpithetCounts, AgreeWithWhatTheComposerMakesOnSmallLists) {
         EXPECT_EQ(echoing.has_value(), made.echoing.has_value());
         if (echoing)
             EXPECT_TRUE(made.epithets.contains(*echoing)) << made.epithets.size();
+    }
+}
+
+// Lists whose adjectives agree with the noun, on either side of it (one adjective on both), so
+// that the shortest epithet depends on the noun's gender, the sides and what joins two
+// adjectives.
+const char *const kAgreeingLists[] = {
+    "@language fr\nNm pou\nNm \u00e2ne\nJb vil\nJa nul/nulle\nJa mit\u00e9\n",
+    "@language fr\nNf vache\nNm rat\nJa grand\nJa vert\nJb gros\nV tr\u00e8s\n",
+    "@language fr\nNf pie\nJa sale\nJa laid/laide\nJb grand\nJb sot/sotte\n",
+    "@language es\nNm sapo\nNf rata\nJa feo\nJa in\u00fatil\nJb mal/mala\nV muy\n",
+    "@language es\nNf rata\nJa idiota\nJa fea\nJb gran\n",
+    "@language fr\nNm rat\nJa sale\nJa laid\n",
+    "@language es\nNm sapo\nJa feo\nJa in\u00fatil\n",
+    "@language es\nNm sapo\nJb mal/mala\nJa mal/mala\nJa fe\u00edsimo\nJb grandote\n",
+    "@language de\nNm Hund\nNf Kuh\nNn Schwein\nJb faul\nJb alt\nV sehr\n",
+};
+
+TEST(EpithetCounts, ShortestIsWhatTheComposerMakesInEveryLanguage) {
+    for (const char *list : kAgreeingLists) {
+        for (const EpithetStyle &style : {kFirst, kSingle, kNoCommas, kNoOrder}) {
+            SCOPED_TRACE(list);
+            SCOPED_TRACE(testing::Message() << style.single << style.commas << style.lengthOrder);
+            WordLists lists = Load(list);
+            const ShortestEpithets shortest = FindShortestEpithets(lists, style);
+            const Made made = Enumerate(lists, style);
+            EXPECT_EQ(shortest.oneAdjective, made.shortest.oneAdjective);
+            EXPECT_EQ(shortest.adverbFirst, made.shortest.adverbFirst);
+            EXPECT_EQ(shortest.twoAdjectives, made.shortest.twoAdjectives);
+        }
     }
 }
 
