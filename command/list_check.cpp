@@ -27,7 +27,9 @@ public:
     void line(const LineReading &reading);
 
     // Once every line is read: the findings about the lists as a whole.
-    void finish();
+    // The passes over the whole list, each of which may take a second on a huge one; those
+    // after a stop is asked are skipped.
+    void finish(bool (*stopAsked)());
 
 private:
     void countEnd(LineEnd how);
@@ -219,12 +221,15 @@ void ListChecker::findUnusedExclusions() {
         });
 }
 
-void ListChecker::finish() {
+void ListChecker::finish(bool (*stopAsked)()) {
+    const auto stopped = [stopAsked] { return stopAsked && stopAsked(); };
+    if (stopped())
+        return;
     findRepeatedWords();
     if (leaveOut_)
         findUnusedExclusions();
     result_.result = JudgeLists(result_.lists);
-    if (result_.result != LoadResult::Loaded)
+    if (result_.result != LoadResult::Loaded || stopped())
         return;
     const EpithetStyle first;
     if (const auto repeating = EpithetRepeatingAWord(result_.lists, first))
@@ -233,25 +238,29 @@ void ListChecker::finish() {
                    u"words before it, one is taken all the same, as in " +
                    Quoted(*repeating);
         });
+    if (stopped())
+        return;
     if (const auto echoing = EpithetOfEchoingModifiers(result_.lists, first))
         result_.findings.add(FindingKind::WholeList, 0, [&] {
             return u"two modifiers can stand together though one holds the start of the other, "
                    u"so that a word is repeated, as in " +
                    Quoted(*echoing);
         });
+    if (stopped())
+        return;
     result_.epithets = CountEpithets(result_.lists, first);
     result_.singleEpithets = CountEpithets(result_.lists, {.single = true});
 }
 
 } // namespace
 
-ListCheck CheckList(const ByteSource &text, const ExcludedWords *leaveOut) {
+ListCheck CheckList(const ByteSource &text, const ExcludedWords *leaveOut, bool (*stopAsked)()) {
     ListCheck result;
     TextReader reader(text);
     result.encoding = reader.encoding();
     ListChecker checker(reader, result, leaveOut);
     ReadWordList(result.lists, reader, leaveOut, checker);
-    checker.finish();
+    checker.finish(stopAsked);
     FindEncodingFaults(text, result.encoding, result.findings);
     return result;
 }

@@ -35,5 +35,7 @@ struct ListCheck {
 // Windows-1252, words cleaned to nothing, words that hold a tab or characters that do not
 // show, a word given more than once in one class; and of the whole list, UTF-16 without its
 // mark, an odd last byte of UTF-16, and nouns too few to keep a word from being repeated.
-// Throws std::bad_alloc where memory runs out.
-ListCheck CheckList(const ByteSource &text, const ExcludedWords *leaveOut = nullptr);
+// Throws std::bad_alloc where memory runs out. Where `stopAsked`, given, says so once the bytes
+// are read, the passes over the whole list are skipped and the check is left unfinished.
+ListCheck CheckList(const ByteSource &text, const ExcludedWords *leaveOut = nullptr,
+                    bool (*stopAsked)() = nullptr);

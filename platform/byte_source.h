@@ -3,9 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 // Bytes that can be read at any offset: a file, or text already in memory.
 class ByteSource {
@@ -45,16 +47,17 @@ public:
     bool open(const std::filesystem::path *path, std::error_code *why = nullptr,
               bool (*stopAsked)() = nullptr, uint64_t longestLine = UINT64_MAX);
 
-    uint64_t size() const override { return bytes_.size(); }
-    size_t read(uint64_t offset, char *into, size_t length) const override {
-        return MemoryBytes(bytes_).read(offset, into, length);
-    }
+    uint64_t size() const override { return size_; }
+    size_t read(uint64_t offset, char *into, size_t length) const override;
 
 private:
     // Keeps a chunk read; false once a line is longer than `longestLine`.
     bool keep(const char *chunk, size_t count, uint64_t longestLine);
 
-    std::string bytes_;
+    // Kept in blocks, each twice as large as the one before, rather than in one buffer that
+    // doubles: copying hundreds of megabytes to grow it would hold up a stop asked meanwhile.
+    std::vector<std::unique_ptr<char[]>> blocks_; // all full but the last
+    uint64_t size_ = 0;
     uint64_t sinceLineEnd_ = 0; // bytes since the last LF or CR
 };
 

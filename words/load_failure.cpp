@@ -22,6 +22,7 @@ std::u16string WhatIsWrong(LoadResult result, const std::u16string &name, uint64
                Decimal(kLongestLine >> 20) + u" MiB.";
     case LoadResult::CannotOpen:
     case LoadResult::Loaded:
+    case LoadResult::Stopped:
         break;
     }
     return u"Can't run without " + name + u",\r\nyou necrotic, incontinent pustule!";

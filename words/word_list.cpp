@@ -48,11 +48,13 @@ WordPool *PoolForTag(WordLists &lists, int tag) {
 }
 
 LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random,
-                        const ExcludedWords *leaveOut, uint64_t *longLine) {
+                        const ExcludedWords *leaveOut, uint64_t *longLine, bool (*stopAsked)()) {
     try {
         TextReader reader(text);
         IgnoreLines ignore;
         ReadWordList(lists, reader, leaveOut, ignore);
+        if (stopAsked && stopAsked())
+            return LoadResult::Stopped;
         lists.Echoes.build(lists);
     } catch (const std::bad_alloc &) {
         lists = {}; // gives the memory back, for the message that says so
@@ -63,13 +65,15 @@ LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &
             *longLine = tooLong.line;
         return LoadResult::LineTooLong;
     }
-    return FinishLoading(lists, random);
+    return FinishLoading(lists, random, stopAsked);
 }
 
-LoadResult FinishLoading(WordLists &lists, RandomSource &random) {
-    ShuffleWords(lists.NounPool, random);
-    ShuffleWords(lists.AdjectivePool, random);
-    ShuffleWords(lists.AdverbPool, random);
+LoadResult FinishLoading(WordLists &lists, RandomSource &random, bool (*stopAsked)()) {
+    ShuffleWords(lists.NounPool, random, stopAsked);
+    ShuffleWords(lists.AdjectivePool, random, stopAsked);
+    ShuffleWords(lists.AdverbPool, random, stopAsked);
+    if (stopAsked && stopAsked())
+        return LoadResult::Stopped;
     return JudgeLists(lists);
 }
 

@@ -37,6 +37,7 @@ enum class LoadResult {
     NoAdjectivesOrNouns,
     TooLarge,    // memory ran out; the lists are left empty
     LineTooLong, // a line is longer than any word list's (kLongestLine); the lists are left empty
+    Stopped,     // the caller asked to stop before the list was loaded; nothing to tell
 };
 
 // A word holds one line that every reader reads alike (see MakeOneLine): a control character
@@ -54,8 +55,11 @@ LoadResult LoadWordListFile(WordLists &lists, const std::filesystem::path &file,
                             uint64_t *longLine = nullptr);
 
 // The same from a word list's bytes, wherever they lie, leaving out the words of `leaveOut`.
+// Where `stopAsked`, given, says so once the bytes are read (a source that stops gives no more),
+// or later, loading goes no further: a huge list would hold up the stop for seconds.
 LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &random,
-                        const ExcludedWords *leaveOut = nullptr, uint64_t *longLine = nullptr);
+                        const ExcludedWords *leaveOut = nullptr, uint64_t *longLine = nullptr,
+                        bool (*stopAsked)() = nullptr);
 
 // The pool that holds the words of a class.
 WordPool &PoolOf(WordLists &lists, WordClass wordClass);
@@ -63,8 +67,9 @@ WordPool &PoolOf(WordLists &lists, WordClass wordClass);
 // The pool that a line's tag fills, or none.
 WordPool *PoolForTag(WordLists &lists, int tag);
 
-// What loading does once the pools are filled: shuffles them, then judges them.
-LoadResult FinishLoading(WordLists &lists, RandomSource &random);
+// What loading does once the pools are filled: shuffles them, then judges them; or stops, where
+// `stopAsked`, given, says so.
+LoadResult FinishLoading(WordLists &lists, RandomSource &random, bool (*stopAsked)());
 
 // Works out the adverb share and says whether an epithet can be composed from the pools.
 LoadResult JudgeLists(WordLists &lists);

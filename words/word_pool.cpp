@@ -28,7 +28,7 @@ void WordPool::numberPrefixes() {
     numbered_ = true;
 }
 
-void ShuffleWords(WordPool &pool, RandomSource &random) {
+void ShuffleWords(WordPool &pool, RandomSource &random, bool (*stopAsked)()) {
     const int n = pool.size();
     if (n < 2)
         return;
@@ -39,7 +39,10 @@ void ShuffleWords(WordPool &pool, RandomSource &random) {
     std::array<int, kAhead> partners{};
     for (int i = 1; i <= std::min(n, kAhead); ++i)
         partners[i % kAhead] = DrawPartner(random, n, i);
+    constexpr int kSwapsBetweenAsking = 1 << 16;
     for (int i = 1; i <= n; ++i) {
+        if (i % kSwapsBetweenAsking == 0 && stopAsked && stopAsked())
+            return;
         const int j = partners[i % kAhead];
         if (i + kAhead <= n) {
             const int later = DrawPartner(random, n, i + kAhead);

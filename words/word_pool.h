@@ -115,8 +115,9 @@ private:
 };
 
 // Swaps every position in turn with a random other one. Pools of fewer than two entries have
-// no other position and are left as they are.
-void ShuffleWords(WordPool &pool, RandomSource &random);
+// no other position and are left as they are. Where `stopAsked`, given, says so, the shuffle
+// ends part of the way through: a pool of millions takes a second.
+void ShuffleWords(WordPool &pool, RandomSource &random, bool (*stopAsked)() = nullptr);
 
 // Begins a new pass: reshuffles the pool and frees every entry.
 void StartNewPass(WordPool &pool, RandomSource &random);

@@ -324,6 +324,50 @@ if not wine and shutil.which("strace"):
         check(f"{number.name} while {what} ends the command at once, by itself",
               signalled and not any(line.startswith(call) for line in log[signalled[0]:]) and
               done.returncode == -number and done.stdout == done.stderr == b"")
+    # Nor does it take more memory after the signal than the piece it was reading needs: no
+    # stream's bytes are copied to grow their buffer, no pools indexed or shuffled, no check's
+    # passes made. The signal comes with the read (counted from the list's first) that takes the
+    # stream past 32 MiB, or in the middle of a file.
+    def memory_taken(log, since):  # bytes mapped, or the break raised by, after line `since`
+        taken, top = 0, None
+        for i, line in enumerate(log):
+            if line.startswith("brk("):
+                raised = int(line.rsplit("= ", 1)[1], 16)
+                taken += max(0, raised - top) if top and i > since else 0
+                top = raised
+            elif line.startswith("mmap(") and i > since:
+                taken += int(line.split(", ")[1])
+        return taken
+
+    def first_read_of(options, stdin, call):
+        subprocess.run(["strace", "-qq", "-e", f"trace={call}", "-o", str(trace), str(command),
+                        *options], stdin=stdin, capture_output=True, timeout=60)
+        calls = [line for line in trace.read_text().splitlines() if line.startswith(call)]
+        stdin.seek(0)
+        # The list's are those of standard input, or all where the file is read where it lies.
+        return next(i for i, line in enumerate(calls)
+                    if not line.startswith("read(") or line.startswith("read(0,")) + 1
+
+    long_list = write_list("long.txt", b"J vile\nN toad\n" * (3 << 20))
+    growing = [
+        ("growing a list read from a stream", signal.SIGTERM, ["--list", "-"], "read", 512),
+        ("loading a long list", signal.SIGHUP, ["-n", "1", "--list", long_list], "pread64", 300),
+        ("checking a long list's words", signal.SIGINT, ["--check", long_list], "pread64", 300),
+    ]
+    for what, number, options, call, reads in growing:
+        with open(long_list, "rb") as stdin:
+            when = first_read_of(options, stdin, call) + reads
+            done = subprocess.run(["strace", "-qq", "-e", f"trace={call},mmap,brk", "-o",
+                                   str(trace), "-e", f"inject={call}:signal={number.name}:"
+                                   f"when={when}", str(command), *options], stdin=stdin,
+                                  capture_output=True, timeout=60)
+        log = trace.read_text().splitlines()
+        signalled = [i for i, line in enumerate(log) if line.startswith(f"--- {number.name}")]
+        check(f"{number.name} while {what} ends the command before it takes more memory",
+              signalled and not any(line.startswith(call) for line in log[signalled[0]:]) and
+              memory_taken(log, signalled[0]) < 4 << 20 and done.returncode == -number and
+              done.stdout == done.stderr == b"")
+    os.remove(long_list)
     # Started as nohup starts it, the command keeps SIGHUP ignored and does its whole work.
     plenty = write_list("plenty.txt", b"J vile\nN toad\n" * (1 << 18))
     done = subprocess.run(["strace", "-qq", "-e", "trace=read", "-o", str(trace), "-e",

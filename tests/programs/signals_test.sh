@@ -61,6 +61,20 @@ for signal in TERM HUP; do
     done
 done
 
+# Signalled as it first reaches the X server, before Qt has started, the program ends as Exit
+# does, with status 0, without going on to show a window or read its word list.
+signalled_as_it_starts() { # signalled_as_it_starts SIGNAL
+    strace -f -qq -o "$scratch/trace" -e trace=connect,openat \
+        -e "inject=connect:signal=SIG$1:when=1" "$build/bin/vilifex" >/dev/null 2>&1 &&
+        grep -q -- "--- SIG$1" "$scratch/trace" && ! grep -q wordlist "$scratch/trace"
+}
+if command -v strace >/dev/null; then
+    for signal in TERM HUP; do
+        check "SIG$signal as the program starts ends it as Exit does" \
+            signalled_as_it_starts "$signal"
+    done
+fi
+
 # Alone in a folder, the program has no word list and says so in a message.
 mkdir "$scratch/alone"
 cp "$build/bin/vilifex" "$scratch/alone/"

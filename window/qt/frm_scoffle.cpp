@@ -2,6 +2,7 @@
 
 #include "atspi_announcer.h"
 #include "epithet_announcer.h"
+#include "termination_signals.h"
 #include "window/scoffle_rules.h"
 
 #include <QAction>
@@ -114,11 +115,12 @@ void FrmScoffle::showWindow() {
 void FrmScoffle::waitUntilPlaced() {
     // Until the window system has placed the window, a message box over it would open in the
     // screen's corner. Clicks and keys wait meanwhile, so none reaches Make before the list is
-    // loaded; a second is plenty for any window manager.
+    // loaded; a second is plenty for any window manager. A program asked to end waits no more.
     constexpr int kLongestWaitMs = 1000;
     QElapsedTimer waited;
     waited.start();
-    while (!windowHandle()->isExposed() && waited.elapsed() < kLongestWaitMs) {
+    while (!windowHandle()->isExposed() && !TerminationAsked() &&
+           waited.elapsed() < kLongestWaitMs) {
         QEventLoop pause;
         QTimer::singleShot(5, &pause, &QEventLoop::quit);
         pause.exec(QEventLoop::ExcludeUserInputEvents);

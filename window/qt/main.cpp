@@ -56,10 +56,13 @@ int main(int argc, char *argv[]) {
         qputenv("QT_QPA_PLATFORM", platform);
     if (argc == 2 && std::strcmp(argv[1], kKeepClipboardArgument) == 0)
         return KeepClipboard(argc, argv);
+    NoteTerminationSignals();
     qtHandler = qInstallMessageHandler(NoDisplayIsAnError);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
     QuitOnTerminationSignals();
+    if (TerminationAsked())
+        return 0; // before there is a window or a list, ending is all there is to do
     QApplication::setApplicationName(QStringLiteral("vilifex"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zestive.vilifex"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vilifex.xpm")));

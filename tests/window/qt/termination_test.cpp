@@ -38,9 +38,10 @@ class TerminationTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QuitOnTerminationSignals(); }
+    void init() { NoteTerminationSignals(); }
 
     void signalBeforeTheEventLoopIsNotLost() {
+        QuitOnTerminationSignals();
         std::raise(SIGTERM);
         TakeSignal();
         FailIfStillRunning("the event loop");
@@ -48,12 +49,14 @@ private slots:
     }
 
     void signalDuringTheEventLoopEndsIt() {
+        QuitOnTerminationSignals();
         QTimer::singleShot(0, [] { std::raise(SIGHUP); });
         FailIfStillRunning("the event loop");
         QCOMPARE(ExecUntilTerminated(), 0);
     }
 
     void signalWhileAMessageShowsClosesIt() {
+        QuitOnTerminationSignals();
         QTimer::singleShot(0, [] { std::raise(SIGTERM); });
         FailIfStillRunning("the message");
         ShowMessage();
@@ -61,10 +64,22 @@ private slots:
     }
 
     void signalBeforeAMessageKeepsItFromWaiting() {
+        QuitOnTerminationSignals();
         std::raise(SIGHUP);
         TakeSignal();
         FailIfStillRunning("the message");
         ShowMessage();
+    }
+
+    // As the application starts, before it can listen: the program is told, and not killed.
+    void signalBeforeTheApplicationListensIsNotLost() {
+        QVERIFY(!TerminationAsked());
+        std::raise(SIGTERM);
+        QVERIFY(TerminationAsked());
+        QuitOnTerminationSignals();
+        TakeSignal();
+        FailIfStillRunning("the event loop");
+        QCOMPARE(ExecUntilTerminated(), 0);
     }
 };
 
