@@ -51,14 +51,8 @@ void CompareWithRule(const LineReading &reading, FindingLog &findings) {
     }
 }
 
-} // namespace
-
-std::u16string_view GenderName(Gender gender) {
-    static constexpr std::u16string_view kNames[] = {u"masculine", u"feminine", u"neuter"};
-    return kNames[static_cast<int>(gender)];
-}
-
-bool JudgeGrammar(const LineReading &reading, FindingLog &findings) {
+// A language line, or a line that looks like one mistyped: whether the line was one.
+bool JudgeLanguageLine(const LineReading &reading, FindingLog &findings) {
     switch (reading.languageLine) {
     case LanguageLineVerdict::UnknownLanguage:
         findings.add(FindingKind::Grammar, reading.number, [&] {
@@ -86,6 +80,43 @@ bool JudgeGrammar(const LineReading &reading, FindingLog &findings) {
         });
         return true;
     }
+    return false;
+}
+
+// Notes on a word that a list in a language with grammar takes.
+void JudgeTakenWord(const LineReading &reading, FindingLog &findings) {
+    const char16_t letter = reading.shape.grammarLetter();
+    if (reading.wordClass != WordClass::Adjective) {
+        if (SpellsFormsOut(reading.kept))
+            findings.add(FindingKind::Grammar, reading.number, [&] {
+                return u"note: the " + std::u16string(ClassName(*reading.wordClass)) + u" " +
+                       Quoted(reading.kept) +
+                       u" holds \"/\", which separates the forms of adjectives only: it is "
+                       u"printed as it is";
+            });
+        return;
+    }
+    if (reading.shape.hasGrammarWord() && PlaceOfLetter(letter) == Place::After &&
+        !ListSaysPlace(reading.language))
+        findings.add(FindingKind::Grammar, reading.number, [&] {
+            return u"note: every adjective stands before the noun in " +
+                   std::u16string(CodeOf(reading.language)) + u", so the letter " +
+                   std::u16string(1, letter) + u" is ignored (write Jb)";
+        });
+    if (SpellsFormsOut(reading.kept))
+        CompareWithRule(reading, findings);
+}
+
+} // namespace
+
+std::u16string_view GenderName(Gender gender) {
+    static constexpr std::u16string_view kNames[] = {u"masculine", u"feminine", u"neuter"};
+    return kNames[static_cast<int>(gender)];
+}
+
+bool JudgeGrammar(const LineReading &reading, FindingLog &findings) {
+    if (JudgeLanguageLine(reading, findings))
+        return true;
     if (!reading.wordClass)
         return false;
     const char16_t letter = reading.shape.grammarLetter();
@@ -105,24 +136,6 @@ bool JudgeGrammar(const LineReading &reading, FindingLog &findings) {
     }
     if (reading.language == Language::English || reading.kept.empty())
         return false;
-    if (reading.wordClass != WordClass::Adjective) {
-        if (SpellsFormsOut(reading.kept))
-            findings.add(FindingKind::Grammar, reading.number, [&] {
-                return u"note: the " + std::u16string(ClassName(*reading.wordClass)) + u" " +
-                       Quoted(reading.kept) +
-                       u" holds \"/\", which separates the forms of adjectives only: it is "
-                       u"printed as it is";
-            });
-        return false;
-    }
-    if (reading.shape.hasGrammarWord() && PlaceOfLetter(letter) == Place::After &&
-        !ListSaysPlace(reading.language))
-        findings.add(FindingKind::Grammar, reading.number, [&] {
-            return u"note: every adjective stands before the noun in " +
-                   std::u16string(CodeOf(reading.language)) + u", so the letter " +
-                   std::u16string(1, letter) + u" is ignored (write Jb)";
-        });
-    if (SpellsFormsOut(reading.kept))
-        CompareWithRule(reading, findings);
+    JudgeTakenWord(reading, findings);
     return false;
 }
