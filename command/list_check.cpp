@@ -249,6 +249,8 @@ void ListChecker::finish(bool (*stopAsked)()) {
     if (stopped())
         return;
     result_.epithets = CountEpithets(result_.lists, first);
+    if (stopped())
+        return;
     result_.singleEpithets = CountEpithets(result_.lists, {.single = true});
 }
 

@@ -19,6 +19,7 @@ namespace {
 // The different words of a pool, in its order.
 std::vector<std::u16string_view> DistinctWords(const WordPool &pool) {
     std::unordered_set<std::u16string_view> seen;
+    seen.reserve(pool.size()); // a list of a million words would otherwise rehash twenty times
     std::vector<std::u16string_view> words;
     for (int k = 1; k <= pool.size(); ++k)
         if (seen.insert(pool.word(k)).second)
