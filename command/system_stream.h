@@ -9,7 +9,7 @@ enum class SystemStream { Output, Error };
 enum class StreamKind {
     File,        // a file or a pipe: UTF-8, written in large pieces
     Terminal,    // UTF-8, each line at once
-    WideConsole, // a Windows streams, which takes UTF-16 so that every character shows
+    WideConsole, // a Windows console, which takes UTF-16 so that every character shows
 };
 
 // Readies the streams for the calls below, once, before any of them.
@@ -29,8 +29,9 @@ StreamKind KindOf(SystemStream stream);
 // The system's line end: LF, or CR LF on Windows.
 extern const std::u16string_view kLineEnd;
 
-// Writes all the bytes, or the units to a wide streams, which hold whole lines: once the command
-// is asked to stop, only as long as the reader takes each piece within a moment.
+// Writes all the bytes, or the units to a wide console, which hold whole lines: once the command
+// is asked to stop, only those that the reader takes within a moment, and only whole lines
+// where they fit a pipe's atomic write.
 // std::errc::broken_pipe means that the reader has closed the stream.
 std::error_code WriteBytes(SystemStream stream, std::string_view bytes);
 std::error_code WriteWide(SystemStream stream, std::u16string_view units);

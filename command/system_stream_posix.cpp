@@ -6,6 +6,7 @@
 #include <climits>
 #include <csignal>
 #include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 const std::u16string_view kLineEnd = u"\n";
@@ -17,9 +18,12 @@ volatile std::sig_atomic_t stopSignal = 0;
 // The signals that ask the command to stop: Ctrl+C, kill, the terminal's closing.
 constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
-// How long the reader may take to make room for more of the lines already made once the command
-// is asked to stop: a reader that has stalled holds the command no longer than that.
+// How long the reader may take to make room for the lines already made once the command is
+// asked to stop: a reader that has stalled, or a slow one, holds the command no longer than that.
 constexpr std::chrono::milliseconds kLineEndWait(200);
+
+// The bytes that end a line: LF, or NUL for the lines of -z.
+constexpr std::string_view kLineEndBytes("\n\0", 2);
 
 // The first signal asks the command to stop; a second ends it at once.
 void NoteStop(int signal) {
@@ -35,17 +39,41 @@ int Descriptor(SystemStream stream) {
     return stream == SystemStream::Output ? STDOUT_FILENO : STDERR_FILENO;
 }
 
-// Writes the lines already made, while the reader takes each piece within the wait. A write no
-// larger than PIPE_BUF never blocks once poll says that the stream takes more.
+// The length of the whole lines to write at once: no more than PIPE_BUF, which a pipe takes
+// whole or not at all, so that a signal never leaves half a line in it. A longer line goes
+// whole, as it could not go otherwise.
+size_t WholeLines(std::string_view bytes) {
+    if (bytes.size() <= PIPE_BUF)
+        return bytes.size();
+    size_t end = bytes.find_last_of(kLineEndBytes, PIPE_BUF - 1);
+    if (end == std::string_view::npos)
+        end = bytes.find_first_of(kLineEndBytes, PIPE_BUF);
+    return end == std::string_view::npos ? bytes.size() : end + 1;
+}
+
+// Whether a signal may cut a write short, as it may a pipe's, a socket's or a terminal's; a
+// file takes one whole, and in one piece, as fast as it can.
+bool MayBeCutShort(int fd) {
+    struct stat status {};
+    return ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode);
+}
+
+// Writes the lines already made while the reader makes room for them within the wait, which
+// runs for all of them. A write no larger than PIPE_BUF never blocks once poll says that the
+// stream takes more.
 std::error_code FinishLines(int fd, std::string_view bytes) {
+    using namespace std::chrono;
+    const auto deadline = steady_clock::now() + kLineEndWait;
     while (!bytes.empty()) {
+        const auto left = ceil<milliseconds>(deadline - steady_clock::now()).count();
         pollfd output{fd, POLLOUT, 0};
-        const int ready = ::poll(&output, 1, static_cast<int>(kLineEndWait.count()));
+        const int ready = left > 0 ? ::poll(&output, 1, static_cast<int>(left)) : 0;
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready == 0)
-            return {}; // the reader has stalled: the lines stay unwritten
-        const ssize_t written = ::write(fd, bytes.data(), std::min<size_t>(bytes.size(), PIPE_BUF));
+            return {}; // the reader is too slow, or has stalled: the lines stay unwritten
+        const ssize_t written =
+            ::write(fd, bytes.data(), std::min<size_t>(WholeLines(bytes), PIPE_BUF));
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
@@ -93,10 +121,12 @@ StreamKind KindOf(SystemStream stream) {
 
 std::error_code WriteBytes(SystemStream stream, std::string_view bytes) {
     const int fd = Descriptor(stream);
+    const bool inPieces = MayBeCutShort(fd);
     while (!bytes.empty()) {
         if (StopSignal())
             return FinishLines(fd, bytes);
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t written =
+            ::write(fd, bytes.data(), inPieces ? WholeLines(bytes) : bytes.size());
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)

@@ -384,8 +384,8 @@ if not wine and shutil.which("strace"):
     os.remove(plenty)
     os.remove(repeats)
 
-# A reader that has stalled holds the command only a moment after a signal: the line begun
-# stays unfinished. A second signal ends it at once: the command ends by that one.
+# A reader that has stalled holds the command only a moment after a signal, and what the pipe
+# holds ends after a whole line. A second signal ends it at once: the command ends by that one.
 if not wine:
     stalled = [("one signal", [signal.SIGTERM], signal.SIGTERM),
                ("a second signal", [signal.SIGINT, signal.SIGTERM], signal.SIGTERM)]
@@ -400,8 +400,10 @@ if not wine:
                 writer.send_signal(number)
             writer.send_signal(signal.SIGCONT)
             status = writer.wait(timeout=30)
-            check(f"{what} ends a command whose reader has stalled",
-                  status == -ending and writer.stderr.read() == b"")
+            held = writer.stdout.read()
+            check(f"{what} ends a command whose reader has stalled, after a whole line",
+                  status == -ending and writer.stderr.read() == b"" and held.endswith(b"\n") and
+                  all(set(l.replace(",", "").split()) <= small_words for l in lines(held)))
         except subprocess.TimeoutExpired:
             check(f"{what} ends a command whose reader has stalled", False)
         finally:
@@ -429,6 +431,20 @@ if not wine:
     finally:
         writer.kill()
         writer.wait()
+
+# A reader that is slow, not stalled, holds the command a moment in all after a signal, however
+# many lines wait: strace holds each wait for the reader longer than that moment, and the
+# signal comes with the third of a buffer's sixteen pieces.
+if not wine and shutil.which("strace"):
+    trace = scratch / "waits"
+    done = subprocess.run(["strace", "-qq", "-e", "trace=write,poll", "-o", str(trace), "-e",
+                           "inject=write:signal=SIGTERM:when=3", "-e",
+                           "inject=poll:delay_exit=300000", str(command), "--list", small, "-n",
+                           "0"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=60)
+    written = done.stdout
+    waits = [l for l in trace.read_text().splitlines() if l.startswith("poll(")]
+    check("a slow reader holds a signalled command a moment in all, and gets whole lines",
+          done.returncode == -signal.SIGTERM and len(waits) == 1 and written.endswith(b"\n"))
 
 # Lines that come slowly reach a pipe as they come, not once a buffer fills: here one epithet
 # in some ninety thousand fits.
