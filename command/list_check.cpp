@@ -8,8 +8,8 @@
 #include "platform/byte_source.h"
 #include "platform/display_text.h"
 #include "platform/text_encoding.h"
-#include "repeated_words.h"
 #include "words/list_reading.h"
+#include "words/repeated_words.h"
 
 #include <algorithm>
 #include <array>
@@ -21,15 +21,16 @@ namespace {
 // Judges each line as the loader reads it.
 class ListChecker {
 public:
-    ListChecker(const TextReader &reader, ListCheck &result, const ExcludedWords *leaveOut)
-        : reader_(reader), result_(result), leaveOut_(leaveOut) {}
+    ListChecker(const TextReader &reader, ListCheck &result, const ExcludedWords *leaveOut,
+                bool (*stopAsked)())
+        : reader_(reader), result_(result), leaveOut_(leaveOut), stopAsked_(stopAsked) {}
 
     void line(const LineReading &reading);
 
     // Once every line is read: the findings about the lists as a whole.
     // The passes over the whole list, each of which may take a second on a huge one; those
     // after a stop is asked are skipped.
-    void finish(bool (*stopAsked)());
+    void finish();
 
 private:
     void countEnd(LineEnd how);
@@ -37,16 +38,19 @@ private:
     void judgeNotTaken(const LineReading &reading);
     // The character at `at` whose first unit is `first`, decoded; 0 for none.
     char16_t unitAt(uint64_t at, char16_t first) const;
+    bool stopped() const { return stopAsked_ && stopAsked_(); }
     void findRepeatedWords();
     void findUnusedExclusions();
 
     const TextReader &reader_;
     ListCheck &result_;
     const ExcludedWords *leaveOut_;
+    bool (*stopAsked_)();
     // The line of each pool's word, by index - 1: in blocks, as a vector that doubled would take
     // up to twice the room, as the pool's own array does at the same time.
     std::array<std::deque<uint64_t>, kWordClassCount> lines_;
     std::unordered_set<std::u16string_view> excludedFound_; // views into leaveOut_
+    DifferentWords different_;                              // found with the repeats
 };
 
 void ListChecker::countEnd(LineEnd how) {
@@ -189,12 +193,20 @@ void ListChecker::findRepeatedWords() {
         int first, index, times;
     };
     std::vector<Repeat> repeats;
+    std::array<std::vector<int>, kWordClassCount> firstComings;
     for (const WordClassRow &row : kWordClasses) {
+        if (stopped())
+            return;
         const std::deque<uint64_t> &lines = lines_[static_cast<int>(row.wordClass)];
-        for (const RepeatedWord &repeat : FindRepeatedWords(PoolOf(result_.lists, row.wordClass)))
+        PoolRepeats found = FindRepeats(PoolOf(result_.lists, row.wordClass));
+        for (const RepeatedWord &repeat : found.words)
             repeats.push_back({lines[repeat.second - 1], lines[repeat.first - 1], row.wordClass,
                                repeat.first, repeat.second, repeat.times});
+        firstComings[static_cast<int>(row.wordClass)] = std::move(found.firstComings);
     }
+    // By the classes' order.
+    different_ = {std::move(firstComings[0]), std::move(firstComings[1]),
+                  std::move(firstComings[2])};
     std::sort(repeats.begin(), repeats.end(),
               [](const Repeat &a, const Repeat &b) { return a.line < b.line; });
     for (const Repeat &repeat : repeats)
@@ -221,8 +233,7 @@ void ListChecker::findUnusedExclusions() {
         });
 }
 
-void ListChecker::finish(bool (*stopAsked)()) {
-    const auto stopped = [stopAsked] { return stopAsked && stopAsked(); };
+void ListChecker::finish() {
     if (stopped())
         return;
     findRepeatedWords();
@@ -232,7 +243,7 @@ void ListChecker::finish(bool (*stopAsked)()) {
     if (result_.result != LoadResult::Loaded || stopped())
         return;
     const EpithetStyle first;
-    if (const auto repeating = EpithetRepeatingAWord(result_.lists, first))
+    if (const auto repeating = EpithetRepeatingAWord(result_.lists, different_, first))
         result_.findings.add(FindingKind::WholeList, 0, [&] {
             return u"too few nouns to keep a word from being repeated: where every noun echoes the "
                    u"words before it, one is taken all the same, as in " +
@@ -240,7 +251,7 @@ void ListChecker::finish(bool (*stopAsked)()) {
         });
     if (stopped())
         return;
-    if (const auto echoing = EpithetOfEchoingModifiers(result_.lists, first))
+    if (const auto echoing = EpithetOfEchoingModifiers(result_.lists, different_, first))
         result_.findings.add(FindingKind::WholeList, 0, [&] {
             return u"two modifiers can stand together though one holds the start of the other, "
                    u"so that a word is repeated, as in " +
@@ -248,10 +259,10 @@ void ListChecker::finish(bool (*stopAsked)()) {
         });
     if (stopped())
         return;
-    result_.epithets = CountEpithets(result_.lists, first);
+    result_.epithets = CountEpithets(result_.lists, different_, first);
     if (stopped())
         return;
-    result_.singleEpithets = CountEpithets(result_.lists, {.single = true});
+    result_.singleEpithets = CountEpithets(result_.lists, different_, {.single = true});
 }
 
 } // namespace
@@ -260,9 +271,9 @@ ListCheck CheckList(const ByteSource &text, const ExcludedWords *leaveOut, bool 
     ListCheck result;
     TextReader reader(text);
     result.encoding = reader.encoding();
-    ListChecker checker(reader, result, leaveOut);
+    ListChecker checker(reader, result, leaveOut, stopAsked);
     ReadWordList(result.lists, reader, leaveOut, checker);
-    checker.finish(stopAsked);
+    checker.finish();
     FindEncodingFaults(text, result.encoding, result.findings);
     return result;
 }

@@ -5,6 +5,7 @@
 #include "prefix_clashes.h"
 #include "shortest_forms.h"
 #include "words/adjective_forms.h"
+#include "words/repeated_words.h"
 #include "words/word_list.h"
 
 #include <algorithm>
@@ -16,14 +17,12 @@
 
 namespace {
 
-// The different words of a pool, in its order.
-std::vector<std::u16string_view> DistinctWords(const WordPool &pool) {
-    std::unordered_set<std::u16string_view> seen;
-    seen.reserve(pool.size()); // a list of a million words would otherwise rehash twenty times
+// The words of the entries.
+std::vector<std::u16string_view> WordsOf(const WordPool &pool, const std::vector<int> &entries) {
     std::vector<std::u16string_view> words;
-    for (int k = 1; k <= pool.size(); ++k)
-        if (seen.insert(pool.word(k)).second)
-            words.push_back(pool.word(k));
+    words.reserve(entries.size());
+    for (const int k : entries)
+        words.push_back(pool.word(k));
     return words;
 }
 
@@ -121,26 +120,31 @@ void Shorten(std::optional<uint64_t> &shortest, uint64_t length) {
 
 } // namespace
 
-double CountEpithets(WordLists &lists, const EpithetStyle &style) {
+DifferentWords FindDifferentWords(const WordLists &lists) {
+    return {FindRepeats(lists.AdverbPool).firstComings,
+            FindRepeats(lists.AdjectivePool).firstComings,
+            FindRepeats(lists.NounPool).firstComings};
+}
+
+double CountEpithets(WordLists &lists, const DifferentWords &different, const EpithetStyle &style) {
     lists.AdjectivePool.numberPrefixes();
-    const std::vector<std::u16string_view> adjectives = DistinctWords(lists.AdjectivePool);
-    const auto distinct = static_cast<double>(adjectives.size());
-    const auto nouns = static_cast<double>(DistinctWords(lists.NounPool).size());
+    const auto distinct = static_cast<double>(different.adjectives.size());
+    const auto nouns = static_cast<double>(different.nouns.size());
     if (style.single)
         return distinct * nouns;
     double pairs = distinct * (distinct - 1);
     if (style.lengthOrder) {
         // Two adjectives of one length stand in either order; of two lengths, shorter first.
         std::map<size_t, double> byLength;
-        for (const std::u16string_view adjective : adjectives)
-            ++byLength[adjective.size()];
+        for (const int k : different.adjectives)
+            ++byLength[lists.AdjectivePool.word(k).size()];
         double sameLength = 0;
         for (const auto &[length, count] : byLength)
             sameLength += count * (count - 1);
         pairs = sameLength + (pairs - sameLength) / 2;
     }
     const double adverbs =
-        AdverbsOpen(lists, style) ? static_cast<double>(DistinctWords(lists.AdverbPool).size()) : 0;
+        AdverbsOpen(lists, style) ? static_cast<double>(different.adverbs.size()) : 0;
     const double oneAdjective = SomeModifierEchoesEveryAdjective(lists, style) ? distinct : 0;
     return (adverbs * distinct + pairs + oneAdjective) * nouns;
 }
@@ -183,11 +187,13 @@ ShortestEpithets FindShortestEpithets(WordLists &lists, const EpithetStyle &styl
     return shortest;
 }
 
-std::optional<std::u16string> EpithetRepeatingAWord(WordLists &lists, const EpithetStyle &style) {
+std::optional<std::u16string> EpithetRepeatingAWord(WordLists &lists,
+                                                    const DifferentWords &different,
+                                                    const EpithetStyle &style) {
     lists.AdjectivePool.numberPrefixes();
-    const std::vector<std::u16string_view> nouns = DistinctWords(lists.NounPool);
-    if (nouns.empty() || nouns.size() > 2 || lists.AdjectivePool.empty())
+    if (different.nouns.empty() || different.nouns.size() > 2 || lists.AdjectivePool.empty())
         return std::nullopt;
+    const std::vector<std::u16string_view> nouns = WordsOf(lists.NounPool, different.nouns);
     // Each modifier that some noun echoes, with the nouns it echoes as bits.
     struct Echoed {
         std::u16string_view word;
@@ -200,7 +206,8 @@ std::optional<std::u16string> EpithetRepeatingAWord(WordLists &lists, const Epit
         if (adverb && !AdverbsOpen(lists, style))
             continue;
         const WordPool &pool = adverb ? lists.AdverbPool : lists.AdjectivePool;
-        for (const std::u16string_view word : DistinctWords(pool)) {
+        for (const int k : adverb ? different.adverbs : different.adjectives) {
+            const std::u16string_view word = pool.word(k);
             unsigned bits = 0;
             for (size_t n = 0; n < nouns.size(); ++n)
                 if (EchoesModifier(nouns[n], word))
@@ -215,11 +222,11 @@ std::optional<std::u16string> EpithetRepeatingAWord(WordLists &lists, const Epit
                 return Printed(lists, {}, false, alone.word, nouns.back(), style);
     if (style.single)
         return std::nullopt;
-    const std::vector<std::u16string_view> adjectives = DistinctWords(lists.AdjectivePool);
     for (const Echoed &first : echoed) {
         if (first.nouns == everyNoun) {
-            for (const std::u16string_view second : adjectives)
-                if (!PrefixClash(second, first.word))
+            for (const int k : different.adjectives)
+                if (const std::u16string_view second = lists.AdjectivePool.word(k);
+                    !PrefixClash(second, first.word))
                     return Printed(lists, first.word, first.adverb, second, nouns.back(), style);
             continue;
         }
@@ -232,11 +239,11 @@ std::optional<std::u16string> EpithetRepeatingAWord(WordLists &lists, const Epit
 }
 
 std::optional<std::u16string> EpithetOfEchoingModifiers(WordLists &lists,
+                                                        const DifferentWords &different,
                                                         const EpithetStyle &style) {
     WordPool &adjectives = lists.AdjectivePool;
     adjectives.numberPrefixes();
-    const std::vector<std::u16string_view> nouns = DistinctWords(lists.NounPool);
-    if (style.single || nouns.empty())
+    if (style.single || different.nouns.empty())
         return std::nullopt;
     // Each modifier that can come first, by its prefix's number in a table of theirs, so that
     // those whose prefix occurs in a second adjective are found by reading the adjective once.
@@ -251,8 +258,11 @@ std::optional<std::u16string> EpithetOfEchoingModifiers(WordLists &lists,
     for (const bool adverb : {true, false}) {
         if (adverb && !AdverbsOpen(lists, style))
             continue;
-        for (const std::u16string_view word : DistinctWords(adverb ? lists.AdverbPool : adjectives))
+        const WordPool &pool = adverb ? lists.AdverbPool : adjectives;
+        for (const int k : adverb ? different.adverbs : different.adjectives) {
+            const std::u16string_view word = pool.word(k);
             firsts.push_back({prefixes.add(word.substr(0, kPrefixLength)), word, adverb});
+        }
     }
     std::sort(firsts.begin(), firsts.end());
     // Whether a first passes a second's test depends on the second's prefix alone: where many
@@ -282,9 +292,10 @@ std::optional<std::u16string> EpithetOfEchoingModifiers(WordLists &lists,
     plainStyle.commas = false;
     const std::u16string head = TwoModifiers(first.word, first.adverb, second, u"", style);
     const std::u16string plain = TwoModifiers(first.word, first.adverb, second, u"", plainStyle);
-    std::u16string_view noun = nouns.front();
-    for (const std::u16string_view candidate : nouns)
-        if (!PrefixClash(candidate, head) && !PrefixClash(candidate, plain)) {
+    std::u16string_view noun = lists.NounPool.word(different.nouns.front());
+    for (const int k : different.nouns)
+        if (const std::u16string_view candidate = lists.NounPool.word(k);
+            !PrefixClash(candidate, head) && !PrefixClash(candidate, plain)) {
             noun = candidate;
             break;
         }

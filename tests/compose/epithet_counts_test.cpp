@@ -116,10 +116,13 @@ TEST(EpithetCounts, AgreeWithWhatTheComposerMakesOnSmallLists) {
         SCOPED_TRACE(testing::Message()
                      << row.style.single << row.style.commas << row.style.lengthOrder);
         WordLists lists = Load(row.list);
-        const double count = CountEpithets(lists, row.style);
+        const DifferentWords different = FindDifferentWords(lists);
+        const double count = CountEpithets(lists, different, row.style);
         const ShortestEpithets shortest = FindShortestEpithets(lists, row.style);
-        const std::optional<std::u16string> repeating = EpithetRepeatingAWord(lists, row.style);
-        const std::optional<std::u16string> echoing = EpithetOfEchoingModifiers(lists, row.style);
+        const std::optional<std::u16string> repeating =
+            EpithetRepeatingAWord(lists, different, row.style);
+        const std::optional<std::u16string> echoing =
+            EpithetOfEchoingModifiers(lists, different, row.style);
         EXPECT_EQ(count, row.count);
         EXPECT_EQ(shortest.oneAdjective, row.shortest.oneAdjective);
         EXPECT_EQ(shortest.adverbFirst, row.shortest.adverbFirst);
@@ -183,19 +186,22 @@ TEST(EpithetCounts, CountsListsOfThousandsWithoutOverflow) {
         list += "V v" + number + "\nJ j" + number + "\nN n" + number + "\n";
     }
     WordLists lists = Load(list);
+    const DifferentWords different = FindDifferentWords(lists);
     const double words = 3000;
     // Adverb heads, then adjective pairs of one length in either order.
-    EXPECT_EQ(CountEpithets(lists, kFirst), (words * words + words * (words - 1)) * words);
-    EXPECT_EQ(CountEpithets(lists, kNoOrder), CountEpithets(lists, kFirst));
-    EXPECT_EQ(CountEpithets(lists, kSingle), words * words);
+    EXPECT_EQ(CountEpithets(lists, different, kFirst),
+              (words * words + words * (words - 1)) * words);
+    EXPECT_EQ(CountEpithets(lists, different, kNoOrder), CountEpithets(lists, different, kFirst));
+    EXPECT_EQ(CountEpithets(lists, different, kSingle), words * words);
 }
 
 TEST(EpithetCounts, ShortestIsNoneWithoutAdjectivesOrNouns) {
     WordLists lists;
     lists.AdjectivePool.append(u"vile");
     EXPECT_EQ(FindShortestEpithets(lists, kFirst).fewest(), std::nullopt);
-    EXPECT_EQ(CountEpithets(lists, kFirst), 0);
-    EXPECT_EQ(EpithetRepeatingAWord(lists, kFirst), std::nullopt);
+    const DifferentWords different = FindDifferentWords(lists);
+    EXPECT_EQ(CountEpithets(lists, different, kFirst), 0);
+    EXPECT_EQ(EpithetRepeatingAWord(lists, different, kFirst), std::nullopt);
 }
 
 TEST(ComposeWithin, GivesUpOnlyAfterMissesInARow) {

@@ -38,10 +38,11 @@ std::vector<Slot> Grown(const std::vector<Slot> &slots, const std::vector<Hashed
 }
 
 // Finds the repeated words within one part, whose words come in the pool's order, so the first
-// of each kind is the one kept. The table grows with the different words, never more than half
-// full, so a part of one word given millions of times takes almost no room.
+// of each kind is the one kept, and marks the later comings. The table grows with the different
+// words, never more than half full, so a part of one word given millions of times takes almost
+// no room.
 void FindInPart(const WordPool &pool, const std::vector<Hashed> &part,
-                std::vector<RepeatedWord> &repeats) {
+                std::vector<RepeatedWord> &repeats, std::vector<bool> &later) {
     std::vector<Slot> slots(16);
     size_t different = 0;
     for (uint32_t at = 0; at < part.size(); ++at) {
@@ -54,6 +55,7 @@ void FindInPart(const WordPool &pool, const std::vector<Hashed> &part,
                 break;
         }
         Slot &found = slots[slot];
+        later[word.index] = found.at != 0;
         if (found.at == 0) {
             found.at = at + 1;
             if (++different * 2 > slots.size())
@@ -70,7 +72,7 @@ void FindInPart(const WordPool &pool, const std::vector<Hashed> &part,
 
 } // namespace
 
-std::vector<RepeatedWord> FindRepeatedWords(const WordPool &pool) {
+PoolRepeats FindRepeats(const WordPool &pool) {
     // Each part is given its size first, as growing them would take up to twice the room.
     const auto hashOf = [&pool](int index) {
         return std::hash<std::u16string_view>{}(pool.word(index));
@@ -86,8 +88,12 @@ std::vector<RepeatedWord> FindRepeatedWords(const WordPool &pool) {
         parts[hash >> (64 - kPartBits)].push_back(
             {static_cast<uint32_t>(index), static_cast<uint32_t>(hash)});
     }
-    std::vector<RepeatedWord> repeats;
+    PoolRepeats repeats;
+    std::vector<bool> later(static_cast<size_t>(pool.size()) + 1);
     for (const std::vector<Hashed> &part : parts)
-        FindInPart(pool, part, repeats);
+        FindInPart(pool, part, repeats.words, later);
+    for (int index = 1; index <= pool.size(); ++index)
+        if (!later[index])
+            repeats.firstComings.push_back(index);
     return repeats;
 }
