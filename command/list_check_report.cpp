@@ -28,7 +28,7 @@ int ReportListCheck(const Options &options, CommandStreams &streams) {
 
     ListCheck check;
     try {
-        check = CheckList(*input.bytes, input.excluded(), [] { return StopSignal() != 0; });
+        check = CheckList(*input.bytes, input.excluded(), StopAsked);
     } catch (const std::bad_alloc &) {
         return CannotUse(streams, LoadResult::TooLarge, list, {}); // a word larger than memory
     } catch (const LineTooLong &tooLong) {

@@ -1,9 +1,9 @@
 #include "list_source.h"
 
-#include "bytes_until_stopped.h"
 #include "escaped_text.h"
 #include "platform/app_files.h"
 #include "platform/byte_source.h"
+#include "platform/bytes_until_stopped.h"
 #include "platform/display_text.h"
 #include "platform/user_languages.h"
 #include "system_stream.h"
@@ -61,16 +61,14 @@ LoadResult OpenList(const ListSource &list, std::unique_ptr<ByteSource> &bytes,
         auto file = std::make_unique<FileBytes>();
         if (!file->open(*list.path, &error))
             return LoadResult::CannotOpen;
-        bytes = std::make_unique<BytesUntilStopped>(std::move(file));
+        bytes = std::make_unique<BytesUntilStopped>(std::move(file), StopAsked);
         return LoadResult::Loaded;
     }
     try {
         auto stream = std::make_unique<StreamBytes>();
-        if (!stream->open(
-                list.path ? &*list.path : nullptr, &error, [] { return StopSignal() != 0; },
-                kLongestLine))
+        if (!stream->open(list.path ? &*list.path : nullptr, &error, StopAsked, kLongestLine))
             return LoadResult::CannotOpen;
-        bytes = std::make_unique<BytesUntilStopped>(std::move(stream));
+        bytes = std::make_unique<BytesUntilStopped>(std::move(stream), StopAsked);
         return LoadResult::Loaded;
     } catch (const std::bad_alloc &) {
         return LoadResult::TooLarge;

@@ -20,6 +20,11 @@ void PrepareStreams();
 // whole one; a second signal ends the command at once.
 int StopSignal();
 
+// Whether a signal has asked the command to stop: what the loader and the checker ask.
+inline bool StopAsked() {
+    return StopSignal() != 0;
+}
+
 // Ends the command by the signal that asked it to stop, as shells and make expect of a program
 // they stopped; returns where none did, and on Windows, whose status says it.
 void EndByStopSignal();

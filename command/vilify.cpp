@@ -78,8 +78,8 @@ int PrintEpithets(const Options &options, CommandStreams &streams) {
     const ListSource &list = input.list;
     WordLists lists;
     uint64_t longLine = 0;
-    const LoadResult result = LoadWordList(lists, *input.bytes, random, input.excluded(), &longLine,
-                                           [] { return StopSignal() != 0; });
+    const LoadResult result =
+        LoadWordList(lists, *input.bytes, random, input.excluded(), &longLine, StopAsked);
     if (StopSignal())
         return kFailed; // the list was read in part: nothing to say about it
     if (result != LoadResult::Loaded)

@@ -30,13 +30,17 @@ ScoffleRules::ScoffleRules(ScoffleFrontEnd &window, Desktop &desktop, RandomSour
                            AppFiles files)
     : window_(window), desktop_(desktop), random_(random), files_(std::move(files)) {}
 
-bool ScoffleRules::load() {
+bool ScoffleRules::load(bool (*stopAsked)()) {
     random_.seedFromClock();
     window_.showWindow();
     std::error_code openError;
     uint64_t longLine = 0;
     const LoadResult result =
-        LoadWordListFile(lists_, files_.wordList, random_, &openError, &longLine);
+        LoadWordListFile(lists_, files_.wordList, random_, &openError, &longLine, stopAsked);
+    if (result == LoadResult::Stopped) {
+        window_.closeWindow();
+        return false;
+    }
     if (result != LoadResult::Loaded) {
         // The user's own list is named: which file is meant is not plain from the message.
         tell(LoadFailureMessage(

@@ -17,8 +17,9 @@ public:
     ScoffleRules(ScoffleFrontEnd &window, Desktop &desktop, RandomSource &random, AppFiles files);
 
     // Shows the window and reads the word list. False when the program cannot run: the user
-    // has been told why, and the window is closed.
-    bool load();
+    // has been told why, and the window is closed. Where `stopAsked`, given, says so while the
+    // list is read, as when the program is to end, it is read no further, and nothing is told.
+    bool load(bool (*stopAsked)() = nullptr);
 
     void click(form::Control button);
     void tick() { click(form::Control::Make); }

@@ -3,12 +3,14 @@
 #include "list_reading.h"
 
 #include "platform/byte_source.h"
+#include "platform/bytes_until_stopped.h"
 #include "platform/one_line.h"
 #include "platform/text_encoding.h"
 #include "platform/text_file.h"
 #include "platform/text_reader.h"
 
 #include <algorithm>
+#include <memory>
 #include <new>
 
 size_t CleanWord(char16_t *word, size_t length) {
@@ -23,11 +25,13 @@ size_t CleanWord(char16_t *word, size_t length) {
 }
 
 LoadResult LoadWordListFile(WordLists &lists, const std::filesystem::path &file,
-                            RandomSource &random, std::error_code *openError, uint64_t *longLine) {
-    FileBytes bytes;
-    if (!bytes.open(file, openError))
+                            RandomSource &random, std::error_code *openError, uint64_t *longLine,
+                            bool (*stopAsked)()) {
+    auto bytes = std::make_unique<FileBytes>();
+    if (!bytes->open(file, openError))
         return LoadResult::CannotOpen;
-    return LoadWordList(lists, bytes, random, nullptr, longLine);
+    return LoadWordList(lists, BytesUntilStopped(std::move(bytes), stopAsked), random, nullptr,
+                        longLine, stopAsked);
 }
 
 WordPool &PoolOf(WordLists &lists, WordClass wordClass) {

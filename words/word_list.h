@@ -49,10 +49,10 @@ size_t CleanWord(char16_t *word, size_t length);
 // share. Lines that are not a tag, a space and a word are skipped. Without adjectives or nouns
 // the lists are filled all the same, but no epithet can be composed from them.
 // `openError`, where given, says why the list could not be opened, and `longLine` which line
-// was too long.
+// was too long; `stopAsked` is as below.
 LoadResult LoadWordListFile(WordLists &lists, const std::filesystem::path &file,
                             RandomSource &random, std::error_code *openError = nullptr,
-                            uint64_t *longLine = nullptr);
+                            uint64_t *longLine = nullptr, bool (*stopAsked)() = nullptr);
 
 // The same from a word list's bytes, wherever they lie, leaving out the words of `leaveOut`.
 // Where `stopAsked`, given, says so once the bytes are read (a source that stops gives no more),

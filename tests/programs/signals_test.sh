@@ -76,6 +76,24 @@ if command -v strace >/dev/null; then
     done
 fi
 
+# Signalled while it reads a long word list, the program reads no more of it and ends as Exit
+# does, with status 0: strace sends the signal as a read returns data.
+mkdir "$scratch/long"
+cp "$build/bin/vilifex" "$scratch/long/"
+head -c 40000000 <(yes $'J vile\nN toad') >"$scratch/long/wordlist.txt"
+signalled_while_reading() { # signalled_while_reading SIGNAL
+    ASAN_OPTIONS=detect_leaks=0 strace -f -qq -o "$scratch/reads" -e trace=pread64 \
+        -e "inject=pread64:signal=SIG$1:when=30" "$scratch/long/vilifex" >/dev/null 2>&1 &&
+        grep -q -- "--- SIG$1" "$scratch/reads" &&
+        ! sed -n "/--- SIG$1/,\$p" "$scratch/reads" | grep -q pread64
+}
+if command -v strace >/dev/null; then
+    for signal in TERM HUP; do
+        check "SIG$signal while the word list is read ends the program as Exit does" \
+            signalled_while_reading "$signal"
+    done
+fi
+
 # Alone in a folder, the program has no word list and says so in a message.
 mkdir "$scratch/alone"
 cp "$build/bin/vilifex" "$scratch/alone/"

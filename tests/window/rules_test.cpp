@@ -211,6 +211,19 @@ TEST(ScoffleRules, EndsWithTheTwoLinesOfTheStartUpMessageWithoutAList) {
     }
 }
 
+// Asked to stop as the list is read, as when the program is to end, it tells nothing.
+TEST(ScoffleRules, EndsQuietlyWhenAskedToStopWhileTheListIsRead) {
+    TempDir dir;
+    dir.write("wordlist.txt", "J vile\r\nN toad\r\n");
+    RecordingFrontEnd window;
+    XoshiroRandom random(1);
+    ScoffleRules rules(window, window, random, {dir.path() / "wordlist.txt", dir.path()});
+    EXPECT_FALSE(rules.load([] { return true; }));
+    EXPECT_TRUE(window.closed);
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_TRUE(window.counts.empty());
+}
+
 TEST(ScoffleRules, CountsMakesSavesAndMirrorsTheTitleWhileMinimisedWithAuto) {
     TempDir dir;
     dir.write("wordlist.txt", "J vile\r\nN toad\r\nV very\r\n");

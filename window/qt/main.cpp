@@ -74,8 +74,10 @@ int main(int argc, char *argv[]) {
     QtDesktop desktop(&window);
     ScoffleRules rules(window, desktop, random, files);
     window.attach(rules);
-    if (!rules.load())
-        return 1;
+    // A list of millions of words takes seconds to read: a signal meanwhile ends the program
+    // as Exit does.
+    if (!rules.load(TerminationAsked))
+        return TerminationAsked() ? 0 : 1;
     const int status = ExecUntilTerminated();
     PassOnClipboard();
     return status;
