@@ -112,6 +112,9 @@ std::optional<int> ReadExcluded(const ListSource &file, CommandStreams &streams,
     if (opened == LoadResult::CannotOpen)
         streams.printError(u"Can't read the words to leave out, " + file.name + u": " +
                            ErrorText(error) + u".");
+    else if (opened == LoadResult::LineTooLong) // no word list: its words are not the point
+        streams.printError(u"Can't read the words to leave out, " + file.name + u": " +
+                           LineTooLongText(longLine) + u".");
     else
         PrintErrorLines(streams, NamedListFailureMessage(opened, file.name, {}, longLine));
     return kFailed;

@@ -18,8 +18,7 @@ std::u16string WhatIsWrong(LoadResult result, const std::u16string &name, uint64
     case LoadResult::TooLarge:
         return name + u" is too large: there is not enough memory to load it.";
     case LoadResult::LineTooLong:
-        return name + u" is not a word list: line " + Decimal(longLine) + u" is longer than " +
-               Decimal(kLongestLine >> 20) + u" MiB.";
+        return name + u" is not a word list: " + LineTooLongText(longLine) + u".";
     case LoadResult::CannotOpen:
     case LoadResult::Loaded:
     case LoadResult::Stopped:
@@ -60,4 +59,8 @@ std::u16string NamedListFailureMessage(LoadResult result, const std::u16string &
     if (openError)
         message += u"\r\n" + name + u": " + ErrorText(openError) + u".";
     return message;
+}
+
+std::u16string LineTooLongText(uint64_t line) {
+    return u"line " + Decimal(line) + u" is longer than " + Decimal(kLongestLine >> 20) + u" MiB";
 }

@@ -23,3 +23,7 @@ std::u16string LoadFailureMessage(LoadResult result, const std::filesystem::path
 // system's reason where it could not be opened.
 std::u16string NamedListFailureMessage(LoadResult result, const std::u16string &name,
                                        const std::error_code &openError, uint64_t longLine = 0);
+
+// Why a file whose line `line` has no end within kLongestLine cannot be read: "line N is longer
+// than 16 MiB".
+std::u16string LineTooLongText(uint64_t line);
