@@ -5,8 +5,9 @@
 
 namespace {
 
-// Large enough that a million epithets take a few hundred writes.
-constexpr size_t kBufferBytes = 1 << 16;
+// Large enough that a million epithets take a few hundred writes, and small enough that a
+// buffer's lines fit a pipe of the usual 64 KiB whole, in one write.
+constexpr size_t kBufferBytes = 60 << 10;
 
 // Adds a line and its end to the buffer that the stream's kind takes.
 void AddLine(StreamKind kind, std::u16string_view line, std::u16string_view end, std::string &bytes,

@@ -5,7 +5,9 @@
 #include <chrono>
 #include <climits>
 #include <csignal>
+#include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,11 +53,17 @@ size_t WholeLines(std::string_view bytes) {
     return end == std::string_view::npos ? bytes.size() : end + 1;
 }
 
-// Whether a signal may cut a write short, as it may a pipe's, a socket's or a terminal's; a
-// file takes one whole, and in one piece, as fast as it can.
-bool MayBeCutShort(int fd) {
+// Whether the stream takes the bytes whole, so that no signal can cut their write short: a
+// file does, and so does a pipe with room for all of them, as its reader has taken all before.
+// A pipe without room, a socket or a terminal may take part of a write and then wait.
+bool TakesWhole(int fd, size_t size) {
     struct stat status {};
-    return ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode);
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
+        return true;
+    const int room = ::fcntl(fd, F_GETPIPE_SZ);
+    int unread = 0;
+    return room > 0 && ::ioctl(fd, FIONREAD, &unread) == 0 && unread == 0 &&
+           size <= static_cast<size_t>(room);
 }
 
 // Writes the lines already made while the reader makes room for them within the wait, which
@@ -121,12 +129,11 @@ StreamKind KindOf(SystemStream stream) {
 
 std::error_code WriteBytes(SystemStream stream, std::string_view bytes) {
     const int fd = Descriptor(stream);
-    const bool inPieces = MayBeCutShort(fd);
+    const bool whole = TakesWhole(fd, bytes.size());
     while (!bytes.empty()) {
         if (StopSignal())
             return FinishLines(fd, bytes);
-        const ssize_t written =
-            ::write(fd, bytes.data(), inPieces ? WholeLines(bytes) : bytes.size());
+        const ssize_t written = ::write(fd, bytes.data(), whole ? bytes.size() : WholeLines(bytes));
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)

@@ -385,13 +385,19 @@ if not wine and shutil.which("strace"):
     os.remove(repeats)
 
 # A reader that has stalled holds the command only a moment after a signal, and what the pipe
-# holds ends after a whole line. A second signal ends it at once: the command ends by that one.
+# holds ends after a whole line, whether the pipe has room for a buffer or for one page. A second
+# signal ends it at once: the command ends by that one.
 if not wine:
-    stalled = [("one signal", [signal.SIGTERM], signal.SIGTERM),
-               ("a second signal", [signal.SIGINT, signal.SIGTERM], signal.SIGTERM)]
-    for what, numbers, ending in stalled:
+    stalled = [("one signal", [signal.SIGTERM], signal.SIGTERM, None),
+               ("a second signal", [signal.SIGINT, signal.SIGTERM], signal.SIGTERM, None),
+               ("one signal, one page on,", [signal.SIGHUP], signal.SIGHUP, 4096)]
+    for what, numbers, ending, pipe_size in stalled:
+        reading, writing = os.pipe()
+        if pipe_size:
+            fcntl.fcntl(writing, fcntl.F_SETPIPE_SZ, pipe_size)
         writer = subprocess.Popen([str(command), "--list", small, "-n", "0"],
-                                  stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+                                  stdout=writing, stderr=subprocess.PIPE)
+        os.close(writing)
         try:
             wait_in(writer, "pipe_write")
             # Stopped, so that both signals wait for it: the lower number is taken first.
@@ -400,7 +406,8 @@ if not wine:
                 writer.send_signal(number)
             writer.send_signal(signal.SIGCONT)
             status = writer.wait(timeout=30)
-            held = writer.stdout.read()
+            with os.fdopen(reading, "rb") as pipe:
+                held = pipe.read()
             check(f"{what} ends a command whose reader has stalled, after a whole line",
                   status == -ending and writer.stderr.read() == b"" and held.endswith(b"\n") and
                   all(set(l.replace(",", "").split()) <= small_words for l in lines(held)))
@@ -426,25 +433,34 @@ if not wine:
             output = pipe.read()
         status = writer.wait(timeout=30)
         check("a signal writes the lines already made, then ends the command by itself",
-              status == -signal.SIGTERM and len(output) >= 1 << 16 and
+              status == -signal.SIGTERM and len(output) >= 1 << 15 and
               output.endswith(b"\n") and whole_run.startswith(output))
     finally:
         writer.kill()
         writer.wait()
 
 # A reader that is slow, not stalled, holds the command a moment in all after a signal, however
-# many lines wait: strace holds each wait for the reader longer than that moment, and the
-# signal comes with the third of a buffer's sixteen pieces.
+# many lines wait: strace holds each wait for the reader longer than that moment. The pipe of
+# one page takes a buffer in many pieces; the signal comes with the third.
 if not wine and shutil.which("strace"):
     trace = scratch / "waits"
-    done = subprocess.run(["strace", "-qq", "-e", "trace=write,poll", "-o", str(trace), "-e",
-                           "inject=write:signal=SIGTERM:when=3", "-e",
-                           "inject=poll:delay_exit=300000", str(command), "--list", small, "-n",
-                           "0"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=60)
-    written = done.stdout
+    reading, writing = os.pipe()
+    fcntl.fcntl(writing, fcntl.F_SETPIPE_SZ, 4096)
+    writer = subprocess.Popen(["strace", "-qq", "-e", "trace=write,poll", "-o", str(trace), "-e",
+                               "inject=write:signal=SIGTERM:when=3", "-e",
+                               "inject=poll:delay_exit=300000", str(command), "--list", small,
+                               "-n", "0"], stdout=writing, stderr=subprocess.DEVNULL)
+    os.close(writing)
+    try:
+        with os.fdopen(reading, "rb") as pipe:
+            written = pipe.read()
+        status = writer.wait(timeout=60)
+    finally:
+        writer.kill()
+        writer.wait()
     waits = [l for l in trace.read_text().splitlines() if l.startswith("poll(")]
     check("a slow reader holds a signalled command a moment in all, and gets whole lines",
-          done.returncode == -signal.SIGTERM and len(waits) == 1 and written.endswith(b"\n"))
+          status == -signal.SIGTERM and len(waits) == 1 and written.endswith(b"\n"))
 
 # Lines that come slowly reach a pipe as they come, not once a buffer fills: here one epithet
 # in some ninety thousand fits.
