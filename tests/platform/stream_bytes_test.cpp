@@ -1,11 +1,15 @@
+#include "support/temp_dir.h"
+
 #include "platform/byte_source.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <thread>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -46,6 +50,20 @@ TEST(StreamBytes, KeepsAndReadsBackEveryByteAcrossTheEndsOfItsBlocks) {
         EXPECT_EQ(stream.read(end - 3, piece, sizeof piece), sizeof piece);
         EXPECT_EQ(std::string_view(piece, sizeof piece), std::string_view(sent).substr(end - 3, 6));
     }
+}
+
+TEST(StreamBytes, ClosesWhatItOpenedByNameThoughThatIsDescriptorZero) {
+    TempDir dir;
+    const std::filesystem::path list = dir.write("list", "J vile\nN toad\n");
+    // With standard input closed, the stream opened next takes its descriptor.
+    EXPECT_EXIT(
+        {
+            ::close(STDIN_FILENO);
+            StreamBytes stream;
+            const bool opened = stream.open(&list, nullptr, nullptr, 100);
+            std::_Exit(opened && stream.size() == 14 && ::fcntl(STDIN_FILENO, F_GETFD) < 0 ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace
