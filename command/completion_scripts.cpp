@@ -8,9 +8,10 @@
 namespace {
 
 // What bash runs: candidates are read a line each, never split at spaces, and "--list=FILE"
-// comes as one word, or as three where "=" breaks words. @LONG@ stands for every long option,
-// @CHOICES@ for a case of each option whose value is one of a few, @FILES@ and @VALUES@ for the
-// case patterns of the options that take a file or another value, @WORDS@ for every option.
+// comes as one word, or as three where "=" breaks words. The word completed is never the
+// command's own, so a word stands before it. @LONG@ stands for every long option, @CHOICES@
+// for a case of each option whose value is one of a few, @FILES@ and @VALUES@ for the case
+// patterns of the options that take a file or another value, @WORDS@ for every option.
 constexpr std::string_view kBashScript =
     R"bash(# bash completion for vilify, made from its table of options
 
@@ -28,11 +29,10 @@ _vilify_option() {
 }
 
 _vilify() {
-    local current="${COMP_WORDS[COMP_CWORD]}" previous="" prefix=""
-    ((COMP_CWORD > 0)) && previous="${COMP_WORDS[COMP_CWORD-1]}"
+    local current="${COMP_WORDS[COMP_CWORD]}" previous="${COMP_WORDS[COMP_CWORD-1]}" prefix=""
     if [[ $current == = ]]; then
         current=""
-    elif [[ $previous == = ]] && ((COMP_CWORD > 1)); then
+    elif [[ $previous == = ]]; then
         previous="${COMP_WORDS[COMP_CWORD-2]}"
     elif [[ $current == --*=* ]]; then
         previous="${current%%=*}"

@@ -6,14 +6,15 @@
 
 namespace {
 
-// Each character of the word that does not show, once, by its code.
-std::u16string UnseenCodes(std::u16string_view word, int &kinds) {
+// Each character of the cleaned word that does not show, once, by its code. Cleaning has
+// taken every lone surrogate as U+FFFD, so a high one always has its low one after it.
+std::u16string UnseenCodes(std::u16string_view cleaned, int &kinds) {
     std::u16string codes;
     kinds = 0;
-    for (size_t i = 0; i < word.size(); ++i) {
-        char32_t code = word[i];
-        if (IsHighSurrogate(word[i]) && i + 1 < word.size() && IsLowSurrogate(word[i + 1])) {
-            code = CodePointOf(word[i], word[i + 1]);
+    for (size_t i = 0; i < cleaned.size(); ++i) {
+        char32_t code = cleaned[i];
+        if (IsHighSurrogate(cleaned[i])) {
+            code = CodePointOf(cleaned[i], cleaned[i + 1]);
             ++i;
         }
         if (IsUnseen(code) && codes.find(CodeOf(code)) == codes.npos)

@@ -20,7 +20,7 @@ class ByteSource;
 struct ListSource {
     std::optional<std::filesystem::path> path; // none for standard input
     std::u16string name;                       // as the messages and the report call it
-    bool given = false;
+    bool given; // named on the command line; ListOf and GivenFile, which make each, set it
 };
 
 // The word list that the options choose.

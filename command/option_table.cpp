@@ -92,6 +92,11 @@ std::span<const std::string_view> ChoicesOf(ValueKind kind) {
     return {};
 }
 
+// An option that takes no value has none to be optional: the table says so only of others.
+static_assert(std::none_of(std::begin(kOptions), std::end(kOptions), [](const OptionSpec &option) {
+    return option.value == ValueKind::None && option.valueOptional;
+}));
+
 Takes TakesOf(const OptionSpec &option) {
     if (option.value == ValueKind::None)
         return Takes::Nothing;

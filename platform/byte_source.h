@@ -43,9 +43,10 @@ public:
     // stream that never ends, or never waits, is read until then; throws std::bad_alloc where
     // it holds more than memory. Stops reading, as though the stream ended, once more than
     // `longestLine` bytes of one line have come (none an LF or a CR, in UTF-8 or UTF-16), so
-    // that its reader finds the line too long rather than memory run out.
-    bool open(const std::filesystem::path *path, std::error_code *why = nullptr,
-              bool (*stopAsked)() = nullptr, uint64_t longestLine = UINT64_MAX);
+    // that its reader finds the line too long rather than memory run out. `why` and
+    // `stopAsked` may be null.
+    bool open(const std::filesystem::path *path, std::error_code *why, bool (*stopAsked)(),
+              uint64_t longestLine);
 
     uint64_t size() const override { return size_; }
     size_t read(uint64_t offset, char *into, size_t length) const override;

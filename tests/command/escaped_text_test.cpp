@@ -17,10 +17,17 @@ TEST(Quoted, WritesAsEscapesWhatDoesNotShowAndNothingElse) {
         {u"say \"vile\"", u"\"say \\\"vile\\\"\""},
         {u"back\\slash", u"\"back\\\\slash\""},
         {u"bell\u0007", u"\"bell\\u0007\""},
+        {u"del\u007F", u"\"del\\u007F\""},
+        {u"\u0085next", u"\"\\u0085next\""},
+        {u"\u009Fapc", u"\"\\u009Fapc\""},
+        {u"line\u2028sep", u"\"line\\u2028sep\""},
+        {u"para\u2029sep", u"\"para\\u2029sep\""},
         {u"no\u00A0break", u"\"no\\u00A0break\""},
+        {u"ogham\u1680mark", u"\"ogham\\u1680mark\""},
         {u"en\u2000quad", u"\"en\\u2000quad\""},       // the first of the typographic spaces
         {u"hair\u200Aspace", u"\"hair\\u200Aspace\""}, // and the last
         {u"narrow\u202Fnbsp", u"\"narrow\\u202Fnbsp\""},
+        {u"math\u205Fspace", u"\"math\\u205Fspace\""},
         {u"ideographic\u3000", u"\"ideographic\\u3000\""},
         {u"\u202Eright", u"\"\\u202Eright\""},
         {u"café", u"\"café\""},
@@ -31,6 +38,11 @@ TEST(Quoted, WritesAsEscapesWhatDoesNotShowAndNothingElse) {
     };
     for (const auto &[word, quoted] : rows)
         EXPECT_EQ(Utf16ToUtf8(Quoted(word)), Utf16ToUtf8(quoted)) << Utf16ToUtf8(word);
+}
+
+TEST(Quoted, EndsAtTheWordsEndThoughAPairGoesOnAfterIt) {
+    const std::u16string_view text = u"tag\U000E0041";
+    EXPECT_EQ(Utf16ToUtf8(Quoted(text.substr(0, 4))), "\"tag\\uDB40\"");
 }
 
 TEST(EscapedName, QuotesANameOnlyWhereACharacterNeedsIt) {

@@ -99,6 +99,13 @@ INSTANTIATE_TEST_SUITE_P(
                   "do not show",
                   "4: the word \"c\\U000E0100\\u115F\" holds \\U000E0100, \\u115F, which do not "
                   "show"}},
+        CheckRow{"lone surrogates of UTF-16, each taken as U+FFFD, which hides nothing after it",
+                 "\xFF\xFE" +
+                     Utf16Bytes(u"J vile\nN toad\xD83D\x200B\nN \xDE00\x200Bwart\n", false),
+                 {"2: the word \"toad\\uD83D\\u200B\" is taken as \"toad\uFFFD\\u200B\"",
+                  "2: the word \"toad\uFFFD\\u200B\" holds \\u200B, which does not show",
+                  "3: the word \"\\uDE00\\u200Bwart\" is taken as \"\uFFFD\\u200Bwart\"",
+                  "3: the word \"\uFFFD\\u200Bwart\" holds \\u200B, which does not show"}},
         CheckRow{"bidirectional controls that a word keeps",
                  "J \xE2\x80\xAAvile\xE2\x80\xAC\nN \xE2\x81\xA6toad\xE2\x81\xA9\n",
                  {"1: the word \"\\u202Avile\\u202C\" holds \\u202A, \\u202C, which do not show",

@@ -219,9 +219,9 @@ TEST(LoadWordListFromMemory, ReadsEveryLineEndAndEncoding) {
         {"nearly UTF-8 longer than a chunk",
          "J " + Repeat("\xC3\xA9", 70000) + "\xFF",
          {Repeat(u"\u00C3\u00A9", 70000) + u"\u00FF"}},
-        {"UTF-16 longer than a chunk",
-         Bytes("\xFF\xFEJ\0 \0") + Repeat(Bytes("a\0"), 70000),
-         {Repeat(u"a", 70000)}},
+        {"UTF-16 longer than a chunk, then a line within a later one",
+         Bytes("\xFF\xFEJ\0 \0") + Repeat(Bytes("a\0"), 70000) + Bytes("\n\0J\0 \0x\0\n\0"),
+         {Repeat(u"a", 70000), u"x"}},
     };
     for (const auto &row : rows)
         EXPECT_TRUE(AdjectivesOf(row.bytes) == row.adjectives) << row.name;

@@ -1,8 +1,6 @@
 #include "command_streams.h"
-#include "vilify.h"
-
-#ifdef _WIN32
 #include "platform/text_encoding.h"
+#include "vilify.h"
 
 // The arguments as Windows gives them, in UTF-16, so that any file name can be named.
 int wmain(int argc, wchar_t *argv[]) {
@@ -17,14 +15,3 @@ int wmain(int argc, wchar_t *argv[]) {
     EndByStopSignal();
     return status;
 }
-#else
-int main(int argc, char *argv[]) {
-    std::vector<Argument> arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.push_back({argv[i], argv[i]});
-    CommandStreams streams;
-    const int status = RunVilify(arguments, streams);
-    EndByStopSignal();
-    return status;
-}
-#endif
