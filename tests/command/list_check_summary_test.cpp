@@ -43,4 +43,28 @@ INSTANTIATE_TEST_SUITE_P(
         SummaryRow{"",
                    {"lines: 0 (0 comments, 0 blank)", "words: 0 adverbs, 0 adjectives, 0 nouns"}}));
 
+struct EncodingRow {
+    std::string list;
+    const char *encoding; // the summary's lines of encoding and line ends
+    const char *lineEnds;
+};
+
+const EncodingRow kEncodingRows[] = {
+    {std::string("\xFF\xFEJ\0 \0v\0\n\0", 10), "encoding: UTF-16 little-endian", "line ends: LF"},
+    {std::string("\xFE\xFF\0J\0 \0v\0\r\0\n", 12), "encoding: UTF-16 big-endian",
+     "line ends: CR LF"},
+    {"J vile\r\nN toad\n", "encoding: UTF-8", "line ends: mixed: 1 CR LF, 1 LF"},
+    {"J caf\xE9\rN toad", "encoding: UTF-8 (words read as Windows-1252: 1)", "line ends: CR"},
+};
+
+TEST(Summary, NamesTheEncodingAndTheLineEnds) {
+    for (const EncodingRow &row : kEncodingRows) {
+        const std::vector<std::u16string> lines =
+            SummaryLines(u"a.txt", CheckList(MemoryBytes(row.list)), false);
+        ASSERT_GE(lines.size(), 3u);
+        EXPECT_EQ(Utf16ToUtf8(lines[1]), row.encoding);
+        EXPECT_EQ(Utf16ToUtf8(lines[2]), row.lineEnds);
+    }
+}
+
 } // namespace
