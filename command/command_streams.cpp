@@ -52,6 +52,10 @@ bool CommandStreams::print(std::u16string_view line, std::u16string_view end) {
 bool CommandStreams::flush() {
     if (!error_)
         error_ = WriteOut(SystemStream::Output, buffer_, wideBuffer_);
+    // Once a stop is asked, the lines made have had their moment: later ones would wait for the
+    // reader again, and a slow one would get them with a gap where lines were given up.
+    if (!error_ && StopSignal())
+        error_ = std::make_error_code(std::errc::operation_canceled);
     return !error_;
 }
 
@@ -64,8 +68,8 @@ void CommandStreams::printError(std::u16string_view line, bool named) {
 }
 
 int CannotWrite(CommandStreams &streams, std::u16string_view what) {
-    if (streams.closed())
-        return 0; // the reader took what it wanted, as `yes | head` does
+    if (streams.closed() || StopSignal())
+        return 0; // the reader took what it wanted, as `yes | head` does, or a signal ends all
     streams.printError(u"Can't write the " + std::u16string(what) + u": " +
                        ErrorText(streams.error()) + u".");
     return 1;

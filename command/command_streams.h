@@ -19,7 +19,8 @@ public:
     // The same with another end, as NUL.
     bool print(std::u16string_view line, std::u16string_view end);
 
-    // Writes what is still buffered; false as print.
+    // Writes what is still buffered; false as print. Once a stop is asked, the output takes
+    // no more after that.
     bool flush();
 
     bool closed() const { return error_ == std::errc::broken_pipe; }
