@@ -24,25 +24,28 @@ std::vector<uint32_t> EchoesOf(std::u16string_view word, const PrefixTable &pref
 // nothing: so the nouns are numbered on a thread of their own while the adjectives are numbered
 // here, which takes an eighth off loading a list of a million words. A small list, or a system
 // that has no thread to give, has both numbered here.
-void NumberPrefixes(WordLists &lists) {
+void NumberPrefixes(WordLists &lists, bool (*stopAsked)()) {
     constexpr int kWorthAThread = 1 << 16;
     std::future<void> nouns;
     if (std::min(lists.AdjectivePool.size(), lists.NounPool.size()) >= kWorthAThread) {
         try {
-            nouns = std::async(std::launch::async, [&lists] { lists.NounPool.numberPrefixes(); });
+            nouns = std::async(std::launch::async,
+                               [&lists, stopAsked] { lists.NounPool.numberPrefixes(stopAsked); });
         } catch (const std::system_error &) {
         }
     }
-    lists.AdjectivePool.numberPrefixes();
+    lists.AdjectivePool.numberPrefixes(stopAsked);
     if (nouns.valid())
         nouns.get(); // and with it what the thread threw
-    lists.NounPool.numberPrefixes();
+    lists.NounPool.numberPrefixes(stopAsked);
 }
 
 } // namespace
 
-void EchoIndex::build(WordLists &lists) {
-    NumberPrefixes(lists);
+void EchoIndex::build(WordLists &lists, bool (*stopAsked)()) {
+    NumberPrefixes(lists, stopAsked);
+    if (stopAsked && stopAsked())
+        return;
     for (const WordPool *pool : {&lists.AdverbPool, &lists.AdjectivePool}) {
         for (int k = 1; k <= pool->size(); ++k) {
             const std::u16string_view word = pool->word(k);

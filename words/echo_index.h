@@ -21,8 +21,9 @@ public:
     enum Pool { Adjectives, Nouns };
 
     // Numbers the prefixes of the adjectives and the nouns, then looks through every long
-    // adverb and adjective; after the pools are filled.
-    void build(WordLists &lists);
+    // adverb and adjective; after the pools are filled. Goes no further once `stopAsked`,
+    // where given, says so.
+    void build(WordLists &lists, bool (*stopAsked)() = nullptr);
 
     // The numbers of the pool's prefixes that occur in `word`, a long word of the lists (its
     // text, not a copy); null for any other text.

@@ -59,7 +59,7 @@ LoadResult LoadWordList(WordLists &lists, const ByteSource &text, RandomSource &
         ReadWordList(lists, reader, leaveOut, ignore);
         if (stopAsked && stopAsked())
             return LoadResult::Stopped;
-        lists.Echoes.build(lists);
+        lists.Echoes.build(lists, stopAsked);
     } catch (const std::bad_alloc &) {
         lists = {}; // gives the memory back, for the message that says so
         return LoadResult::TooLarge;

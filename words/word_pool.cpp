@@ -16,14 +16,21 @@ int DrawPartner(RandomSource &random, int n, int i) {
     return j;
 }
 
+// How many words are numbered, or swapped, between two askings whether to stop: a few
+// milliseconds' work.
+constexpr int kStepsBetweenAsking = 1 << 16;
+
 } // namespace
 
-void WordPool::numberPrefixes() {
+void WordPool::numberPrefixes(bool (*stopAsked)()) {
     if (numbered_)
         return;
     prefixes_.reserve(entries_.size());
-    for (Entry &entry : entries_)
-        entry.prefixNumber = prefixes_.add(entry.word().substr(0, kPrefixLength));
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        if (i % kStepsBetweenAsking == 0 && stopAsked && stopAsked())
+            return;
+        entries_[i].prefixNumber = prefixes_.add(entries_[i].word().substr(0, kPrefixLength));
+    }
     prefixes_.shrinkToFit();
     numbered_ = true;
 }
@@ -39,9 +46,8 @@ void ShuffleWords(WordPool &pool, RandomSource &random, bool (*stopAsked)()) {
     std::array<int, kAhead> partners{};
     for (int i = 1; i <= std::min(n, kAhead); ++i)
         partners[i % kAhead] = DrawPartner(random, n, i);
-    constexpr int kSwapsBetweenAsking = 1 << 16;
     for (int i = 1; i <= n; ++i) {
-        if (i % kSwapsBetweenAsking == 0 && stopAsked && stopAsked())
+        if (i % kStepsBetweenAsking == 0 && stopAsked && stopAsked())
             return;
         const int j = partners[i % kAhead];
         if (i + kAhead <= n) {

@@ -60,7 +60,9 @@ public:
 
     // Numbers the words' prefixes, and from then on each word's as it is appended. Only pools
     // whose words are tested for clashes need them; the composer numbers those it draws from.
-    void numberPrefixes();
+    // Where `stopAsked`, given, says so, as loading a list of millions may be asked to, the
+    // pool is left unnumbered.
+    void numberPrefixes(bool (*stopAsked)() = nullptr);
 
     std::u16string_view word(int index) const { return entries_[index - 1].word(); }
 

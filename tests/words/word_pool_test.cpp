@@ -193,4 +193,16 @@ TEST(DrawWord, NeverHandsOutAnEntryTwiceWithinAPass) {
     }
 }
 
+// Loading a list of millions may be asked to stop while the prefixes are numbered: the pool is
+// then left as it was, and numbered whole later.
+TEST(WordPool, NumbersNoPrefixWhenAskedToStopAndEveryOneLater) {
+    WordPool pool;
+    pool.append(u"vile");
+    pool.append(u"rank");
+    pool.numberPrefixes([] { return true; });
+    EXPECT_EQ(pool.prefixes().size(), 0u);
+    pool.numberPrefixes([] { return false; });
+    EXPECT_EQ(pool.prefixes().size(), 2u);
+}
+
 } // namespace
