@@ -242,6 +242,11 @@ void ListChecker::finish() {
     result_.result = JudgeLists(result_.lists);
     if (result_.result != LoadResult::Loaded || stopped())
         return;
+    // The rules below look at the adjectives by their prefixes: on a list of millions,
+    // numbering them takes a second or two.
+    result_.lists.AdjectivePool.numberPrefixes(stopAsked_);
+    if (stopped())
+        return;
     const EpithetStyle first;
     if (const auto repeating = EpithetRepeatingAWord(result_.lists, different_, first))
         result_.findings.add(FindingKind::WholeList, 0, [&] {
@@ -251,7 +256,8 @@ void ListChecker::finish() {
         });
     if (stopped())
         return;
-    if (const auto echoing = EpithetOfEchoingModifiers(result_.lists, different_, first))
+    if (const auto echoing =
+            EpithetOfEchoingModifiers(result_.lists, different_, first, stopAsked_))
         result_.findings.add(FindingKind::WholeList, 0, [&] {
             return u"two modifiers can stand together though one holds the start of the other, "
                    u"so that a word is repeated, as in " +

@@ -1,10 +1,9 @@
 #include "epithet_counts.h"
 
-#include "agreeing_layout.h"
 #include "epithet.h"
 #include "prefix_clashes.h"
+#include "printed_epithet.h"
 #include "shortest_forms.h"
-#include "words/adjective_forms.h"
 #include "words/repeated_words.h"
 #include "words/word_list.h"
 
@@ -59,57 +58,6 @@ bool EchoesModifier(std::u16string_view noun, std::u16string_view modifier) {
     std::u16string spaced(modifier);
     spaced += u' ';
     return PrefixClash(noun, spaced);
-}
-
-// The epithet of two modifiers and a noun, as the composer sets them out in English.
-std::u16string TwoModifiers(std::u16string_view first, bool firstIsAdverb,
-                            std::u16string_view second, std::u16string_view noun,
-                            const EpithetStyle &style) {
-    if (!firstIsAdverb && style.lengthOrder && first.size() > second.size())
-        std::swap(first, second);
-    std::u16string epithet(first);
-    epithet += !firstIsAdverb && style.commas ? u", " : u" ";
-    epithet += second;
-    epithet += u' ';
-    epithet += noun;
-    return epithet;
-}
-
-// The entry of a pool that holds the word.
-int EntryOf(const WordPool &pool, std::u16string_view word) {
-    int k = 1;
-    while (pool.word(k) != word)
-        ++k;
-    return k;
-}
-
-// The epithet of the words as the composer prints them: in a language whose adjectives agree,
-// each in the noun's gender and in the language's order. `first` is empty for none.
-std::u16string Printed(const WordLists &lists, std::u16string_view first, bool firstIsAdverb,
-                       std::u16string_view second, std::u16string_view noun,
-                       const EpithetStyle &style) {
-    const Language language = lists.ListLanguage;
-    if (language == Language::English)
-        return first.empty() ? std::u16string(second) + u' ' + std::u16string(noun)
-                             : TwoModifiers(first, firstIsAdverb, second, noun, style);
-    const auto gender = static_cast<Gender>(lists.NounPool.grammar(EntryOf(lists.NounPool, noun)));
-    const WordPool &adjectives = lists.AdjectivePool;
-    std::u16string forms[2];
-    std::array<PlacedAdjective, 2> placed;
-    size_t count = 0;
-    for (const std::u16string_view adjective :
-         {firstIsAdverb ? std::u16string_view() : first, second}) {
-        if (adjective.empty())
-            continue;
-        AppendAgreeingForm(forms[count], adjective, language, gender);
-        const int k = EntryOf(adjectives, adjective);
-        placed[count] = {forms[count], {}, static_cast<Place>(adjectives.grammar(k))};
-        ++count;
-    }
-    if (firstIsAdverb)
-        placed[0].adverb = first;
-    return LayOutAgreeingEpithet(language, noun, {placed.data(), count}, style.commas,
-                                 style.lengthOrder);
 }
 
 // Keeps the length if it is the shortest so far.
@@ -219,7 +167,7 @@ std::optional<std::u16string> EpithetRepeatingAWord(WordLists &lists,
     if (style.single || SomeModifierEchoesEveryAdjective(lists, style))
         for (const Echoed &alone : echoed)
             if (!alone.adverb && alone.nouns == everyNoun)
-                return Printed(lists, {}, false, alone.word, nouns.back(), style);
+                return PrintedEpithet(lists, {}, false, alone.word, nouns.back(), style);
     if (style.single)
         return std::nullopt;
     for (const Echoed &first : echoed) {
@@ -227,23 +175,29 @@ std::optional<std::u16string> EpithetRepeatingAWord(WordLists &lists,
             for (const int k : different.adjectives)
                 if (const std::u16string_view second = lists.AdjectivePool.word(k);
                     !PrefixClash(second, first.word))
-                    return Printed(lists, first.word, first.adverb, second, nouns.back(), style);
+                    return PrintedEpithet(lists, first.word, first.adverb, second, nouns.back(),
+                                          style);
             continue;
         }
         for (const Echoed &second : echoed)
             if (!second.adverb && (first.nouns | second.nouns) == everyNoun &&
                 !PrefixClash(second.word, first.word))
-                return Printed(lists, first.word, first.adverb, second.word, nouns.back(), style);
+                return PrintedEpithet(lists, first.word, first.adverb, second.word, nouns.back(),
+                                      style);
     }
     return std::nullopt;
 }
 
 std::optional<std::u16string> EpithetOfEchoingModifiers(WordLists &lists,
                                                         const DifferentWords &different,
-                                                        const EpithetStyle &style) {
+                                                        const EpithetStyle &style,
+                                                        bool (*stopAsked)()) {
+    const auto stopped = [stopAsked](size_t step) {
+        return step % kStepsBetweenAsking == 0 && stopAsked && stopAsked();
+    };
     WordPool &adjectives = lists.AdjectivePool;
-    adjectives.numberPrefixes();
-    if (style.single || different.nouns.empty())
+    adjectives.numberPrefixes(stopAsked);
+    if (style.single || different.nouns.empty() || stopped(0))
         return std::nullopt;
     // Each modifier that can come first, by its prefix's number in a table of theirs, so that
     // those whose prefix occurs in a second adjective are found by reading the adjective once.
@@ -260,6 +214,8 @@ std::optional<std::u16string> EpithetOfEchoingModifiers(WordLists &lists,
             continue;
         const WordPool &pool = adverb ? lists.AdverbPool : adjectives;
         for (const int k : adverb ? different.adverbs : different.adjectives) {
+            if (stopped(firsts.size()))
+                return std::nullopt;
             const std::u16string_view word = pool.word(k);
             firsts.push_back({prefixes.add(word.substr(0, kPrefixLength)), word, adverb});
         }
@@ -271,6 +227,8 @@ std::optional<std::u16string> EpithetOfEchoingModifiers(WordLists &lists,
     std::unordered_set<uint64_t> tested;
     std::optional<std::pair<First, std::u16string_view>> found;
     for (int k = 1; k <= adjectives.size() && !found; ++k) {
+        if (stopped(k))
+            return std::nullopt;
         const std::u16string_view second = adjectives.word(k);
         prefixes.findIn(second, [&](uint32_t number) {
             const auto [begin, end] =

@@ -47,7 +47,9 @@ EpithetRepeatingAWord(WordLists &lists, const DifferentWords &different, const E
 
 // An epithet the composer can make in `style` whose modifiers echo each other the other way
 // round: the first's prefix occurs in the second, which the composer does not test, as in
-// "vile, vile and rank toad"; none where no two modifiers that can stand together do.
+// "vile, vile and rank toad"; none where no two modifiers that can stand together do. None too
+// once `stopAsked`, where given, says so: on a list of millions this takes seconds.
 std::optional<std::u16string> EpithetOfEchoingModifiers(WordLists &lists,
                                                         const DifferentWords &different,
-                                                        const EpithetStyle &style);
+                                                        const EpithetStyle &style,
+                                                        bool (*stopAsked)() = nullptr);

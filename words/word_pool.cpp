@@ -16,10 +16,6 @@ int DrawPartner(RandomSource &random, int n, int i) {
     return j;
 }
 
-// How many words are numbered, or swapped, between two askings whether to stop: a few
-// milliseconds' work.
-constexpr int kStepsBetweenAsking = 1 << 16;
-
 } // namespace
 
 void WordPool::numberPrefixes(bool (*stopAsked)()) {

@@ -12,6 +12,10 @@
 
 class RandomSource;
 
+// How many words a pass over a pool takes between two askings whether to stop: a few
+// milliseconds' work.
+inline constexpr int kStepsBetweenAsking = 1 << 16;
+
 // The words of one class, with indices 1..size(), each with its handed-out flag and the number
 // of its prefix. Words are appended, reordered and marked, never removed. Words and flags lie in
 // two arrays: a draw probes flags at random, and a million of them fit in the processor's cache.

@@ -225,4 +225,13 @@ TEST(ComposeWithin, StopsWhenAskedBeforeATry) {
               std::nullopt);
 }
 
+// On a list of millions the search takes seconds, so it gives up once asked to stop.
+TEST(EpithetCounts, FindsNoEchoingModifiersOnceAskedToStop) {
+    WordLists lists = Load("J vile\nJ vile and rank\nN toad\n");
+    const DifferentWords different = FindDifferentWords(lists);
+    EXPECT_TRUE(EpithetOfEchoingModifiers(lists, different, kFirst, [] { return false; }));
+    EXPECT_EQ(EpithetOfEchoingModifiers(lists, different, kFirst, [] { return true; }),
+              std::nullopt);
+}
+
 } // namespace
