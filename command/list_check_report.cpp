@@ -35,7 +35,7 @@ int ReportListCheck(const Options &options, CommandStreams &streams) {
         return CannotUse(streams, LoadResult::LineTooLong, list, {}, tooLong.line);
     }
     if (StopSignal())
-        return 1; // the report of a list read in part would mislead
+        return EndStopped(); // the report of a list read in part would mislead
     for (const Finding &finding : check.findings.shown())
         PrintFinding(streams, list.name, finding);
     // The words to leave out are counted across their files: each is told under its own file.

@@ -78,7 +78,7 @@ LoadResult OpenList(const ListSource &list, std::unique_ptr<ByteSource> &bytes,
 int CannotUse(CommandStreams &streams, LoadResult result, const ListSource &list,
               const std::error_code &openError, uint64_t longLine) {
     if (StopSignal())
-        return kFailed; // Ctrl+C while waiting for the list: nothing to say
+        return EndStopped(); // Ctrl+C while waiting for the list: nothing to say
     PrintErrorLines(streams, list.given
                                  ? NamedListFailureMessage(result, list.name, openError, longLine)
                                  : LoadFailureMessage(result, *list.path, openError,
@@ -108,7 +108,7 @@ std::optional<int> ReadExcluded(const ListSource &file, CommandStreams &streams,
         }
     }
     if (StopSignal())
-        return kFailed;
+        return EndStopped();
     if (opened == LoadResult::CannotOpen)
         streams.printError(u"Can't read the words to leave out, " + file.name + u": " +
                            ErrorText(error) + u".");

@@ -81,7 +81,7 @@ int PrintEpithets(const Options &options, CommandStreams &streams) {
     const LoadResult result =
         LoadWordList(lists, *input.bytes, random, input.excluded(), &longLine, StopAsked);
     if (StopSignal())
-        return kFailed; // the list was read in part: nothing to say about it
+        return EndStopped(); // the list was read in part: nothing to say about it
     if (result != LoadResult::Loaded)
         return CannotLoad(streams, result, input, longLine);
     // The list's shapes may rule the length out at once.
