@@ -16,8 +16,9 @@ enum class StreamKind {
 void PrepareStreams();
 
 // The signal that asked the command to stop, SIGINT (Ctrl+C), SIGTERM or SIGHUP, or 0. Output
-// then ends after the lines already made, so that a reader never gets half a line nor loses a
-// whole one; a second signal ends the command at once.
+// then ends after the lines already made, as many as the reader takes within a moment, and
+// never half a line in a pipe but a line longer than PIPE_BUF; a second signal ends the command
+// at once.
 int StopSignal();
 
 // Whether a signal has asked the command to stop: what the loader and the checker ask.
