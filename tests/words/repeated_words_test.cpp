@@ -54,9 +54,10 @@ TEST(RepeatedWords, AgreeWithCountingOnManyWords) {
     std::vector<std::u16string> words;
     for (int round = 0; round < 4; ++round)
         for (int i = 0; i < 20000; ++i)
-            if (i % 4 >= round)
-                words.push_back(u"w" +
-                                std::u16string(std::to_string(i).begin(), std::to_string(i).end()));
+            if (i % 4 >= round) {
+                const std::string number = std::to_string(i);
+                words.push_back(u"w" + std::u16string(number.begin(), number.end()));
+            }
     std::map<std::u16string, std::vector<int>> comings;
     for (size_t k = 0; k < words.size(); ++k)
         comings[words[k]].push_back(static_cast<int>(k) + 1);
