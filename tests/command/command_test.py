@@ -460,47 +460,40 @@ if not wine:
 # runtime makes writes of its own, which strace would count.)
 if not wine and not sanitized and shutil.which("strace"):
     trace = scratch / "waits"
-    reading, writing = os.pipe()
-    fcntl.fcntl(writing, fcntl.F_SETPIPE_SZ, 4096)
-    writer = subprocess.Popen(["strace", "-qq", "-e", "trace=write,poll", "-o", str(trace), "-e",
-                               "inject=write:signal=SIGTERM:when=3", "-e",
-                               "inject=poll:delay_exit=300000", str(command), "--list", small,
-                               "-n", "0"], stdout=writing, stderr=subprocess.DEVNULL)
-    os.close(writing)
-    try:
-        with os.fdopen(reading, "rb") as pipe:
-            written = pipe.read()
-        status = writer.wait(timeout=60)
-    finally:
-        writer.kill()
-        writer.wait()
-    waits = [l for l in trace.read_text().splitlines() if l.startswith("poll(")]
+
+    def signalled_behind_slow_reader(*options):
+        """What a reader of a pipe of one page gets, the status, the waits for the reader after
+        the signal and standard error."""
+        reading, writing = os.pipe()
+        fcntl.fcntl(writing, fcntl.F_SETPIPE_SZ, 4096)
+        writer = subprocess.Popen(["strace", "-qq", "-e", "trace=write,poll", "-o", str(trace),
+                                   "-e", "inject=write:signal=SIGTERM:when=3", "-e",
+                                   "inject=poll:delay_exit=300000", str(command), *options],
+                                  stdout=writing, stderr=subprocess.PIPE)
+        os.close(writing)
+        try:
+            with os.fdopen(reading, "rb") as pipe:
+                written = pipe.read()
+            status = writer.wait(timeout=60)
+            errors = writer.stderr.read()
+        finally:
+            writer.kill()
+            writer.wait()
+        waits = [l for l in trace.read_text().splitlines() if l.startswith("poll(")]
+        return written, status, len(waits), errors
+
+    written, status, waits, _ = signalled_behind_slow_reader("--list", small, "-n", "0")
     check("a slow reader holds a signalled command a moment in all, and gets whole lines",
-          status == -signal.SIGTERM and len(waits) == 1 and written.endswith(b"\n"))
+          status == -signal.SIGTERM and waits == 1 and written.endswith(b"\n"))
     # So does a check's report of many buffers, whose reader gets its beginning, with no gap.
     findings = write_list("findings.txt", "".join(
         f"J {w}\nJ {w}\nN n{w}\nN n{w}\n" for w in (f"{i:03}" + "x" * 3000 for i in range(300))
     ).encode())
     whole_report = run("--check", findings)[1]
-    reading, writing = os.pipe()
-    fcntl.fcntl(writing, fcntl.F_SETPIPE_SZ, 4096)
-    writer = subprocess.Popen(["strace", "-qq", "-e", "trace=write,poll", "-o", str(trace), "-e",
-                               "inject=write:signal=SIGTERM:when=3", "-e",
-                               "inject=poll:delay_exit=300000", str(command), "--check",
-                               findings], stdout=writing, stderr=subprocess.PIPE)
-    os.close(writing)
-    try:
-        with os.fdopen(reading, "rb") as pipe:
-            written = pipe.read()
-        status = writer.wait(timeout=60)
-    finally:
-        writer.kill()
-        writer.wait()
-    waits = [l for l in trace.read_text().splitlines() if l.startswith("poll(")]
+    written, status, waits, errors = signalled_behind_slow_reader("--check", findings)
     check("a slow reader of a long report holds a signalled check a moment in all",
-          status == -signal.SIGTERM and len(waits) == 1 and written.endswith(b"\n") and
-          len(whole_report) > 1 << 17 and whole_report.startswith(written) and
-          writer.stderr.read() == b"")
+          status == -signal.SIGTERM and waits == 1 and written.endswith(b"\n") and
+          len(whole_report) > 1 << 17 and whole_report.startswith(written) and errors == b"")
 
 # Lines that come slowly reach a pipe as they come, not once a buffer fills: here one epithet
 # in some ninety thousand fits.
